@@ -1,0 +1,184 @@
+// XPLMCamera: one controller at a time, called in each frame's drawing phase.
+#include <cmath>
+
+#include "internal.h"
+#include "xpsim.h"
+
+namespace xpsim {
+namespace {
+
+enum class Holder { None, Plugin, OtherPlugin };
+
+struct CameraState {
+    Holder holder = Holder::None;
+    XPLMCameraControl_f callback = nullptr;
+    void* refcon = nullptr;
+    XPLMCameraControlDuration duration = xplm_ControlCameraForever;
+    // Bumped whenever the holder changes, so a callback that hands the camera
+    // on from inside itself is noticed.
+    unsigned generation = 0;
+    bool posed = false;  // the holder has set pose
+    XPLMCameraPosition_t pose{};
+    bool hasLast = false;
+    XPLMCameraPosition_t last{};
+    int callbacks = 0;
+};
+
+CameraState state;
+
+constexpr double kPi = 3.14159265358979323846;
+
+XPLMCameraPosition_t currentPose() {
+    return state.holder != Holder::None && state.posed ? state.pose : detail::viewPose();
+}
+
+void releaseQuietly() {
+    state.holder = Holder::None;
+    state.callback = nullptr;
+    state.refcon = nullptr;
+    state.posed = false;
+    ++state.generation;
+}
+
+// The plug-in's controller is told it lost the camera, after the state no
+// longer names it.
+void takeFromPlugin() {
+    XPLMCameraControl_f callback = state.callback;
+    void* refcon = state.refcon;
+    releaseQuietly();
+    if (callback) callback(nullptr, 1, refcon);
+}
+
+void publishViewDatarefs(const XPLMCameraPosition_t& pose) {
+    detail::setSimValue("sim/graphics/view/view_x", pose.x);
+    detail::setSimValue("sim/graphics/view/view_y", pose.y);
+    detail::setSimValue("sim/graphics/view/view_z", pose.z);
+    detail::setSimValue("sim/graphics/view/view_pitch", pose.pitch);
+    detail::setSimValue("sim/graphics/view/view_heading", pose.heading);
+    detail::setSimValue("sim/graphics/view/view_roll", pose.roll);
+}
+
+}  // namespace
+
+namespace detail {
+
+// The pilot's head in the aircraft (x right, y up, z aft), turned by the
+// aircraft's heading only.
+XPLMCameraPosition_t viewPose() {
+    double psi = simValue("sim/flightmodel/position/psi");
+    double headX = simValue("sim/graphics/view/pilots_head_x");
+    double headY = simValue("sim/graphics/view/pilots_head_y");
+    double headZ = simValue("sim/graphics/view/pilots_head_z");
+    double radians = psi * kPi / 180.0;
+    XPLMCameraPosition_t pose{};
+    pose.x = static_cast<float>(simValue("sim/flightmodel/position/local_x") +
+                                headX * std::cos(radians) - headZ * std::sin(radians));
+    pose.y = static_cast<float>(simValue("sim/flightmodel/position/local_y") + headY);
+    pose.z = static_cast<float>(simValue("sim/flightmodel/position/local_z") +
+                                headX * std::sin(radians) + headZ * std::cos(radians));
+    pose.pitch = static_cast<float>(simValue("sim/flightmodel/position/theta") +
+                                    simValue("sim/graphics/view/pilots_head_the"));
+    pose.heading = static_cast<float>(psi + simValue("sim/graphics/view/pilots_head_psi"));
+    pose.roll = static_cast<float>(simValue("sim/flightmodel/position/phi") +
+                                   simValue("sim/graphics/view/pilots_head_phi"));
+    pose.zoom = 1.0f;
+    return pose;
+}
+
+// A 0 return gives the camera back without a losing-control call.
+void runCameraPhase() {
+    if (state.holder == Holder::Plugin && state.callback) {
+        unsigned generation = state.generation;
+        XPLMCameraPosition_t pose = currentPose();
+        ++state.callbacks;
+        int keep = state.callback(&pose, 0, state.refcon);
+        if (keep) {
+            state.last = pose;
+            state.hasLast = true;
+        }
+        if (generation == state.generation) {
+            if (keep) {
+                state.pose = pose;
+                state.posed = true;
+            } else {
+                releaseQuietly();
+            }
+        }
+    }
+    publishViewDatarefs(currentPose());
+}
+
+void cameraViewChanged() {
+    if (state.holder == Holder::Plugin && state.duration == xplm_ControlCameraUntilViewChanges)
+        takeFromPlugin();
+}
+
+void dropCameraController() {
+    if (state.holder == Holder::Plugin) releaseQuietly();
+}
+
+void resetCamera() { state = CameraState{}; }
+
+}  // namespace detail
+
+bool cameraControlled() { return state.holder != Holder::None; }
+bool cameraControlledByPlugin() { return state.holder == Holder::Plugin; }
+int cameraCallbackCount() { return state.callbacks; }
+
+bool lastCameraPose(XPLMCameraPosition_t* out) {
+    if (!state.hasLast) return false;
+    if (out) *out = state.last;
+    return true;
+}
+
+// The other plug-in leaves the camera where it was.
+void takeCameraByOtherPlugin() {
+    XPLMCameraPosition_t pose = currentPose();
+    if (state.holder == Holder::Plugin) takeFromPlugin();
+    state.holder = Holder::OtherPlugin;
+    state.duration = xplm_ControlCameraForever;
+    state.pose = pose;
+    state.posed = true;
+    ++state.generation;
+}
+
+void releaseCameraByOtherPlugin() {
+    if (state.holder == Holder::OtherPlugin) releaseQuietly();
+}
+
+}  // namespace xpsim
+
+// Calling again with the same callback and refcon only changes the duration;
+// any other callback takes the camera and the holder is told it lost it.
+XPLM_API void XPLMControlCamera(XPLMCameraControlDuration inHowLong,
+                                XPLMCameraControl_f inControlFunc, void* inRefcon) {
+    using xpsim::state;
+    if (!inControlFunc) return;
+    if (state.holder == xpsim::Holder::Plugin && state.callback == inControlFunc &&
+        state.refcon == inRefcon) {
+        state.duration = inHowLong;
+        return;
+    }
+    if (state.holder == xpsim::Holder::Plugin) xpsim::takeFromPlugin();
+    state.holder = xpsim::Holder::Plugin;
+    state.callback = inControlFunc;
+    state.refcon = inRefcon;
+    state.duration = inHowLong;
+    state.posed = false;
+    ++state.generation;
+}
+
+// Only the plug-in's own control is released; another plug-in's is not its to end.
+XPLM_API void XPLMDontControlCamera(void) {
+    if (xpsim::state.holder == xpsim::Holder::Plugin) xpsim::releaseQuietly();
+}
+
+XPLM_API int XPLMIsCameraBeingControlled(XPLMCameraControlDuration* outCameraControlDuration) {
+    if (xpsim::state.holder == xpsim::Holder::None) return 0;
+    if (outCameraControlDuration) *outCameraControlDuration = xpsim::state.duration;
+    return 1;
+}
+
+XPLM_API void XPLMReadCameraPosition(XPLMCameraPosition_t* outCameraPosition) {
+    if (outCameraPosition) *outCameraPosition = xpsim::currentPose();
+}

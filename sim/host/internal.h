@@ -1,0 +1,69 @@
+// What the host's files share with each other and not with tests.
+#pragma once
+
+#include <string>
+
+#include "xplane/sdk.h"
+
+namespace xpsim::detail {
+
+// Each family forgets its state for xpsim::reset().
+void resetPlugins();
+void resetSentMessages();
+void resetFeatures();
+void resetVersions();
+void resetClock();
+void resetDatarefs();
+void resetCommands();
+void resetFlightLoops();
+void resetCamera();
+void resetViews();
+void resetWorld();
+void resetScenery();
+void resetNavigation();
+void resetPlanes();
+void resetFiles();
+void resetLog();
+
+// Callbacks that point into the plug-in's code, dropped when it is unloaded.
+void dropCommandHandlers();
+void dropAccessorDatarefs();
+void dropCameraController();
+
+// Clock, owned by the frame loop.
+double now();
+int cycle();
+double frameInterval();
+
+// Frame phases, in the order a frame runs them.
+void runHeldCommands();
+void runFlightLoops();
+void runCameraPhase();
+
+// X-Plane does not call a disabled plug-in; with no plug-in attached the
+// callbacks belong to the test itself and always run.
+bool pluginCallbacksAllowed();
+
+// Raw access to the simulator's own datarefs: no writability check, no change
+// hook. Unknown names read 0 and write nothing.
+double simValue(const char* name, int index = 0);
+void setSimValue(const char* name, double value, int index = 0);
+
+struct Dataref;
+// Change hooks of the simulator's own datarefs.
+void viewTypeWritten(Dataref& d);
+void localPositionWritten(Dataref& d);
+
+// The view has changed (a view command reached X-Plane or view_type was set).
+void cameraViewChanged();
+// A view command chose this view type.
+void selectView(int viewType);
+
+// The flat ground's elevation; keeps y_agl in step with the aircraft.
+double terrainElevation();
+void updateHeightAboveGround();
+
+// The camera pose X-Plane would draw with when no plug-in moves it.
+XPLMCameraPosition_t viewPose();
+
+}  // namespace xpsim::detail

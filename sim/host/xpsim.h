@@ -1,0 +1,173 @@
+// The simulated X-Plane's test API: sets up the world, drives the plug-in's
+// lifecycle and the frame loop, and shows what the plug-in did. Main thread
+// only, except where a function says otherwise.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "xplane/sdk.h"
+
+namespace xpsim {
+
+// ------------------------------------------------------------- simulator
+
+// Everything back to a freshly started X-Plane: datarefs at their defaults,
+// the plug-in's registrations, other plug-ins, the attached plug-in itself
+// (without calling it), clock, log and speech records. Settings too (root,
+// fps, versions); the speech hook is kept.
+void reset();
+
+// X-Plane's folder; XPLMGetSystemPath returns it absolute with a trailing "/".
+void setRoot(const std::string& dir);
+const std::string& root();
+void setFps(int fps);
+int fps();
+// Defaults: X-Plane 12010, XPLM 400.
+void setVersions(int xplane, int xplm);
+
+// ------------------------------------------------ the plug-in under test (ID 1)
+
+struct PluginEntryPoints {
+    int (*start)(char* outName, char* outSignature, char* outDescription);
+    int (*enable)();
+    void (*disable)();
+    void (*stop)();
+    void (*receive)(XPLMPluginID from, int message, void* param);
+};
+
+// dlopen with RTLD_NOW | RTLD_LOCAL and the five entry points from dlsym.
+bool loadPlugin(const std::string& xplPath, std::string* error);
+// A plug-in linked into this process; the path is what XPLMGetPluginInfo reports.
+void attachPlugin(const PluginEntryPoints& entryPoints, const std::string& pluginFilePath);
+// XPluginStart with three 256-byte buffers; false when it returns 0.
+bool startPlugin();
+// XPluginEnable; false (and still disabled) when it returns 0.
+bool enablePlugin();
+void disablePlugin();
+void stopPlugin();
+// dlclose when loaded; forgets the callbacks that pointed into its code.
+void unloadPlugin();
+bool isPluginAttached();
+bool isPluginEnabled();
+const std::string& pluginName();
+const std::string& pluginSignature();
+const std::string& pluginDescription();
+
+// XPluginReceiveMessage from X-Plane (ID 0); only an enabled plug-in hears it.
+void sendMessage(int message, intptr_t param = 0);
+// Aircraft 0 becomes ROOT/path; sends nothing (the runner sends message 102).
+void setUserAircraft(const std::string& pathRelativeToRoot);
+bool isFeatureEnabled(const std::string& feature);
+
+// ------------------------------------------------------------- other plug-ins
+
+// IDs from 2 on, enabled, no file path.
+XPLMPluginID addPlugin(const std::string& signature, const std::string& name);
+
+struct SentMessage {
+    XPLMPluginID to;
+    int message;
+    // The parameter as a C string for plug-in-defined messages
+    // (0x01000000..0x01FFFFFF) with a non-null parameter; empty otherwise.
+    std::string paramText;
+    intptr_t param;
+};
+// Every XPLMSendMessageToPlugin call, in order.
+const std::vector<SentMessage>& sentMessages();
+
+// ------------------------------------------------------------- frames
+
+// Each frame: clock + 1/fps, continue phase of held commands, due flight
+// loops in registration order, then drawing (camera control).
+void runFrames(int n);
+double simTime();
+int cycleNumber();
+// Classic loops registered plus created loops not destroyed.
+int flightLoopCount();
+bool isFlightLoopRegistered(XPLMFlightLoop_f callback, void* refcon);
+
+// ------------------------------------------------------------- datarefs
+
+// Typed access by name that ignores writability (it stands for X-Plane itself
+// or for the test). Plug-in datarefs go through their accessors. Unknown
+// names read 0 and write nothing.
+double getDouble(const std::string& name, int index = 0);
+void setValue(const std::string& name, double value, int index = 0);
+std::string getText(const std::string& name);
+void setText(const std::string& name, const std::string& text);
+
+bool hasDataref(const std::string& name);
+// A dataref as another plug-in would publish it, with storage behind it; the
+// type mask decides the storage (array types take size elements). False when
+// the name is taken.
+bool defineDataref(const std::string& name, XPLMDataTypeID types, int size = 1,
+                   bool writable = true);
+// Type as the runner writes it: int, float, double, int[N], float[N], byte[N];
+// value (when not empty) goes to every element, or is the text of a byte array.
+bool defineDatarefFromText(const std::string& name, const std::string& type,
+                           const std::string& value, std::string* error);
+// The name disappears: XPLMFindDataRef returns null (an older X-Plane).
+void removeDataref(const std::string& name);
+// XPLMRegisterDataAccessor calls for the name since it was last unregistered;
+// more than 1 means duplicate registration (the first one is kept).
+int datarefRegistrationCount(const std::string& name);
+
+// "NAME" or "NAME[I]". Writes as the runner's `set` does: the simulator's own
+// datarefs whatever their writability, plug-in datarefs only when writable.
+bool writeDatarefFromText(const std::string& nameWithOptionalIndex, const std::string& value,
+                          std::string* error);
+// Integers as such, floats and doubles "%.6f", byte arrays as text, other
+// arrays "[a, b, ...]".
+bool formatDataref(const std::string& nameWithOptionalIndex, std::string* out,
+                   std::string* error = nullptr);
+
+// ------------------------------------------------------------- commands
+
+// As a key bound to the command would run it. Unknown names do nothing.
+void commandOnce(const std::string& name);
+void commandBegin(const std::string& name);
+void commandEnd(const std::string& name);
+bool hasCommand(const std::string& name);
+int handlerCount(const std::string& name);
+// Begin phases that got past every before-handler to X-Plane's own processing.
+int reachedXPlaneCount(const std::string& name);
+// The same per phase: begin, continue, end.
+std::array<int, 3> reachedXPlanePhases(const std::string& name);
+
+// ------------------------------------------------------------- camera
+
+// Some plug-in holds the camera (what XPLMIsCameraBeingControlled says).
+bool cameraControlled();
+// The plug-in under test's callback holds it.
+bool cameraControlledByPlugin();
+int cameraCallbackCount();
+// The pose the last controlling call produced; false when none has since reset.
+bool lastCameraPose(XPLMCameraPosition_t* out);
+// Another plug-in takes the camera: the holder gets its losing-control call.
+void takeCameraByOtherPlugin();
+void releaseCameraByOtherPlugin();
+
+// ------------------------------------------------------------- world
+
+// The first call fixes the local projection's reference point.
+void placeAircraft(double latitude, double longitude, double elevationM, float headingDeg = 0);
+void setTerrain(double elevationM);
+void setProbesMiss(bool miss);
+// Reads the apt.dat files under the root again at the next navigation call.
+void rebuildNavDatabase();
+
+// ------------------------------------------------------------- log and speech
+
+// Everything XPLMDebugString wrote since reset. Any thread.
+std::string logText();
+// Starts ROOT/Log.txt afresh, as X-Plane does at launch.
+void startNewLogFile();
+const std::vector<std::string>& spokenTexts();
+// Called with each spoken text as it is spoken (the runner prints it).
+void setSpeechHook(std::function<void(const std::string&)> hook);
+
+}  // namespace xpsim

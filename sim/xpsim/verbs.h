@@ -1,0 +1,33 @@
+// The script's verbs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace xpsim::runner {
+
+using Words = std::vector<std::string>;
+
+struct Verb {
+    const char* name;
+    int minArgs;
+    int maxArgs;  // -1: any number
+    const char* usage;
+    bool (*run)(const Words& args, std::string* error);
+};
+
+// Runs one line's words (the verb first); false with a message when it fails.
+bool runVerb(const Words& words, std::string* error);
+
+// The verbs by family, each ending in a null entry.
+extern const Verb kSimulatorVerbs[];
+extern const Verb kFileVerbs[];
+
+// Whole-word numbers; integers also in hex ("0x01000000").
+bool parseInteger(const std::string& text, long* out);
+bool parseReal(const std::string& text, double* out);
+bool fail(std::string* error, const std::string& message);
+// A path under the root unless it is absolute.
+std::string underRoot(const std::string& path);
+
+}  // namespace xpsim::runner

@@ -1,0 +1,5 @@
+#include "cameras/camera_set.h"
+
+void initCategories() {}
+
+GlobalCameraFileNameEntry* getCurrentActiveCameraFile() { return nullptr; }

@@ -1,0 +1,7 @@
+#include "panels/panels.h"
+
+bool showNewControlPanel(int) { return false; }
+
+void showNewMiniControlPanel(int) {}
+
+void showTargetInfoPanel(bool) {}

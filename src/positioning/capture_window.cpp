@@ -1,0 +1,3 @@
+#include "positioning/capture_window.h"
+
+void manageMasterCaptureWindow(bool) {}

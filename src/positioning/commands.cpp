@@ -1,0 +1,5 @@
+#include "positioning/commands.h"
+
+#include "positioning/engine_datarefs.h"
+
+void initPositionEngine() { findEngineDataRefs(); }

@@ -1,0 +1,5 @@
+#include "positioning/integration_datarefs.h"
+
+void createIntegrationDataRefs() {}
+
+void removeIntegrationDataRefs() {}

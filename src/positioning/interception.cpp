@@ -1,0 +1,5 @@
+#include "positioning/interception.h"
+
+void registerPositionCommands() {}
+
+void unRegisterPositionCommands() {}

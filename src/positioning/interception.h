@@ -1,0 +1,5 @@
+// Taking over X-Plane's own view commands while camera control is on.
+#pragma once
+
+void registerPositionCommands();
+void unRegisterPositionCommands();

@@ -1,0 +1,16 @@
+// Links to the HeadShake, LinuxTrack and Scenic Flyer plug-ins.
+#pragma once
+
+struct Camera;
+
+extern const char* const kHeadShakeSignature;
+extern const char* const kScenicFlyerSignature;
+
+void initScenicFlyer();
+// mode 1: camera control goes on or off; mode 0: follow the camera's wish.
+void updateScenicFlyer(Camera* camera, int mode);
+void enableHeadShake();
+void disableHeadShake();
+bool headShakeExists();
+void enableLinuxTrack();
+void disableLinuxTrack();

@@ -1,0 +1,48 @@
+#include "shell/c_locale.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+locale_t cLocale() {
+    // Thread-safe one-time creation; never freed, as the process keeps it.
+    static locale_t locale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    return locale;
+}
+}  // namespace
+
+CLocaleScope::CLocaleScope() {
+    if (cLocale() != static_cast<locale_t>(0)) {
+        previous_ = uselocale(cLocale());
+    }
+}
+
+CLocaleScope::~CLocaleScope() {
+    if (previous_ != static_cast<locale_t>(0)) {
+        uselocale(previous_);
+    }
+}
+
+bool parseIntC(const char* token, int* out) {
+    char* end = nullptr;
+    errno = 0;
+    long value = strtol(token, &end, 10);
+    if (end == token || errno == ERANGE || value < INT_MIN || value > INT_MAX) {
+        return false;
+    }
+    *out = static_cast<int>(value);
+    return true;
+}
+
+bool parseFloatC(const char* token, float* out) {
+    CLocaleScope numbers;
+    char* end = nullptr;
+    float value = strtof(token, &end);
+    if (end == token || !std::isfinite(value)) {
+        return false;
+    }
+    *out = value;
+    return true;
+}

@@ -1,0 +1,9 @@
+// What the entry points need of the lifecycle module beyond its public face.
+#pragma once
+
+void findShellDataRefs();
+bool isVREnabled();
+void resetSystemStatus();
+// Starts the community-cache worker, first joining one still held.
+void startCommunityCacheWorker();
+void joinCommunityCacheWorker();

@@ -1,0 +1,155 @@
+// The five entry points X-Plane calls.
+#include <cstdint>
+#include <cstdio>
+
+#include <ftplib.h>
+
+#include "cameras/camera_file.h"
+#include "cameras/camera_file_list.h"
+#include "cameras/camera_set.h"
+#include "cameras/targets.h"
+#include "community/data_cache.h"
+#include "libwinkit/message_box.h"
+#include "panels/window_manager.h"
+#include "positioning/capture_window.h"
+#include "positioning/commands.h"
+#include "positioning/integration_datarefs.h"
+#include "positioning/pipeline.h"
+#include "positioning/plugin_links.h"
+#include "shell/host_info.h"
+#include "shell/lifecycle.h"
+#include "shell/lifecycle_state.h"
+#include "shell/log.h"
+#include "shell/settings.h"
+#include "xplane/plugin_entry_points.h"
+#include "xplane/sdk.h"
+
+namespace {
+int simInitialized = 0;
+
+void copyIdentity(char* out, const char* text) { snprintf(out, 256, "%.255s", text); }
+
+void planeLoaded() {
+    if (isVREnabled()) {
+        if (testForCameraFile()) {
+            sLogMsg("Ovilux has deteted a camera file for this aircraft but will not auto-enable "
+                    "because Ovilux does not support Virtual Reality Mode");
+        }
+        return;
+    }
+    resetCameraMotionAxisAssignments();
+    initScenicFlyer();
+    if (isEnabled()) {
+        disableOvilux(1);
+    }
+    initCategories();
+    if (testForCameraFile()) {
+        readCameras(nullptr);
+        GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
+        if (active != nullptr && active->properties.manualEnable) {
+            setAutoEnable3dCockpit();
+        } else {
+            enableOvilux();
+        }
+    }
+}
+
+void airportLoaded() {
+    if (isEnabled()) {
+        setAutoEnable3dCockpit();
+        GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
+        if (active != nullptr && active->fileType == 1) {
+            toggleAirportCameras();
+        }
+    }
+    if (!simInitialized) {
+        getAirportLocations();
+        simInitialized = 1;
+    }
+}
+}  // namespace
+
+PLUGIN_API int XPluginStart(char* outName, char* outSignature, char* outDescription) {
+    char description[256];
+    snprintf(description, sizeof(description), "Advanced Camera Plugin version %s",
+             getVersionString());
+    copyIdentity(outName, "Ovilux");
+    copyIdentity(outSignature, "QFN.Ovilux");
+    copyIdentity(outDescription, description);
+    XPLMEnableFeature("XPLM_USE_NATIVE_WIDGET_WINDOWS", 1);
+    XPLMEnableFeature("XPLM_USE_NATIVE_PATHS", 1);
+    getElapsedMilliSeconds();
+    FtpInit();
+    return 1;
+}
+
+PLUGIN_API int XPluginEnable(void) {
+    resetCameraMotionAxisAssignments();
+    resetSystemStatus();
+    DataCache::initDataCache();
+    findShellDataRefs();
+    createIntegrationDataRefs();
+    initPositionEngine();
+    initGlobalCameras();
+    readSettings();
+    initUI();
+    readTargets();
+    setTargetInformation(getSettings()->ENABLE_SHOW_TARGET_INFORMATION);
+    sLogMsg("Initialization complete for version %s", getVersionString());
+    startCommunityCacheWorker();
+    manageMasterCaptureWindow(false);
+    return 1;
+}
+
+PLUGIN_API void XPluginReceiveMessage(XPLMPluginID, int message, void* param) {
+    switch (message) {
+        case XPLM_MSG_PLANE_LOADED:
+            if (reinterpret_cast<intptr_t>(param) == XPLM_USER_AIRCRAFT) {
+                planeLoaded();
+            }
+            break;
+        case XPLM_MSG_AIRPORT_LOADED:
+            airportLoaded();
+            break;
+        case XPLM_MSG_WILL_WRITE_PREFS:
+            if (isEnabled()) {
+                restoreDefaultFov();
+            }
+            break;
+        case XPLM_MSG_ENTERED_VR:
+            if (isEnabled()) {
+                disableOvilux(0);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+PLUGIN_API void XPluginDisable(void) {
+    if (isEnabled()) {
+        disableOvilux(0);
+    }
+    removeMsgBoxManager();
+    // Only the panel positions held in memory survive; other unsaved changes
+    // are dropped by re-reading the file.
+    Settings* settings = getSettings();
+    WindowPosition controlPanel = settings->LAST_CONTROL_PANEL_POSITION;
+    WindowPosition miniControlPanel = settings->LAST_MINI_CONTROL_PANEL_POSITION;
+    readSettings();
+    settings->LAST_CONTROL_PANEL_POSITION = controlPanel;
+    settings->LAST_MINI_CONTROL_PANEL_POSITION = miniControlPanel;
+    saveSettings();
+    manageMasterCaptureWindow(true);
+    cleanupUI();
+}
+
+PLUGIN_API void XPluginStop(void) {
+    if (isEnabled()) {
+        disableOvilux(0);
+    }
+    joinCommunityCacheWorker();
+    removeGlobalCameras(nullptr);
+    removeIntegrationDataRefs();
+    DataCache::cleanUpCache();
+}

@@ -1,0 +1,276 @@
+#include "shell/settings.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "shell/c_locale.h"
+#include "shell/file_replace.h"
+#include "shell/log.h"
+#include "shell/plugin_path.h"
+#include "shell/strings.h"
+
+namespace {
+
+const char* const settingsFileName = "Ovilux.ini";
+
+Settings settings;
+Settings defaultSettings;
+
+enum class Kind { Float, Int, Bool, Position };
+
+// One row per key, in the order the file is written. The reader dispatches on
+// the same rows, so the two can never disagree on a key.
+struct SettingsKey {
+    const char* key;
+    Kind kind;
+    float Settings::*floatField;
+    int Settings::*intField;
+    bool Settings::*boolField;
+    WindowPosition Settings::*positionField;
+};
+
+#define FLOAT_KEY(name) {#name, Kind::Float, &Settings::name, nullptr, nullptr, nullptr}
+#define INT_KEY(name) {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr}
+#define BOOL_KEY(name) {#name, Kind::Bool, nullptr, nullptr, &Settings::name, nullptr}
+#define POSITION_KEY(name) {#name, Kind::Position, nullptr, nullptr, nullptr, &Settings::name}
+
+const SettingsKey settingsKeys[] = {
+    INT_KEY(INI_FILE_VERSION),
+    FLOAT_KEY(SMALL_ROTATION_SPEED),
+    FLOAT_KEY(MEDIUM_ROTATION_SPEED),
+    FLOAT_KEY(LARGE_ROTATION_SPEED),
+    FLOAT_KEY(VERY_LARGE_ROTATION_SPEED),
+    FLOAT_KEY(SMALL_MOVEMENT_SPEED),
+    FLOAT_KEY(MEDIUM_MOVEMENT_SPEED),
+    FLOAT_KEY(LARGE_MOVEMENT_SPEED),
+    FLOAT_KEY(VERY_LARGE_MOVEMENT_SPEED),
+    FLOAT_KEY(SMALL_HEADTRACK_RANGE),
+    FLOAT_KEY(MEDIUM_HEADTRACK_RANGE),
+    FLOAT_KEY(LARGE_HEADTRACK_RANGE),
+    FLOAT_KEY(VERY_LARGE_HEADTRACK_RANGE),
+    BOOL_KEY(ENABLE_PANSPEED_TOGGLE),
+    BOOL_KEY(ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL),
+    INT_KEY(MOUSE_SMOOTHING_FACTOR),
+    FLOAT_KEY(MOUSE_SPEED_FACTOR),
+    INT_KEY(MOVEMENT_SMOOTHING_FACTOR),
+    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX),
+    BOOL_KEY(ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START),
+    BOOL_KEY(ENABLE_TRANSPARENT_MINI_CONTROL_PANEL),
+    BOOL_KEY(ENABLE_SOLID_CONTROL_PANEL),
+    BOOL_KEY(ENABLE_SHOW_TARGET_INFORMATION),
+    BOOL_KEY(LOCK_KEYBOARD_CONTROL),
+    BOOL_KEY(PAUSE_ON_FREE_TARGET_AIM),
+    BOOL_KEY(HIDE_FAVORITES),
+    INT_KEY(SMOOTH_WINDOW),
+    BOOL_KEY(DISABLE_QUICK_LOOK_EMULATION),
+    BOOL_KEY(ENABLE_FORCE_FOV),
+    BOOL_KEY(ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS),
+    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR),
+    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR),
+    BOOL_KEY(DISABLE_VOICE_PROMPTS),
+    BOOL_KEY(POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP),
+    BOOL_KEY(REVERSE_CIRCLE_VIEW_MOUSE_Y),
+    BOOL_KEY(CIRCLE_VIEW_WHEEL_ZOOM),
+    BOOL_KEY(USE_SMALL_FONT),
+    INT_KEY(MIDDLE_MOUSE_BEHAVIOR),
+    FLOAT_KEY(VIEW_AXIS_NULL_ZONE),
+    FLOAT_KEY(VIEW_AXIS_HEADING_CENTER),
+    FLOAT_KEY(VIEW_AXIS_PITCH_CENTER),
+    FLOAT_KEY(VIEW_AXIS_ZOOM_CENTER),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_LR_CENTER),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_UD_CENTER),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_FB_CENTER),
+    POSITION_KEY(LAST_CONTROL_PANEL_POSITION),
+    POSITION_KEY(LAST_MINI_CONTROL_PANEL_POSITION),
+};
+
+// Fields without a default here keep what they hold across a read.
+void applyResetValues(Settings& s) {
+    s.SMALL_ROTATION_SPEED = 0.5f;
+    s.MEDIUM_ROTATION_SPEED = 1.0f;
+    s.LARGE_ROTATION_SPEED = 1.0f;
+    s.VERY_LARGE_ROTATION_SPEED = 2.0f;
+    s.SMALL_MOVEMENT_SPEED = 0.0005f;
+    s.MEDIUM_MOVEMENT_SPEED = 0.005f;
+    s.LARGE_MOVEMENT_SPEED = 0.1f;
+    s.VERY_LARGE_MOVEMENT_SPEED = 1.0f;
+    s.SMALL_HEADTRACK_RANGE = 1.0f;
+    s.MEDIUM_HEADTRACK_RANGE = 1.0f;
+    s.LARGE_HEADTRACK_RANGE = 1.0f;
+    s.VERY_LARGE_HEADTRACK_RANGE = 1.0f;
+    s.panSpeedFactor = 3.0f;
+    s.movementSpeedFactor = 3.0f;
+    s.ENABLE_PANSPEED_TOGGLE = false;
+    s.ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL = true;
+    s.ENABLE_TRANSPARENT_MINI_CONTROL_PANEL = false;
+    s.ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START = false;
+    s.MOUSE_SMOOTHING_FACTOR = 10;
+    s.MOUSE_SPEED_FACTOR = 1.0f;
+    s.MOVEMENT_SMOOTHING_FACTOR = 0;
+    s.SMOOTH_WINDOW = 60;
+    s.VIEW_AXIS_HEADING_CENTER = 0;
+    s.VIEW_AXIS_PITCH_CENTER = 0;
+    s.VIEW_AXIS_ZOOM_CENTER = 0;
+    s.VIEW_AXIS_CAMERA_LR_CENTER = 0;
+    s.VIEW_AXIS_CAMERA_UD_CENTER = 0;
+    s.VIEW_AXIS_CAMERA_FB_CENTER = 0;
+    s.VIEW_AXIS_NULL_ZONE = 0.025f;
+    s.ENABLE_FORCE_FOV = false;
+    s.ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS = false;
+    s.DISABLE_VOICE_PROMPTS = false;
+    s.USE_SMALL_FONT = false;
+    s.MIDDLE_MOUSE_BEHAVIOR = 2;
+    s.MINI_CONTROL_PANEL_MONITOR_INDEX = 0;
+    s.REVERSE_CIRCLE_VIEW_MOUSE_Y = false;
+    s.LAST_CONTROL_PANEL_POSITION = WindowPosition();
+    s.LAST_MINI_CONTROL_PANEL_POSITION = WindowPosition();
+    s.POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP = false;
+}
+
+const SettingsKey* findKey(const char* key) {
+    for (const SettingsKey& entry : settingsKeys) {
+        if (strcmp(entry.key, key) == 0) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+void parsePosition(char* value, WindowPosition* position) {
+    replaceChar(value, ':', ' ');
+    int fields[5];
+    // Only a complete position replaces the one held.
+    if (sscanf(value, "%d%d%d%d%d", &fields[0], &fields[1], &fields[2], &fields[3], &fields[4]) ==
+        5) {
+        *position = WindowPosition{fields[0], fields[1], fields[2], fields[3], fields[4]};
+    }
+}
+
+void applyValue(const SettingsKey& entry, char* value) {
+    switch (entry.kind) {
+        case Kind::Float:
+            parseFloatC(value, &(settings.*entry.floatField));
+            break;
+        case Kind::Int:
+            parseIntC(value, &(settings.*entry.intField));
+            break;
+        case Kind::Bool: {
+            int number = 0;
+            if (parseIntC(value, &number)) {
+                settings.*entry.boolField = number != 0;
+            }
+            break;
+        }
+        case Kind::Position:
+            parsePosition(value, &(settings.*entry.positionField));
+            break;
+    }
+}
+
+std::string formatValue(const SettingsKey& entry) {
+    char text[128];
+    switch (entry.kind) {
+        case Kind::Float:
+            snprintf(text, sizeof(text), "%f", settings.*entry.floatField);
+            break;
+        case Kind::Int:
+            snprintf(text, sizeof(text), "%d", settings.*entry.intField);
+            break;
+        case Kind::Bool:
+            snprintf(text, sizeof(text), "%d", settings.*entry.boolField ? 1 : 0);
+            break;
+        case Kind::Position: {
+            const WindowPosition& p = settings.*entry.positionField;
+            snprintf(text, sizeof(text), "%d:%d:%d:%d:%d", p.mode, p.left, p.top, p.right,
+                     p.bottom);
+            break;
+        }
+    }
+    return text;
+}
+
+// Reads one white-space separated token. A token too long for the buffer is
+// consumed whole and handed back empty, so it matches no key and parses as no
+// value, and the key/value pairing after it stays intact.
+bool readToken(FILE* file, char* token, size_t size) {
+    int c;
+    do {
+        c = fgetc(file);
+    } while (c != EOF && isspace(c));
+    if (c == EOF) {
+        return false;
+    }
+    size_t length = 0;
+    bool tooLong = false;
+    for (; c != EOF && !isspace(c); c = fgetc(file)) {
+        if (length + 1 < size) {
+            token[length++] = static_cast<char>(c);
+        } else {
+            tooLong = true;
+        }
+    }
+    token[tooLong ? 0 : length] = 0;
+    return true;
+}
+
+std::string settingsPath() { return getPluginPathString() + settingsFileName; }
+
+}  // namespace
+
+Settings* getSettings() { return &settings; }
+
+Settings* getDefaultSettings() { return &defaultSettings; }
+
+void saveSettings() {
+    settings.INI_FILE_VERSION = 2413;
+    std::string path = settingsPath();
+    std::string text;
+    {
+        CLocaleScope numbers;
+        for (const SettingsKey& entry : settingsKeys) {
+            text += entry.key;
+            text += ' ';
+            text += formatValue(entry);
+            text += '\n';
+        }
+    }
+    if (!replaceFileContents(path, text)) {
+        sLogMsg("Unable to create %s", path.c_str());
+    }
+}
+
+void readSettings() {
+    applyResetValues(settings);
+    defaultSettings = settings;
+
+    std::string path = settingsPath();
+    FILE* file = fopen(path.c_str(), "r");
+    if (file == nullptr) {
+        // Only a missing file is created; one that exists but cannot be read
+        // is the user's and stays as it is.
+        if (errno == ENOENT) {
+            saveSettings();
+        } else {
+            sLogMsg("Unable to read %s", path.c_str());
+        }
+        return;
+    }
+    char key[5000];
+    char value[5000];
+    while (readToken(file, key, sizeof(key))) {
+        if (!readToken(file, value, sizeof(value))) {
+            break;
+        }
+        strupr(key);
+        if (const SettingsKey* entry = findKey(key)) {
+            applyValue(*entry, value);
+        }
+    }
+    fclose(file);
+    if (settings.SMOOTH_WINDOW < 60) {
+        settings.SMOOTH_WINDOW = 60;
+    }
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs one xpsim script against the built plug-in in a fresh copy of the fixture
+# X-Plane folder and compares what it printed with the script's .expected file.
+# UPDATE_EXPECTED=1 rewrites the .expected file instead.
+#   run_scenario.sh XPSIM PLUGIN SCRIPT FIXTURE_ROOT WORK_DIR
+set -euo pipefail
+xpsim="$1"
+plugin="$2"
+script="$3"
+fixture="$4"
+work="$5"
+expected="${script%.xps}.expected"
+
+rm -rf "$work"
+mkdir -p "$work"
+cp -r "$fixture" "$work/root"
+mkdir -p "$work/root/Resources/plugins/Ovilux/lin_x64"
+cp "$plugin" "$work/root/Resources/plugins/Ovilux/lin_x64/Ovilux.xpl"
+
+status=0
+root=$(cd "$work/root" && pwd -P)
+# Log lines name files by absolute path; the expected output names the root ROOT.
+(cd "$work/root" && "$xpsim" --root . "$script") >"$work/raw.txt" 2>&1 || status=$?
+sed "s#$root#ROOT#g" "$work/raw.txt" >"$work/actual.txt"
+echo "exit $status" >>"$work/actual.txt"
+
+if [ "${UPDATE_EXPECTED:-0}" = "1" ]; then
+  cp "$work/actual.txt" "$expected"
+  exit 0
+fi
+if ! diff -u "$expected" "$work/actual.txt"; then
+  echo "scenario $(basename "$script") differs from its expected output (above)"
+  exit 1
+fi
