@@ -16,6 +16,7 @@ namespace {
 
 // How much of the log earlier `log` verbs have shown.
 size_t logShown = 0;
+std::string scriptFolder;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
@@ -77,6 +78,18 @@ bool write(const Words& args, std::string* error) {
     return true;
 }
 
+// The source lies beside the script (unless absolute), the copy under the root.
+bool copy(const Words& args, std::string* error) {
+    fs::path source = args[0];
+    if (source.is_relative()) source = fs::path(scriptFolder) / source;
+    fs::path destination = underRoot(args[1]);
+    std::error_code failure;
+    if (destination.has_parent_path()) fs::create_directories(destination.parent_path(), failure);
+    fs::copy_file(source, destination, fs::copy_options::overwrite_existing, failure);
+    if (failure) return fail(error, "cannot copy " + args[0] + ": " + failure.message());
+    return true;
+}
+
 bool remove(const Words& args, std::string* error) {
     std::error_code failure;
     fs::remove_all(underRoot(args[0]), failure);
@@ -104,11 +117,14 @@ bool echo(const Words& args, std::string*) {
 
 }  // namespace
 
+void setScriptFolder(const std::string& folder) { scriptFolder = folder; }
+
 const Verb kFileVerbs[] = {
     {"log", 0, 0, "log", log},
     {"cat", 1, 1, "cat FILE", cat},
     {"exists", 1, 1, "exists FILE", exists},
     {"write", 1, -1, "write FILE TEXT", write},
+    {"copy", 2, 2, "copy SOURCE FILE", copy},
     {"remove", 1, 1, "remove FILE", remove},
     {"chmod", 2, 2, "chmod MODE FILE", chmod},
     {"echo", 0, -1, "echo TEXT", echo},

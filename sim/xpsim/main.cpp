@@ -112,5 +112,7 @@ int main(int argc, char** argv) {
     if (!xpsim::enablePlugin()) std::fputs("xpsim: XPluginEnable returned 0\n", stderr);
 
     if (options.script.empty()) return runScript(std::cin, "stdin");
+    xpsim::runner::setScriptFolder(
+        fs::absolute(options.script).lexically_normal().parent_path().string());
     return runScript(file, options.script);
 }

@@ -29,5 +29,8 @@ bool parseReal(const std::string& text, double* out);
 bool fail(std::string* error, const std::string& message);
 // A path under the root unless it is absolute.
 std::string underRoot(const std::string& path);
+// The folder of the script being run ("" for standard input): `copy` takes
+// its sources from there, so scenarios keep their files beside them.
+void setScriptFolder(const std::string& folder);
 
 }  // namespace xpsim::runner

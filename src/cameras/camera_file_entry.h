@@ -27,3 +27,12 @@ struct GlobalCameraFileNameEntry {
     GlobalCameraFileNameEntry* next = nullptr;
     GlobalCameraFileNameEntry* prev = nullptr;
 };
+
+const int kAircraftCameraFile = 0;
+const int kAirportCameraFile = 1;
+
+// Empty author, file version, aircraft and search key, no counts, no default
+// field of view, manual enable off, and this plug-in's version.
+void resetCameraFileProperties(CameraFileProperty* properties);
+// Copies text into one of the fixed fields, cut to fit.
+void copyText(char* field, int size, const char* text);

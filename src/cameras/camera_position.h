@@ -23,3 +23,4 @@ struct Camera;
 
 // Fills a pose from a camera, or from X-Plane's pilot's head when camera is null.
 void fillPosition(CameraPosition* out, Camera* camera);
+void copyCameraPosition(CameraPosition* source, CameraPosition* destination);

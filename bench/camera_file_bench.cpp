@@ -1,0 +1,82 @@
+// Reading and writing a full camera set, 20 categories of 150 cameras, as the
+// aircraft's camera file in a temporary X-Plane folder.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "cameras/camera_editing.h"
+#include "cameras/camera_file.h"
+#include "cameras/camera_set.h"
+#include "shell/speech.h"
+#include "xpsim.h"
+
+namespace {
+
+std::string benchRoot;
+
+void removeBenchRoot() {
+    std::error_code ignored;
+    std::filesystem::remove_all(benchRoot, ignored);
+}
+
+// Made once: a full set, with every camera a little different, saved as the
+// aircraft's camera file.
+void prepareFullSet() {
+    if (!benchRoot.empty()) {
+        return;
+    }
+    char pattern[] = "/tmp/ovilux-bench-XXXXXX";
+    benchRoot = mkdtemp(pattern);
+    std::atexit(removeBenchRoot);
+    std::filesystem::create_directories(benchRoot + "/Aircraft/Bench");
+    std::FILE* aircraft = std::fopen((benchRoot + "/Aircraft/Bench/Bench.acf").c_str(), "w");
+    if (aircraft != nullptr) {
+        std::fclose(aircraft);
+    }
+    xpsim::reset();
+    xpsim::setRoot(benchRoot);
+    xpsim::setUserAircraft("Aircraft/Bench/Bench.acf");
+
+    initCategories();
+    readCameras(nullptr);
+    for (int c = 0; c < kMaxCategories; ++c) {
+        if (c > 0) {
+            addCategory();
+        }
+        while (getCurrentCategory()->numberOfCameras < kMaxCamerasPerCategory) {
+            addCameraToCategory();
+            Camera* camera = getCurrentCamera();
+            camera->x = 0.01f * camera->indexInCategory;
+            camera->heading = static_cast<float>(c * 7 % 360);
+            camera->smoothTransition = (camera->indexInCategory % 2) == 0;
+        }
+    }
+    saveCameras(false, false);
+    SpeechManager::clear();
+}
+
+void BM_ReadFullCameraSet(benchmark::State& state) {
+    prepareFullSet();
+    for (auto _ : state) {
+        initCategories();
+        benchmark::DoNotOptimize(readCameras(nullptr));
+    }
+    state.SetItemsProcessed(state.iterations() * kMaxCategories * kMaxCamerasPerCategory);
+}
+BENCHMARK(BM_ReadFullCameraSet)->Unit(benchmark::kMillisecond);
+
+void BM_SaveFullCameraSet(benchmark::State& state) {
+    prepareFullSet();
+    initCategories();
+    readCameras(nullptr);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(saveCameras(false, false));
+    }
+    state.SetItemsProcessed(state.iterations() * kMaxCategories * kMaxCamerasPerCategory);
+}
+BENCHMARK(BM_SaveFullCameraSet)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,12 @@
+// Rows of a camera file: splitting a line into fields and placing a row as the
+// next camera of its category.
+#pragma once
+
+// Splits in place at ','; empty fields are dropped. Returns the number of
+// fields; at most capacity of them are stored.
+int splitCameraFileFields(char* line, char** fields, int capacity);
+// The header begins "Category Name,Camera Name" in any case.
+bool isCameraFileHeader(char** fields);
+// One row into the next camera of its category, without rebuilding the links
+// (the reader rebuilds them once at the end); 0 when it cannot be placed.
+int placeCameraRow(char** fields, int count);
