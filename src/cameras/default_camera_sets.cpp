@@ -1,6 +1,7 @@
 #include "cameras/default_camera_sets.h"
 
 #include "cameras/camera_file.h"
+#include "cameras/camera_position.h"
 #include "cameras/camera_set.h"
 #include "cameras/quick_look_import.h"
 #include "libwinkit/message_box.h"
@@ -48,13 +49,14 @@ const char* kNewFileWithQuickLooksText =
 
 void makeDefaultAircraftSet() {
     Camera* camera = startSingleCameraSet("Cockpit", "Pilot View");
-    const EngineDataRefs& refs = engineDataRefs();
+    CameraPosition head;
+    fillPosition(&head, nullptr);
     camera->viewId = 1;
-    camera->x = readFloat(refs.pilotsHeadX);
-    camera->y = readFloat(refs.pilotsHeadY);
-    camera->z = readFloat(refs.pilotsHeadZ);
-    camera->heading = readFloat(refs.pilotsHeadPsi);
-    camera->pitch = readFloat(refs.pilotsHeadThe);
+    camera->x = head.x;
+    camera->y = head.y;
+    camera->z = head.z;
+    camera->heading = head.heading;
+    camera->pitch = head.pitch;
     camera->isAirportCamera = 0;
     updateCameraReferences(true);
     rememberCameraPosition(camera);
