@@ -22,6 +22,7 @@ struct CameraState {
     bool hasLast = false;
     XPLMCameraPosition_t last{};
     int callbacks = 0;
+    int dontControlCalls = 0;
 };
 
 CameraState state;
@@ -124,6 +125,7 @@ void resetCamera() { state = CameraState{}; }
 bool cameraControlled() { return state.holder != Holder::None; }
 bool cameraControlledByPlugin() { return state.holder == Holder::Plugin; }
 int cameraCallbackCount() { return state.callbacks; }
+int dontControlCameraCount() { return state.dontControlCalls; }
 
 bool lastCameraPose(XPLMCameraPosition_t* out) {
     if (!state.hasLast) return false;
@@ -170,6 +172,7 @@ XPLM_API void XPLMControlCamera(XPLMCameraControlDuration inHowLong,
 
 // Only the plug-in's own control is released; another plug-in's is not its to end.
 XPLM_API void XPLMDontControlCamera(void) {
+    ++xpsim::state.dontControlCalls;
     if (xpsim::state.holder == xpsim::Holder::Plugin) xpsim::releaseQuietly();
 }
 

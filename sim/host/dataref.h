@@ -65,6 +65,8 @@ std::vector<Dataref*> allDatarefs();
 
 // X-Plane's own datarefs, from the table; done on first use and by reset().
 void installSimDatarefs();
+// Publishes again, at their defaults, the table's datarefs whose names start so.
+void reinstallSimDatarefs(const std::string& prefix);
 
 Storage storageFor(XPLMDataTypeID types);
 // Gives a record storage of its type, every element set to value.

@@ -1,5 +1,7 @@
 // X-Plane's own datarefs as the simulator publishes them, with X-Plane's
 // defaults. Add a row to publish another one.
+#include <string>
+
 #include "dataref.h"
 #include "internal.h"
 
@@ -12,6 +14,7 @@ constexpr XPLMDataTypeID kFloat = xplmType_Float;
 constexpr XPLMDataTypeID kDouble = xplmType_Float | xplmType_Double;
 constexpr XPLMDataTypeID kFloats = xplmType_FloatArray;
 constexpr XPLMDataTypeID kInts = xplmType_IntArray;
+constexpr XPLMDataTypeID kBytes = xplmType_Data;
 constexpr bool RW = true;
 constexpr bool RO = false;
 
@@ -87,16 +90,56 @@ const Row kRows[] = {
     {"sim/joystick/joystick_axis_maximum", kFloats, 500, RW, 1, nullptr},
     {"sim/joystick/joy_mapped_axis_avail", kInts, 100, RO, 0, nullptr},
     {"sim/joystick/joy_mapped_axis_value", kFloats, 100, RO, 0, nullptr},
+
+    // TCAS targets (X-Plane 11.50 on): target 0 is the user's aircraft, flight
+    // IDs take 8 bytes a target. Filled from the simulator's AI traffic.
+    {"sim/cockpit2/tcas/indicators/tcas_num_acf", kInt, 1, RO, 1, nullptr},
+    {"sim/cockpit2/tcas/targets/position/x", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/y", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/z", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/lat", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/lon", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/ele", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/psi", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/the", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/position/phi", kFloats, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/modeS_id", kInts, 64, RO, 0, nullptr},
+    {"sim/cockpit2/tcas/targets/flight_id", kBytes, 512, RO, 0, nullptr},
 };
+
+// Each multiplayer plane 1..19 has these, named
+// "sim/multiplayer/position/planeN_" + suffix.
+const Row kMultiplayerPlaneRows[] = {
+    {"x", kDouble, 1, RW, 0, nullptr},
+    {"y", kDouble, 1, RW, 0, nullptr},
+    {"z", kDouble, 1, RW, 0, nullptr},
+    {"the", kFloat, 1, RW, 0, nullptr},
+    {"phi", kFloat, 1, RW, 0, nullptr},
+    {"psi", kFloat, 1, RW, 0, nullptr},
+    {"lat", kDouble, 1, RO, 0, nullptr},
+    {"lon", kDouble, 1, RO, 0, nullptr},
+    {"el", kDouble, 1, RO, 0, nullptr},
+};
+const int kMultiplayerPlanes = 19;
+
+void install(const Row& row, const std::string& name) {
+    Dataref& d = datarefRecord(name);
+    publishWithStorage(d, Owner::Simulator, row.types, row.size, row.writable, row.value);
+    d.onChange = row.onChange;
+}
 
 }  // namespace
 
 void installSimDatarefs() {
-    for (const Row& row : kRows) {
-        Dataref& d = datarefRecord(row.name);
-        publishWithStorage(d, Owner::Simulator, row.types, row.size, row.writable, row.value);
-        d.onChange = row.onChange;
-    }
+    for (const Row& row : kRows) install(row, row.name);
+    for (int plane = 1; plane <= kMultiplayerPlanes; ++plane)
+        for (const Row& row : kMultiplayerPlaneRows)
+            install(row, "sim/multiplayer/position/plane" + std::to_string(plane) + "_" + row.name);
+}
+
+void reinstallSimDatarefs(const std::string& prefix) {
+    for (const Row& row : kRows)
+        if (std::string(row.name).compare(0, prefix.size(), prefix) == 0) install(row, row.name);
 }
 
 }  // namespace xpsim::detail

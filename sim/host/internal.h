@@ -22,6 +22,7 @@ void resetWorld();
 void resetScenery();
 void resetNavigation();
 void resetPlanes();
+void resetTraffic();
 void resetFiles();
 void resetLog();
 
@@ -58,6 +59,9 @@ void localPositionWritten(Dataref& d);
 void cameraViewChanged();
 // A view command chose this view type.
 void selectView(int viewType);
+
+// AI traffic's local coordinates follow a move of the local origin.
+void localOriginMoved();
 
 // The flat ground's elevation; keeps y_agl in step with the aircraft.
 double terrainElevation();

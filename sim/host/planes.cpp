@@ -1,4 +1,4 @@
-// XPLMPlanes: the user's aircraft; no AI aircraft yet.
+// XPLMPlanes: the user's aircraft (AI traffic is in traffic.cpp).
 #include <cstdio>
 #include <string>
 
@@ -34,11 +34,4 @@ XPLM_API void XPLMGetNthAircraftModel(int inIndex, char* outFileName, char* outP
     if (outFileName)
         std::snprintf(outFileName, 256, "%s", user ? xpsim::aircraftFile.c_str() : "");
     if (outPath) std::snprintf(outPath, 512, "%s", user ? xpsim::aircraftPath.c_str() : "");
-}
-
-XPLM_API void XPLMCountAircraft(int* outTotalAircraft, int* outActiveAircraft,
-                                XPLMPluginID* outController) {
-    if (outTotalAircraft) *outTotalAircraft = 1;
-    if (outActiveAircraft) *outActiveAircraft = 1;
-    if (outController) *outController = XPLM_NO_PLUGIN_ID;
 }

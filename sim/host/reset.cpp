@@ -21,6 +21,7 @@ void reset() {
     detail::resetFiles();
     detail::resetNavigation();
     detail::resetPlanes();
+    detail::resetTraffic();
     detail::resetLog();
 }
 

@@ -55,6 +55,19 @@ void placeAircraft(double latitude, double longitude, double elevationM, float h
     detail::updateHeightAboveGround();
 }
 
+void shiftLocalOrigin(double latitude, double longitude) {
+    double aircraftLatitude = detail::simValue("sim/flightmodel/position/latitude");
+    double aircraftLongitude = detail::simValue("sim/flightmodel/position/longitude");
+    double aircraftElevation = detail::simValue("sim/flightmodel/position/elevation");
+    reference = {true, latitude, longitude};
+    double x = 0, y = 0, z = 0;
+    toLocal(aircraftLatitude, aircraftLongitude, aircraftElevation, &x, &y, &z);
+    detail::setSimValue("sim/flightmodel/position/local_x", x);
+    detail::setSimValue("sim/flightmodel/position/local_y", y);
+    detail::setSimValue("sim/flightmodel/position/local_z", z);
+    detail::localOriginMoved();
+}
+
 namespace detail {
 
 // Moving the aircraft in local coordinates moves it in the world too.

@@ -145,6 +145,8 @@ bool cameraControlled();
 // The plug-in under test's callback holds it.
 bool cameraControlledByPlugin();
 int cameraCallbackCount();
+// XPLMDontControlCamera calls, whether or not they released anything.
+int dontControlCameraCount();
 // The pose the last controlling call produced; false when none has since reset.
 bool lastCameraPose(XPLMCameraPosition_t* out);
 // Another plug-in takes the camera: the holder gets its losing-control call.
@@ -157,8 +159,38 @@ void releaseCameraByOtherPlugin();
 void placeAircraft(double latitude, double longitude, double elevationM, float headingDeg = 0);
 void setTerrain(double elevationM);
 void setProbesMiss(bool miss);
+// X-Plane moves its local origin to the point (as it does when the aircraft
+// has travelled far): local coordinates of everything change, world ones do
+// not. The user's aircraft keeps its world position.
+void shiftLocalOrigin(double latitude, double longitude);
 // Reads the apt.dat files under the root again at the next navigation call.
 void rebuildNavDatabase();
+
+// ------------------------------------------------------------- AI traffic
+
+// AI aircraft i (from 0) is multiplayer plane i + 1, for the first 19, and
+// TCAS target i + 1; TCAS target 0 stands for the user's aircraft.
+// XPLMCountAircraft counts them with the user's aircraft.
+constexpr int kMaxAiAircraft = 63;
+
+// Moves aircraft `index`, or adds one when index is the current count; an
+// added aircraft gets a mode-S ID and a flight ID of its own ("AI1", ...).
+// Local coordinates follow the projection, whose reference the first
+// placement of the user's aircraft fixes: place that first. False for any
+// other index.
+bool placeAiAircraft(int index, double latitude, double longitude, double elevationM,
+                     float headingDeg = 0, float pitchDeg = 0, float rollDeg = 0);
+// The aircraft leaves; those after it move down one slot, as X-Plane's TCAS
+// list closes up.
+bool removeAiAircraft(int index);
+// X-Plane reorders its TCAS targets: two aircraft change slots, IDs and all.
+bool swapAiAircraft(int first, int second);
+// The flight ID keeps at most 7 characters.
+bool setAiIdentity(int index, int modeSId, const std::string& flightId);
+int aiAircraftCount();
+// Off: an X-Plane before 11.50, without the TCAS datarefs. On publishes them
+// again, holding the traffic.
+void setTcasAvailable(bool available);
 
 // ------------------------------------------------------------- log and speech
 

@@ -94,9 +94,14 @@ bool place(const Words& args, std::string* error) {
 }
 
 bool terrain(const Words& args, std::string* error) {
+    if (args[0] == "miss") {
+        setProbesMiss(true);
+        return true;
+    }
     double elevation = 0;
     if (!parseReal(args[0], &elevation)) return fail(error, "bad elevation " + args[0]);
     setTerrain(elevation);
+    setProbesMiss(false);
     return true;
 }
 
@@ -141,7 +146,7 @@ const Verb kSimulatorVerbs[] = {
     {"set", 2, 2, "set NAME[I] VALUE", set},
     {"print", 1, 1, "print NAME[I] | print camera", print},
     {"place", 3, 4, "place LAT LON ELEV_M [HEADING]", place},
-    {"terrain", 1, 1, "terrain ELEV_M", terrain},
+    {"terrain", 1, 1, "terrain ELEV_M | terrain miss", terrain},
     {"dataref", 2, 3, "dataref NAME TYPE [VALUE]", dataref},
     {"plugin", 1, 2, "plugin SIGNATURE [NAME]", plugin},
     {"menu", 1, 1, "menu PATH", menu},

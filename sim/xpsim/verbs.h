@@ -22,6 +22,7 @@ bool runVerb(const Words& words, std::string* error);
 // The verbs by family, each ending in a null entry.
 extern const Verb kSimulatorVerbs[];
 extern const Verb kFileVerbs[];
+extern const Verb kTrafficVerbs[];
 
 // Whole-word numbers; integers also in hex ("0x01000000").
 bool parseInteger(const std::string& text, long* out);

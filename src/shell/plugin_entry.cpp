@@ -21,6 +21,7 @@
 #include "shell/lifecycle_state.h"
 #include "shell/log.h"
 #include "shell/settings.h"
+#include "world/ai_traffic.h"
 #include "xplane/plugin_entry_points.h"
 #include "xplane/sdk.h"
 
@@ -152,4 +153,6 @@ PLUGIN_API void XPluginStop(void) {
     removeGlobalCameras(nullptr);
     removeIntegrationDataRefs();
     DataCache::cleanUpCache();
+    // A plug-in loaded again looks its traffic datarefs up afresh.
+    resetAiTraffic();
 }
