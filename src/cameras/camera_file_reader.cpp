@@ -11,6 +11,7 @@
 #include "cameras/camera_set.h"
 #include "cameras/default_camera_sets.h"
 #include "cameras/pending_engine_hooks.h"
+#include "positioning/movement.h"
 #include "shell/log.h"
 
 namespace {
@@ -193,6 +194,9 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
         }
     }
 
+    // Transition frames point at camera records by slot, and the slots are
+    // about to hold this file's cameras.
+    stopAnimationRequest();
     switchActiveFile(target, activePath);
     bool complete = true;
     bool opened = source.file != nullptr;

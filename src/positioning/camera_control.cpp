@@ -1,41 +1,103 @@
 #include "positioning/camera_control.h"
 
+#include <cmath>
+#include <cstdint>
+
+#include "cameras/camera.h"
+#include "positioning/external_pose.h"
+#include "positioning/fov.h"
+#include "positioning/joystick_axes.h"
 #include "shell/host_info.h"
-#include "xplane/sdk.h"
+#include "shell/lifecycle.h"
 
 namespace {
-bool isBeingControlled = false;
-int64_t lastCameraControlTime = 0;
+const int64_t kLostAfterMilliseconds = 500;
+const int kZoomAxisRole = 2;
 
-int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose) {
-    if (isLosingControl || out == nullptr || pose == nullptr) {
-        isBeingControlled = false;
-        return 0;
-    }
-    const CameraPosition* position = static_cast<const CameraPosition*>(pose);
-    out->x = position->x;
-    out->y = position->y;
-    out->z = position->z;
-    out->heading = position->heading;
-    out->pitch = position->pitch;
-    out->roll = position->roll;
-    out->zoom = position->zoom;
-    lastCameraControlTime = getElapsedMilliSeconds();
-    return 1;
-}
+bool isBeingControlled = false;
+// controlZoom holds the camera without the pipeline's ownership state.
+bool zoomHeld = false;
+int64_t lastCameraControlTime = 0;
+Camera* currentFreeCamera = nullptr;
 }  // namespace
 
 void controlCamera(bool take, CameraPosition* pose) {
     if (take) {
         XPLMControlCamera(xplm_ControlCameraForever, controlFreeCamera, pose);
         isBeingControlled = true;
+        zoomHeld = false;
         lastCameraControlTime = getElapsedMilliSeconds();
         return;
     }
-    if (isBeingControlled) {
+    if (isBeingControlled || zoomHeld) {
         XPLMDontControlCamera();
         isBeingControlled = false;
+        zoomHeld = false;
     }
 }
 
+int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose) {
+    Camera* camera = currentFreeCamera;
+    if (camera == nullptr || !isEnabled() || isLosingControl != 0 || out == nullptr ||
+        pose == nullptr) {
+        // Either way X-Plane has the camera back.
+        isBeingControlled = false;
+        return 0;
+    }
+    lastCameraControlTime = getElapsedMilliSeconds();
+    CameraPosition given = *static_cast<const CameraPosition*>(pose);
+    if (camera->xp9ChaseView) {
+        camera->x = 0;
+        camera->y = 0;
+        camera->heading = 0;
+        given.x = 0;
+        given.y = 0;
+        given.heading = 0;
+    }
+    CameraPosition p;
+    translateExternalCameraPosition(camera, &p, &given);
+    out->x = p.x;
+    out->y = p.y;
+    out->z = p.z;
+    out->pitch = p.pitch;
+    out->heading = p.heading;
+    out->roll = p.roll;
+    out->zoom = p.zoom;
+    float axis = 0;
+    if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {
+        out->zoom = 1.0f + std::tan(axis * 89.5f * 3.14159265f / 180.0f);
+    }
+    setFov(p.fov);
+    camera->worldPose = p;
+    return 1;
+}
+
+int controlZoom(XPLMCameraPosition_t* out, int isLosingControl, void* zoom) {
+    if (out == nullptr || isLosingControl != 0 || zoom == nullptr) {
+        zoomHeld = false;
+        return 0;
+    }
+    float value = *static_cast<const float*>(zoom);
+    if (out->zoom == value) {
+        zoomHeld = false;
+        return 0;
+    }
+    out->zoom = value;
+    return 1;
+}
+
+void holdZoom(float* zoom) {
+    XPLMControlCamera(xplm_ControlCameraForever, controlZoom, zoom);
+    zoomHeld = true;
+}
+
 bool isCameraHeld() { return isBeingControlled; }
+
+bool isCameraControlLost() {
+    return isBeingControlled &&
+           getElapsedMilliSeconds() - lastCameraControlTime > kLostAfterMilliseconds;
+}
+
+void setCurrentFreeCamera(Camera* camera) { currentFreeCamera = camera; }
+
+Camera* getCurrentFreeCamera() { return currentFreeCamera; }

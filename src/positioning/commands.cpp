@@ -1,5 +1,28 @@
 #include "positioning/commands.h"
 
+#include "cameras/camera_set.h"
+#include "positioning/ai_perspective.h"
 #include "positioning/engine_datarefs.h"
+#include "positioning/frame_rate.h"
 
-void initPositionEngine() { findEngineDataRefs(); }
+namespace {
+int autoSelectNearestAirportCamera = 0;
+}  // namespace
+
+void initPositionEngine() {
+    findEngineDataRefs();
+    primeFrameRateSmoother();
+    setAiScale(1.0f);
+    registerAiReferencePoint();
+}
+
+void setAutoSelectNearestAirportCamera(int on) { autoSelectNearestAirportCamera = on; }
+
+bool getAutoSelectNearestAirportCamera() {
+    return autoSelectNearestAirportCamera != 0 && isAirportCameraFile();
+}
+
+bool isAirportCameraFile() {
+    GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
+    return active != nullptr && active->fileType == kAirportCameraFile;
+}

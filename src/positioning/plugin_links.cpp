@@ -29,3 +29,9 @@ bool headShakeExists() { return false; }
 void enableLinuxTrack() {}
 
 void disableLinuxTrack() {}
+
+bool linuxTrackExists() { return false; }
+
+void addHeadShakeOffsets(CameraPosition*) {}
+
+void addLinuxTrackOffsets(CameraPosition*) {}

@@ -1,6 +1,8 @@
 // Links to the HeadShake, LinuxTrack and Scenic Flyer plug-ins.
 #pragma once
 
+#include "cameras/camera_position.h"
+
 struct Camera;
 
 extern const char* const kHeadShakeSignature;
@@ -14,3 +16,7 @@ void disableHeadShake();
 bool headShakeExists();
 void enableLinuxTrack();
 void disableLinuxTrack();
+bool linuxTrackExists();
+// The two plug-ins' offsets on a pose; nothing while their links are not built.
+void addHeadShakeOffsets(CameraPosition* pose);
+void addLinuxTrackOffsets(CameraPosition* pose);

@@ -181,6 +181,7 @@ TEST_F(AiTraffic, AFollowedAircraftIsFoundAgainAfterReordering) {
 TEST_F(AiTraffic, DistancesAreFromTheCameraWhileControlIsOn) {
     *getSettings() = Settings();
     ASSERT_TRUE(place(0, 3.0));
+    xplane.startAndEnable();  // the engine registers the current camera as the source
     setAiReferenceSource([](double* x, double* y, double* z) {
         double north = -2.0 * kMetresPerNm;
         XPLMWorldToLocal(kLatitude, kLongitude, kElevation, x, y, z);
@@ -188,7 +189,6 @@ TEST_F(AiTraffic, DistancesAreFromTheCameraWhileControlIsOn) {
         return true;
     });
     EXPECT_NEAR(getAIPlaneDistance(0), 3.0, 1e-3);
-    xplane.startAndEnable();
     enableOvilux();
     ASSERT_EQ(isEnabled(), 1);
     EXPECT_NEAR(getAIPlaneDistance(0), 1.0, 1e-3);

@@ -1,0 +1,17 @@
+// What the pipeline does about a camera that became current, or was left.
+#pragma once
+
+struct Camera;
+
+// A camera became current: axes, free-camera position, X-Plane's hide-yoke.
+void noticeNewCamera(Camera* camera, Camera* lastCamera);
+// Every pass: the cockpit camera's hide-yoke request and the crosshair of a
+// target-following camera.
+void applyCameraViewOptions(Camera* camera);
+// The camera's zoom: locked or free scroll-wheel zoom in the 3-D cockpit, and
+// the camera's own zoom once when it becomes current or its pose was restored.
+void applyCameraZoom(Camera* camera, Camera* lastCamera);
+// The camera left: any transition in progress stops, the move into the new
+// camera is built when it asks for one, and the camera left forgets or keeps
+// its moves.
+void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera);

@@ -1,0 +1,10 @@
+// Showing a cockpit camera: the pilot's-head position, angles and field of view.
+#pragma once
+
+#include "cameras/camera_position.h"
+
+struct Camera;
+
+// Adds the offset stack and the effect scripts to p and writes it to X-Plane,
+// pitch and roll folded into (-180, 180].
+void writeCockpitPose(Camera* camera, CameraPosition* p);

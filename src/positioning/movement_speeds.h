@@ -1,0 +1,15 @@
+// How far one movement step goes: the settings' speeds of the current movement
+// range times the speed factors that the last command chose (slow, normal or
+// fast variants and the pan speed step).
+#pragma once
+
+// Multipliers of the rotation and movement speeds, 1.0 at start.
+float getPanSpeedFactor();
+void setPanSpeedFactor(float factor);
+float getMovementSpeedFactor();
+void setMovementSpeedFactor(float factor);
+
+// Degrees per frame: panSpeedFactor x the rotation speed of the range.
+float rotationStep();
+// Metres per frame: movementSpeedFactor x the movement speed of the range.
+float movementStep();

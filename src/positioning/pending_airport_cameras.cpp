@@ -1,0 +1,3 @@
+#include "positioning/pending_airport_cameras.h"
+
+void selectCLosestAirportCamera() {}

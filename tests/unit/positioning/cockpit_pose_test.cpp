@@ -1,0 +1,90 @@
+// Cockpit cameras as X-Plane sees them: the pilot's-head datarefs.
+#include <cmath>
+
+#include "positioning/integration_values.h"
+#include "positioning_fixture.h"
+#include "shell/settings.h"
+
+namespace {
+
+using CockpitPose = PositioningFixture;
+
+TEST_F(CockpitPose, HeadDatarefsTakeTheCameraWithPitchAndRollFolded) {
+    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 350.0, 350.0, 200.0)
+               .set(kFov, 75.0).on(kEnableFov)});
+    getSettings()->ENABLE_FORCE_FOV = true;
+    frames(1);
+    EXPECT_EQ(sim("sim/graphics/view/view_type"), 1026);
+    EXPECT_NEAR(head("x"), -0.3, 1e-6);
+    EXPECT_NEAR(head("y"), 1.2, 1e-6);
+    EXPECT_NEAR(head("z"), -2.0, 1e-6);
+    EXPECT_NEAR(head("psi"), 350.0, 1e-4);
+    EXPECT_NEAR(head("the"), -10.0, 1e-4);
+    EXPECT_NEAR(head("phi"), -160.0, 1e-4);
+    EXPECT_NEAR(sim("sim/graphics/view/field_of_view_deg"), 75.0, 1e-4);
+    EXPECT_FALSE(xpsim::cameraControlledByPlugin());
+}
+
+TEST_F(CockpitPose, FieldOfViewIsWrittenOnlyWhenForced) {
+    start({CameraRow("Cockpit", "Pilot").set(kFov, 75.0).on(kEnableFov)});
+    frames(2);
+    EXPECT_NEAR(sim("sim/graphics/view/field_of_view_deg"), 60.0, 1e-4);
+}
+
+TEST_F(CockpitPose, WithoutHeadRollTheViewRollCarriesIt) {
+    xpsim::removeDataref("sim/graphics/view/pilots_head_phi");
+    start({CameraRow("Cockpit", "Pilot").pose(0, 1, -2, 0, 0, 15.0)});
+    frames(1);
+    EXPECT_NEAR(sim("sim/graphics/view/field_of_view_roll_deg"), 15.0, 1e-4);
+}
+
+TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
+    start({CameraRow("Cockpit", "Level").pose(0.5, 1.0, -2.0, 0, 0).on(kLevel),
+           CameraRow("Cockpit", "Level Right").pose(0.5, 1.0, -2.0, 90.0, 0).on(kLevel)});
+    xpsim::setValue("sim/flightmodel/position/phi", 10.0);
+    frames(1);
+    EXPECT_NEAR(head("phi"), -10.0, 1e-4);
+    EXPECT_NEAR(head("the"), 0.0, 1e-4);
+    // The head rises with the roll on the low side of the aircraft.
+    EXPECT_NEAR(head("y"), 1.0 + 0.5 * std::tan(10.0 * M_PI / 180.0), 1e-5);
+
+    // Looking out to the right, the same roll is a pitch of the view.
+    select(0, 1);
+    frames(1);
+    EXPECT_NEAR(head("the"), 10.0, 1e-3);
+    EXPECT_NEAR(head("phi"), 0.0, 1e-3);
+
+    // Near a 90-degree roll the head stays near the cockpit.
+    for (double roll : {89.9, 90.0, -90.0, 270.0}) {
+        xpsim::setValue("sim/flightmodel/position/phi", roll);
+        frames(1);
+        EXPECT_LT(std::fabs(head("y") - 1.0), 0.5 * 4.0) << roll;
+    }
+}
+
+TEST_F(CockpitPose, TrackingLooksAtTheAircraftsReferencePoint) {
+    start({CameraRow("Cockpit", "Behind Left").pose(-1.0, 0.0, 1.0, 0, 0)
+               .on(kTrackHeading).on(kTrackPitch),
+           CameraRow("Cockpit", "Above").pose(0, 2.0, 0, 0, 0).on(kTrackPitch)});
+    frames(1);
+    EXPECT_NEAR(head("psi"), 45.0, 1e-4);
+    select(0, 1);
+    frames(1);
+    EXPECT_NEAR(head("the"), -90.0, 1e-4);  // 270 stored
+}
+
+TEST_F(CockpitPose, OffsetsOfHeadTrackersAndEffectsAreAddedOnce) {
+    start({CameraRow("Cockpit", "Tracked").pose(0, 1, -2, 10, 0).on(kTrackIR).set(kScriptId, "3")});
+    IntegrationValues* v = getIntegrationValues();
+    v->headtrackingPresent = 1;
+    v->headtrackingXOffset = 0.1f;
+    v->headtrackingHeadingOffset = 5.0f;
+    v->effectScriptYOffset = 0.25f;
+    frames(3);
+    EXPECT_NEAR(head("x"), 0.1, 1e-6);
+    EXPECT_NEAR(head("y"), 1.25, 1e-6);
+    EXPECT_NEAR(head("psi"), 15.0, 1e-4);
+    EXPECT_EQ(v->oviluxEnabled, 2);
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include "positioning_fixture.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "cameras/camera_selection.h"
+#include "positioning/integration_values.h"
+#include "positioning/view_reset.h"
+#include "shell/lifecycle.h"
+
+namespace {
+const double kPi = 3.14159265358979323846;
+double rad(double degrees) { return degrees * kPi / 180.0; }
+}  // namespace
+
+CameraRow::CameraRow(const char* category, const char* name) : fields(rowFields(category, name)) {}
+
+CameraRow& CameraRow::set(Column column, const std::string& value) {
+    fields[column] = value;
+    return *this;
+}
+
+CameraRow& CameraRow::set(Column column, double value) {
+    char text[64];
+    snprintf(text, sizeof text, "%.6f", value);
+    return set(column, std::string(text));
+}
+
+CameraRow& CameraRow::on(Column column) { return set(column, std::string("TRUE")); }
+
+CameraRow& CameraRow::pose(double x, double y, double z, double heading, double pitch,
+                           double roll) {
+    return set(kX, x).set(kY, y).set(kZ, z).set(kHeading, heading).set(kPitch, pitch).set(kRoll, roll);
+}
+
+void PositioningFixture::SetUp() {
+    CameraFixture::SetUp();
+    *getIntegrationValues() = IntegrationValues();
+}
+
+void PositioningFixture::TearDown() {
+    CameraFixture::TearDown();
+    *getIntegrationValues() = IntegrationValues();
+}
+
+void PositioningFixture::start(const std::vector<CameraRow>& rows) {
+    std::string text = headerLine();
+    for (const CameraRow& row : rows) {
+        text += joinRow(row.fields);
+    }
+    writeCameraFile(text);
+    xpsim::placeAircraft(47.0, 8.0, 500.0, 0.0f);
+    enablePlugin();
+    loadAircraft(kCessna);
+    ASSERT_EQ(isEnabled(), 1);
+}
+
+void PositioningFixture::select(int category, int index) {
+    setCurrentCamera(&cameraAt(category, index));
+    setResetViewModes();
+}
+
+double PositioningFixture::head(const char* axis) const {
+    return xpsim::getDouble(std::string("sim/graphics/view/pilots_head_") + axis);
+}
+
+XPLMCameraPosition_t PositioningFixture::shown() const {
+    XPLMCameraPosition_t pose{};
+    EXPECT_TRUE(xpsim::lastCameraPose(&pose));
+    return pose;
+}
+
+Vec aircraftToWorld(Vec v, double psi, double theta, double phi, Vec aircraft) {
+    // Aircraft frame: x right, y up, z aft. Roll turns the right wing down.
+    double c = std::cos(rad(phi)), s = std::sin(rad(phi));
+    Vec r{v.x * c + v.y * s, v.y * c - v.x * s, v.z};
+    // Pitch raises the nose (-z) towards +y.
+    c = std::cos(rad(theta));
+    s = std::sin(rad(theta));
+    Vec p{r.x, r.y * c - r.z * s, r.z * c + r.y * s};
+    // Heading turns north (-z) towards east (+x).
+    c = std::cos(rad(psi));
+    s = std::sin(rad(psi));
+    Vec h{p.x * c - p.z * s, p.y, p.z * c + p.x * s};
+    return {aircraft.x + h.x, aircraft.y + h.y, aircraft.z + h.z};
+}
+
+double bearing(Vec a, Vec b) {
+    double degrees = std::atan2(b.x - a.x, -(b.z - a.z)) * 180.0 / kPi;
+    return degrees < 0 ? degrees + 360.0 : degrees;
+}
+
+double elevation(Vec a, Vec b) {
+    double horizontal = std::hypot(b.x - a.x, b.z - a.z);
+    return std::atan2(b.y - a.y, horizontal) * 180.0 / kPi;
+}
