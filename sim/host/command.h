@@ -22,6 +22,8 @@ struct Command {
     std::string name;
     std::string description;
     bool present = false;
+    // Order of creation, for listing commands as X-Plane's command list does.
+    uint64_t created = 0;
     // X-Plane's own processing when a begin phase reaches it.
     void (*effect)(int argument) = nullptr;
     int effectArgument = 0;
@@ -31,6 +33,8 @@ struct Command {
 };
 
 Command& commandRecord(const std::string& name);
+// The creation number of a command that becomes present.
+uint64_t nextCreationNumber();
 // X-Plane's own commands, from the table.
 void installSimCommands();
 

@@ -30,6 +30,7 @@ std::vector<Command*>& held() {
 }
 
 uint64_t nextHandlerId = 1;
+uint64_t lastCreationNumber = 0;
 
 Command* present(const std::string& name) {
     auto it = registry().find(name);
@@ -81,6 +82,8 @@ void end(Command& c) {
 }
 
 }  // namespace
+
+uint64_t nextCreationNumber() { return ++lastCreationNumber; }
 
 Command& commandRecord(const std::string& name) {
     auto& slot = registry()[name];
@@ -146,6 +149,7 @@ XPLM_API XPLMCommandRef XPLMCreateCommand(const char* inName, const char* inDesc
     detail::Command& c = detail::commandRecord(inName);
     if (!c.present) {
         c.present = true;
+        c.created = detail::nextCreationNumber();
         c.description = inDescription ? inDescription : "";
     }
     return &c;
@@ -178,6 +182,19 @@ void commandOnce(const std::string& name) { XPLMCommandOnce(detail::present(name
 void commandBegin(const std::string& name) { XPLMCommandBegin(detail::present(name)); }
 void commandEnd(const std::string& name) { XPLMCommandEnd(detail::present(name)); }
 bool hasCommand(const std::string& name) { return detail::present(name) != nullptr; }
+
+std::vector<std::string> commandNames(const std::string& prefix) {
+    std::vector<const detail::Command*> found;
+    for (const auto& entry : detail::registry())
+        if (entry.second->present && entry.first.compare(0, prefix.size(), prefix) == 0)
+            found.push_back(entry.second.get());
+    std::sort(found.begin(), found.end(), [](const detail::Command* a, const detail::Command* b) {
+        return a->created < b->created;
+    });
+    std::vector<std::string> names;
+    for (const detail::Command* c : found) names.push_back(c->name);
+    return names;
+}
 
 int handlerCount(const std::string& name) {
     auto* c = detail::present(name);

@@ -63,8 +63,8 @@ void selectView(int viewType);
 // AI traffic's local coordinates follow a move of the local origin.
 void localOriginMoved();
 
-// The flat ground's elevation; keeps y_agl in step with the aircraft.
-double terrainElevation();
+// The ground's elevation under local x, z; keeps y_agl in step with the aircraft.
+double terrainElevationAt(double x, double z);
 void updateHeightAboveGround();
 
 // The camera pose X-Plane would draw with when no plug-in moves it.

@@ -1,4 +1,5 @@
-// XPLMScenery's terrain probes over flat ground.
+// XPLMScenery's terrain probes over a plane of ground: flat unless tilted.
+#include <cmath>
 #include <cstdint>
 #include <set>
 
@@ -9,6 +10,8 @@ namespace xpsim {
 namespace {
 
 double ground = 0;
+double riseEast = 0;
+double riseSouth = 0;
 bool probesMiss = false;
 
 // Probe handles are IDs, never reused, so a stale handle is recognised.
@@ -23,6 +26,14 @@ uint64_t idOf(XPLMProbeRef probe) {
 
 void setTerrain(double elevationM) {
     ground = elevationM;
+    riseEast = 0;
+    riseSouth = 0;
+    detail::updateHeightAboveGround();
+}
+
+void setTerrainSlope(double east, double south) {
+    riseEast = east;
+    riseSouth = south;
     detail::updateHeightAboveGround();
 }
 
@@ -30,10 +41,12 @@ void setProbesMiss(bool miss) { probesMiss = miss; }
 
 namespace detail {
 
-double terrainElevation() { return ground; }
+double terrainElevationAt(double x, double z) { return ground + riseEast * x + riseSouth * z; }
 
 void resetScenery() {
     ground = 0;
+    riseEast = 0;
+    riseSouth = 0;
     probesMiss = false;
     probes.clear();
 }
@@ -50,7 +63,8 @@ XPLM_API XPLMProbeRef XPLMCreateProbe(XPLMProbeType inProbeType) {
 
 XPLM_API void XPLMDestroyProbe(XPLMProbeRef inProbe) { xpsim::probes.erase(xpsim::idOf(inProbe)); }
 
-// Local y is elevation, so the ground under any x/z is at the terrain's height.
+// A Y probe finds the ground straight above or below the point, so its height
+// does not matter.
 XPLM_API XPLMProbeResult XPLMProbeTerrainXYZ(XPLMProbeRef inProbe, float inX, float inY,
                                              float inZ, XPLMProbeInfo_t* outInfo) {
     (void)inY;
@@ -58,12 +72,15 @@ XPLM_API XPLMProbeResult XPLMProbeTerrainXYZ(XPLMProbeRef inProbe, float inX, fl
         outInfo->structSize != static_cast<int>(sizeof(XPLMProbeInfo_t)))
         return xplm_ProbeError;
     if (xpsim::probesMiss) return xplm_ProbeMissed;
+    // The plane's upward normal: (-riseEast, 1, -riseSouth), made unit length.
+    double length = std::sqrt(1.0 + xpsim::riseEast * xpsim::riseEast +
+                              xpsim::riseSouth * xpsim::riseSouth);
     outInfo->locationX = inX;
-    outInfo->locationY = static_cast<float>(xpsim::ground);
+    outInfo->locationY = static_cast<float>(xpsim::detail::terrainElevationAt(inX, inZ));
     outInfo->locationZ = inZ;
-    outInfo->normalX = 0;
-    outInfo->normalY = 1;
-    outInfo->normalZ = 0;
+    outInfo->normalX = static_cast<float>(-xpsim::riseEast / length);
+    outInfo->normalY = static_cast<float>(1.0 / length);
+    outInfo->normalZ = static_cast<float>(-xpsim::riseSouth / length);
     outInfo->velocityX = outInfo->velocityY = outInfo->velocityZ = 0;
     outInfo->is_wet = 0;
     return xplm_ProbeHitTerrain;

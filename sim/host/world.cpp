@@ -84,7 +84,9 @@ void localPositionWritten(Dataref&) {
 
 void updateHeightAboveGround() {
     setSimValue("sim/flightmodel/position/y_agl",
-                simValue("sim/flightmodel/position/local_y") - terrainElevation());
+                simValue("sim/flightmodel/position/local_y") -
+                    terrainElevationAt(simValue("sim/flightmodel/position/local_x"),
+                                       simValue("sim/flightmodel/position/local_z")));
 }
 
 void resetWorld() { reference = Reference{}; }

@@ -132,6 +132,8 @@ void commandOnce(const std::string& name);
 void commandBegin(const std::string& name);
 void commandEnd(const std::string& name);
 bool hasCommand(const std::string& name);
+// The commands whose names begin with prefix, in the order they were created.
+std::vector<std::string> commandNames(const std::string& prefix);
 int handlerCount(const std::string& name);
 // Begin phases that got past every before-handler to X-Plane's own processing.
 int reachedXPlaneCount(const std::string& name);
@@ -157,7 +159,11 @@ void releaseCameraByOtherPlugin();
 
 // The first call fixes the local projection's reference point.
 void placeAircraft(double latitude, double longitude, double elevationM, float headingDeg = 0);
+// Flat ground at that elevation.
 void setTerrain(double elevationM);
+// Tilts the ground about local x = z = 0: it rises riseEast metres per metre
+// east (+x) and riseSouth per metre south (+z), until the next setTerrain.
+void setTerrainSlope(double riseEast, double riseSouth);
 void setProbesMiss(bool miss);
 // X-Plane moves its local origin to the point (as it does when the aircraft
 // has travelled far): local coordinates of everything change, world ones do

@@ -105,6 +105,14 @@ bool terrain(const Words& args, std::string* error) {
     return true;
 }
 
+bool slope(const Words& args, std::string* error) {
+    double east = 0, south = 0;
+    if (!parseReal(args[0], &east)) return fail(error, "bad rise " + args[0]);
+    if (!parseReal(args[1], &south)) return fail(error, "bad rise " + args[1]);
+    setTerrainSlope(east, south);
+    return true;
+}
+
 bool dataref(const Words& args, std::string* error) {
     return defineDatarefFromText(args[0], args[1], args.size() > 2 ? args[2] : "", error);
 }
@@ -147,6 +155,7 @@ const Verb kSimulatorVerbs[] = {
     {"print", 1, 1, "print NAME[I] | print camera", print},
     {"place", 3, 4, "place LAT LON ELEV_M [HEADING]", place},
     {"terrain", 1, 1, "terrain ELEV_M | terrain miss", terrain},
+    {"slope", 2, 2, "slope RISE_EAST RISE_SOUTH", slope},
     {"dataref", 2, 3, "dataref NAME TYPE [VALUE]", dataref},
     {"plugin", 1, 2, "plugin SIGNATURE [NAME]", plugin},
     {"menu", 1, 1, "menu PATH", menu},

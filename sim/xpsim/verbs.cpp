@@ -9,7 +9,8 @@ namespace xpsim::runner {
 namespace {
 
 const Verb* find(const std::string& name) {
-    for (const Verb* family : {kSimulatorVerbs, kFileVerbs, kTrafficVerbs})
+    for (const Verb* family :
+         {kSimulatorVerbs, kFileVerbs, kTrafficVerbs, kCommandVerbs, kCsvVerbs})
         for (const Verb* verb = family; verb->name; ++verb)
             if (name == verb->name) return verb;
     return nullptr;

@@ -23,6 +23,8 @@ bool runVerb(const Words& words, std::string* error);
 extern const Verb kSimulatorVerbs[];
 extern const Verb kFileVerbs[];
 extern const Verb kTrafficVerbs[];
+extern const Verb kCommandVerbs[];
+extern const Verb kCsvVerbs[];
 
 // Whole-word numbers; integers also in hex ("0x01000000").
 bool parseInteger(const std::string& text, long* out);

@@ -1,7 +1,11 @@
 // X-Plane's quick-look views of the aircraft, offered as cameras of a new set.
 #pragma once
 
-// The number of quick-look views the aircraft's preferences hold.
+// Reads the aircraft's quick-look views and remembers the aircraft and camera
+// file they are offered for; the number of views.
 int readQuickLookViews();
-// Turns them into cameras of the fresh default set and saves it.
+// The offer's answer: cockpit views become cameras of "Cockpit", chase,
+// ride-along and circle views cameras of "External", each with the view ID of
+// its number + 1; the file is saved. Refused with a message box when the
+// aircraft or the active camera file changed since the offer; runs once per offer.
 void importQuickLookViews();

@@ -2,6 +2,7 @@
 
 #include "cameras/camera_set.h"
 #include "positioning/ai_perspective.h"
+#include "positioning/commands_registration.h"
 #include "positioning/engine_datarefs.h"
 #include "positioning/frame_rate.h"
 
@@ -11,6 +12,7 @@ int autoSelectNearestAirportCamera = 0;
 
 void initPositionEngine() {
     findEngineDataRefs();
+    createPositionCommands();
     primeFrameRateSmoother();
     setAiScale(1.0f);
     registerAiReferencePoint();

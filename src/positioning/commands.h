@@ -1,7 +1,8 @@
 // The plug-in's commands and the engine's start-up.
 #pragma once
 
-// Finds the datarefs the engine uses and resets its shared state.
+// Once per enable: finds the datarefs the engine uses, creates the plug-in's
+// commands and resets the engine's shared state.
 void initPositionEngine();
 // With an airport camera file active, the pipeline picks the nearest airport
 // camera every two seconds while this is on.

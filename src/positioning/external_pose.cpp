@@ -5,7 +5,7 @@
 #include "positioning/integration_values.h"
 #include "positioning/offsets.h"
 #include "positioning/origin.h"
-#include "positioning/pending_targets.h"
+#include "cameras/target_following.h"
 #include "positioning/rotation.h"
 #include "positioning/script_offsets.h"
 #include "positioning/terrain.h"

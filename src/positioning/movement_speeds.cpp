@@ -16,6 +16,8 @@ float getMovementSpeedFactor() { return movementSpeedFactor; }
 
 void setMovementSpeedFactor(float factor) { movementSpeedFactor = factor; }
 
+float slowSpeedFactor(float factor) { return factor > 0.0f ? 1.0f / factor : 1.0f; }
+
 float rotationStep() {
     const Settings* s = getSettings();
     const float speeds[4] = {s->SMALL_ROTATION_SPEED, s->MEDIUM_ROTATION_SPEED,

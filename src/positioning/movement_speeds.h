@@ -9,6 +9,10 @@ void setPanSpeedFactor(float factor);
 float getMovementSpeedFactor();
 void setMovementSpeedFactor(float factor);
 
+// The slow variant of a factor from the settings (1 / factor); a factor that
+// is not above 0 leaves the speed as it is.
+float slowSpeedFactor(float factor);
+
 // Degrees per frame: panSpeedFactor x the rotation speed of the range.
 float rotationStep();
 // Metres per frame: movementSpeedFactor x the movement speed of the range.

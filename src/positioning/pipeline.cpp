@@ -20,7 +20,7 @@
 #include "positioning/movement.h"
 #include "positioning/pending_airport_cameras.h"
 #include "positioning/pending_panels.h"
-#include "positioning/pending_targets.h"
+#include "cameras/near_targets.h"
 #include "positioning/plugin_links.h"
 #include "positioning/same_camera.h"
 #include "positioning/tracking.h"

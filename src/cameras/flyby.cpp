@@ -1,0 +1,49 @@
+#include <cmath>
+
+#include "cameras/flyby_orbit.h"
+#include "cameras/generated_category.h"
+#include "shell/angles.h"
+
+namespace {
+// Both ends look at the origin all the way; the chain, not the user, moves them.
+Camera* addFlyByCamera(Category* category, float heading, float x, float y, float z) {
+    Camera* camera = addGeneratedCamera(category);
+    camera->heading = heading;
+    camera->x = x;
+    camera->y = y;
+    camera->z = z;
+    camera->external = true;
+    camera->trackHeading = true;
+    camera->trackPitch = true;
+    camera->initialMovementRange = 2;
+    camera->temporaryPositioning = false;
+    camera->retainMouseLookPosition = false;
+    return camera;
+}
+}  // namespace
+
+int createFlyBy(const FlyBySpec& spec) {
+    Category* category = startGeneratedCategory(spec.name);
+    if (category == nullptr) {
+        return 0;
+    }
+    float start = spec.attackHeading;
+    float end = fixAngle(start - 180.0f);
+    float d = spec.distance;
+
+    Camera* first = addFlyByCamera(category, start, spec.cpaX - d * std::sin(radians(start)),
+                                   spec.cpaY + spec.initialHeight,
+                                   spec.cpaZ + d * std::cos(radians(start)));
+    first->autoAdvance = true;
+
+    Camera* last = addFlyByCamera(category, end, spec.cpaX - d * std::sin(radians(end)),
+                                  spec.cpaY - spec.initialHeight,
+                                  spec.cpaZ + d * std::cos(radians(end)));
+    last->linearTransition = true;
+    last->transitionSeconds = spec.duration;
+    // Reached only through the chain; next and previous camera skip it.
+    last->hidden = true;
+
+    finishGeneratedCategory(category);
+    return 1;
+}

@@ -1,0 +1,58 @@
+#include "commands_fixture.h"
+
+#include <algorithm>
+
+#include "positioning/ai_perspective.h"
+#include "positioning/movement.h"
+#include "positioning/movement_speeds.h"
+#include "shell/speech.h"
+
+namespace {
+const Column kViewId = static_cast<Column>(2);
+}  // namespace
+
+void CommandsFixture::SetUp() {
+    PositioningFixture::SetUp();
+    // The engine's movement state lives for the process, as it does for the
+    // plug-in's lifetime; each test starts from the plug-in's first values.
+    stopAllMovement();
+    while (getCurrentPanSpeed() != 1) {
+        togglePanSpeed();
+    }
+    setPanSpeedFactor(1.0f);
+    setMovementSpeedFactor(1.0f);
+    setAiPerspective(false);
+}
+
+void CommandsFixture::TearDown() {
+    stopAllMovement();
+    PositioningFixture::TearDown();
+}
+
+void CommandsFixture::startWithCameras() {
+    start(
+        {CameraRow("Cockpit", "Pilot View").set(kViewId, "1").pose(-0.3, 1.2, -2.0, 0, 0),
+         CameraRow("Cockpit", "Panel").set(kViewId, "2").pose(0.1, 1.0, -1.6, 20, 330),
+         CameraRow("Cockpit", "Copilot").set(kViewId, "3").pose(0.3, 1.2, -2.0, 0, 0),
+         CameraRow("Outside", "Left Wing").set(kViewId, "4").pose(-6, 1, 1, 60, 350).on(kExternal),
+         CameraRow("Outside", "Orbit").pose(0, 3, 20, 0, 350).on(kExternal).on(kCircle)});
+    frames(1);
+}
+
+void CommandsFixture::hold(const std::string& command, int n) {
+    xpsim::commandBegin(command);
+    frames(n);
+    xpsim::commandEnd(command);
+}
+
+std::string CommandsFixture::currentName() const {
+    Camera* camera = getCurrentCamera();
+    return camera != nullptr ? camera->name : "";
+}
+
+Camera& CommandsFixture::current() const { return *getCurrentCamera(); }
+
+int CommandsFixture::spoken(const std::string& text) const {
+    const auto& texts = xpsim::spokenTexts();
+    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+}

@@ -1,0 +1,102 @@
+// The numbered families: view IDs, momentary view IDs, airport view IDs and
+// categories.
+#include <filesystem>
+
+#include "commands_fixture.h"
+#include "shell/lifecycle.h"
+
+namespace {
+
+using ViewSelect = CommandsFixture;
+
+TEST_F(ViewSelect, AViewIdSelectsItsCameraOrSaysItIsMissing) {
+    startWithCameras();
+    press("Select_View_ID_4");
+    EXPECT_EQ(currentName(), "Left Wing");
+    press("Select_View_ID_7");
+    frames(1);
+    EXPECT_EQ(currentName(), "Left Wing");
+    EXPECT_EQ(spoken("Unable to find view ID 7"), 1);
+}
+
+TEST_F(ViewSelect, AViewIdSwitchesCameraControlOnOnlyForAnAircraftWithACameraFile) {
+    startWithCameras();
+    press("Disable_Ovilux");
+    press("Select_View_ID_3");
+    EXPECT_EQ(isEnabled(), 1);
+    EXPECT_EQ(currentName(), "Copilot");
+
+    // The glider has no camera file: nothing happens, nothing is written.
+    loadAircraft(kGlider);
+    ASSERT_EQ(isEnabled(), 0);
+    press("Select_View_ID_1");
+    press("Momentary_Select_View_ID_1");
+    press("Select_Category_1");
+    EXPECT_EQ(isEnabled(), 0);
+    EXPECT_FALSE(
+        std::filesystem::exists(xplane.path("Aircraft/Extra Aircraft/Glider/Ovilux_ASK21.csv")));
+}
+
+TEST_F(ViewSelect, SelectingTheCurrentCameraAgainPutsItBackWhereItWasSaved) {
+    startWithCameras();
+    press("Select_View_ID_3");
+    hold("sim/general/right", 1);
+    ASSERT_FLOAT_EQ(current().x, 0.305f);
+    press("Select_View_ID_3");
+    EXPECT_FLOAT_EQ(current().x, 0.3f);
+}
+
+TEST_F(ViewSelect, AMomentaryViewLastsWhileItsKeyIsHeld) {
+    startWithCameras();
+    press("Select_View_ID_3");
+    xpsim::commandBegin(ours("Momentary_Select_View_ID_4"));
+    frames(3);
+    EXPECT_EQ(currentName(), "Left Wing");
+    xpsim::commandEnd(ours("Momentary_Select_View_ID_4"));
+    EXPECT_EQ(currentName(), "Copilot");
+
+    // Even from the view ID's own camera the release returns to it.
+    hold(ours("Momentary_Select_View_ID_3"), 2);
+    EXPECT_EQ(currentName(), "Copilot");
+}
+
+TEST_F(ViewSelect, AMomentaryReleaseDoesNotSelectACameraThatIsGone) {
+    startWithCameras();
+    press("Select_View_ID_3");
+    xpsim::commandBegin(ours("Momentary_Select_View_ID_4"));
+    // Meanwhile the file loses the copilot: its place holds another camera now.
+    writeCameraFile(
+        headerLine() +
+        joinRow(CameraRow("Cockpit", "Pilot View").pose(-0.3, 1.2, -2.0, 0, 0).fields) +
+        joinRow(CameraRow("Cockpit", "Panel").pose(0.1, 1.0, -1.6, 20, 330).fields) +
+        joinRow(CameraRow("Cockpit", "Glareshield").pose(0, 1.1, -1.8, 0, 0).fields) +
+        joinRow(CameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal).fields) +
+        joinRow(CameraRow("Outside", "Tail").pose(0, 3, 20, 0, 350).on(kExternal).fields));
+    press("Restore_All_Cameras");
+    select(1, 1);
+    xpsim::commandEnd(ours("Momentary_Select_View_ID_4"));
+    EXPECT_EQ(currentName(), "Tail");
+}
+
+TEST_F(ViewSelect, CategoriesAreNumberedFromOne) {
+    startWithCameras();
+    press("Select_View_ID_2");
+    press("Select_Category_2");
+    EXPECT_EQ(currentName(), "Left Wing");
+    // A category comes back with the camera it was left on.
+    press("Select_Category_1");
+    EXPECT_EQ(currentName(), "Panel");
+    press("Select_Category_5");
+    frames(1);
+    EXPECT_EQ(currentName(), "Panel");
+    EXPECT_EQ(spoken("Category 5 does not exist"), 1);
+}
+
+TEST_F(ViewSelect, AnAirportViewIdWithoutAnyAirportFileDoesNothing) {
+    startWithCameras();
+    press("Select_Airport_View_ID_55");
+    EXPECT_EQ(currentName(), "Pilot View");
+    EXPECT_EQ(getCurrentActiveCameraFile()->fileType, 0);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// The targets file: what is written after targets are made, replaced and read
+// again, which rows reading drops, and that a user's file is never lost.
+#include <filesystem>
+#include <limits>
+
+#include "cameras/near_targets.h"
+#include "cameras/target_grid.h"
+#include "cameras/targets.h"
+#include "targets_fixture.h"
+
+namespace {
+
+using TargetsFile = TargetsFixture;
+
+TEST_F(TargetsFile, MadeReplacedAndReadBackInTheExactFormat) {
+    enablePlugin();
+    EXPECT_EQ(readTargetsFile(), kTargetsHeader);
+
+    EXPECT_EQ(insertTarget("Tower, North ", "2024-05-01 10:00:00", 47.5, 8.25, 430.5, 0), 1);
+    EXPECT_EQ(insertTarget("Lake Point", "2024-05-01 10:05:00", 47.25, 8.75, 400, 0), 1);
+    EXPECT_EQ(insertTarget("Harbour", "2024-05-02 08:00:00", -33.5, 151.25, 12.125, 0), 1);
+    // The same name in the same bucket, whatever its case: replaced in place.
+    EXPECT_EQ(insertTarget("lake point", "2024-06-01 12:00:00", 47.3, 8.7, 410, 0), 1);
+    // Names are cut to 70 characters, dates to 25.
+    std::string longName(75, 'N');
+    EXPECT_EQ(insertTarget(longName.c_str(), "2024-06-01 12:00:00 and more", 0.5, -0.5, 0, 0), 1);
+    EXPECT_EQ(getNumberOfStoredTargets(), 4);
+    ASSERT_EQ(saveTargets(), 1);
+
+    // Rows south to north, columns west to east, then the bucket's order.
+    const std::string expected = std::string(kTargetsHeader) +
+        "Harbour,2024-05-02 08:00:00,-33.500000,151.250000,12.125000\n" +
+        std::string(70, 'N') + ",2024-06-01 12:00:00 and m,0.500000,-0.500000,0.000000\n" +
+        "Tower  North,2024-05-01 10:00:00,47.500000,8.250000,430.500000\n"
+        "lake point,2024-06-01 12:00:00,47.300000,8.700000,410.000000\n";
+    EXPECT_EQ(readTargetsFile(), expected);
+
+    // Read again, at the next enable, and saved: nothing changes.
+    xplane.disableAndStop();
+    enablePlugin();
+    EXPECT_EQ(getNumberOfStoredTargets(), 4);
+    ASSERT_EQ(saveTargets(), 1);
+    EXPECT_EQ(readTargetsFile(), expected);
+    EXPECT_FALSE(logHas("Unexpected error reading target parameters"));
+}
+
+TEST_F(TargetsFile, InvalidRowsAreDroppedAndAShortRowEndsTheReading) {
+    writeTargetsFile(std::string(kTargetsHeader) +
+                     "Harbour,2024-01-01 00:00:00,47.1,8.1,400\n"
+                     "\n"
+                     "  \r\n"
+                     "Too North,2024-01-01 00:00:00,95.0,8.0,10\n"
+                     "Too East,2024-01-01 00:00:00,47.0,200.0,10\n"
+                     "No Number,2024-01-01 00:00:00,nan,8.0,10\n"
+                     "Words,2024-01-01 00:00:00,north,8.0,10\n"
+                     "   ,2024-01-01 00:00:00,47.0,8.0,10\n"
+                     "Extra Fields,2024-01-01 00:00:00,47.2,8.2,401,ignored,more\n"
+                     ",,,\n"
+                     "NAME , date ,1,2,3\n"
+                     "Short,2024-01-01,47.3\n"
+                     "After Short,2024-01-01 00:00:00,47.4,8.4,402\n");
+    enablePlugin();
+    EXPECT_EQ(getNumberOfStoredTargets(), 2);
+    EXPECT_TRUE(logHas("Invalid Latitude detected while reading Target Too North, Latitude: "
+                       "95.000000 Longitude: 8.000000 Elevation: 10.000000"));
+    EXPECT_TRUE(logHas("Invalid Longitude detected while reading Target Too East, Latitude: "
+                       "47.000000 Longitude: 200.000000 Elevation: 10.000000"));
+    EXPECT_TRUE(logHas("Invalid Latitude detected while reading Target No Number, Latitude: nan"));
+    EXPECT_EQ(countInLog("Unexpected error reading target parameters"), 5);
+    EXPECT_EQ(countInLog("The target file does not have the minimum number of target parameters"),
+              1);
+
+    // What follows the short row was never read: replacing the file would lose it.
+    std::string before = readTargetsFile();
+    EXPECT_EQ(insertTarget("New", nullptr, 47.0, 8.0, 0, 0), 1);
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(readTargetsFile(), before);
+    ASSERT_FALSE(messageBoxes().empty());
+    EXPECT_EQ(messageBoxes().back(),
+              std::make_pair(std::string("Error"),
+                             "Unable to write target file: " + targetsFilePath()));
+}
+
+TEST_F(TargetsFile, OnlyAMissingFileIsCreated) {
+    // A fresh installation: not even the folder is there.
+    std::filesystem::remove_all(std::filesystem::path(targetsFilePath()).parent_path());
+    enablePlugin();
+    EXPECT_TRUE(logHas("Unable to read target file: " + targetsFilePath() +
+                       ", a new one will be created"));
+    EXPECT_EQ(readTargetsFile(), kTargetsHeader);
+    xplane.disableAndStop();
+
+    // One that exists but cannot be read stays as it is, through saves too.
+    std::filesystem::remove(targetsFilePath());
+    std::filesystem::create_directory(targetsFilePath());
+    enablePlugin();
+    EXPECT_TRUE(logHas("Unable to read target file: " + targetsFilePath()));
+    EXPECT_EQ(insertTarget("Spot", nullptr, 47.0, 8.0, 0, 0), 1);
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(targetsFilePath()));
+    EXPECT_TRUE(logHas("Unable to write target file: " + targetsFilePath()));
+    xplane.disableAndStop();
+
+    // Readable again: saves work again, and go through a temporary file.
+    std::filesystem::remove(targetsFilePath());
+    writeTargetsFile(kTargetsHeader);
+    enablePlugin();
+    EXPECT_EQ(insertTarget("Spot", "2024-01-01 00:00:00", 47.0, 8.0, 0, 0), 1);
+    std::filesystem::create_directory(targetsFilePath() + ".tmp");
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(readTargetsFile(), kTargetsHeader);
+    std::filesystem::remove(targetsFilePath() + ".tmp");
+    EXPECT_EQ(saveTargets(), 1);
+    EXPECT_EQ(readTargetsFile(), std::string(kTargetsHeader) +
+                                     "Spot,2024-01-01 00:00:00,47.000000,8.000000,0.000000\n");
+}
+
+TEST_F(TargetsFile, EveryInsertionIsValidated) {
+    enablePlugin();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(insertTarget("   ", nullptr, 47.0, 8.0, 0, 0), 0);
+    EXPECT_EQ(insertTarget(",,", nullptr, 47.0, 8.0, 0, 0), 0);
+    EXPECT_EQ(insertTarget("Nowhere", nullptr, nan, 8.0, 0, 0), 0);
+    EXPECT_EQ(insertTarget("Nowhere", nullptr, 47.0, nan, 0, 0), 0);
+    EXPECT_EQ(insertTarget("Nowhere", nullptr, 90.5, 8.0, 0, 0), 0);
+    EXPECT_EQ(insertTarget("Nowhere", nullptr, 47.0, -180.5, 0, 0), 0);
+    EXPECT_EQ(getNumberOfStoredTargets(), 0);
+    EXPECT_TRUE(logHas("A target without a name was not stored"));
+    EXPECT_TRUE(logHas("Target Nowhere was not stored, its position is invalid"));
+
+    // The corners of the grid are valid places.
+    EXPECT_EQ(insertTarget("North Pole", nullptr, 90.0, 180.0, 0, 0), 1);
+    EXPECT_EQ(insertTarget("South Pole", nullptr, -90.0, -180.0, 2835, 0), 1);
+    ASSERT_EQ(saveTargets(), 1);
+    readTargets();
+    EXPECT_EQ(getNumberOfStoredTargets(), 2);
+    // A target made now is dated now.
+    Target* north = getTargetBucket(getTargetRow(90.0), getTargetColumn(180.0));
+    ASSERT_NE(north, nullptr);
+    EXPECT_EQ(std::string(north->date).size(), 19u);
+    EXPECT_EQ(north->date[4], '-');
+}
+
+TEST_F(TargetsFile, ReadingAgainStartsTheNearTargetsAfresh) {
+    writeTargetsFile(std::string(kTargetsHeader) +
+                     "Near,2024-01-01 00:00:00,47.01,8.0,500\n"
+                     "Nearer,2024-01-01 00:00:00,47.005,8.0,500\n");
+    start({CameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal).on(kTargetFollowing)});
+    frames(1);
+    ASSERT_NE(getCurrentTarget(), nullptr);
+    EXPECT_STREQ(getCurrentTarget()->name, "Nearer");
+    selectNextTarget();
+    EXPECT_STREQ(getCurrentTarget()->name, "Near");
+
+    // The collected targets are freed by the next read; none may be used.
+    writeTargetsFile(std::string(kTargetsHeader) + "Other,2024-01-01 00:00:00,47.002,8.0,500\n");
+    readTargets();
+    EXPECT_EQ(getNumberOfCollectedTargets(), 0);
+    frames(2);
+    ASSERT_NE(getCurrentTarget(), nullptr);
+    EXPECT_STREQ(getCurrentTarget()->name, "Other");
+    EXPECT_EQ(getCurrentTargetIndex(), 0);
+}
+
+}  // namespace
