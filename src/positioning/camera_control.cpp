@@ -65,7 +65,7 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
     out->zoom = p.zoom;
     float axis = 0;
     if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {
-        out->zoom = 1.0f + std::tan(axis * 89.5f * 3.14159265f / 180.0f);
+        out->zoom = zoomFromAxis(axis);
     }
     setFov(p.fov);
     camera->worldPose = p;

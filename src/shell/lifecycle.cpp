@@ -96,6 +96,7 @@ void enableOvilux() {
     orginalCinemaVeriteState = readInt(refs.cinemaVerite);
     orginalHideYokeState = readInt(refs.hideYoke);
     enableHeadShake();
+    systemStatus[1] = headShakeExists() ? 9 : 10;
     if (hasXPRealistic()) {
         sLogMsg("XPRealistic was found and will be enabled");
     }

@@ -155,4 +155,6 @@ PLUGIN_API void XPluginStop(void) {
     DataCache::cleanUpCache();
     // A plug-in loaded again looks its traffic datarefs up afresh.
     resetAiTraffic();
+    // And the other plug-ins it links to.
+    resetPluginLinks();
 }

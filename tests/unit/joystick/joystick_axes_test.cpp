@@ -1,0 +1,104 @@
+// Joystick axes as X-Plane publishes them, steering the plug-in's cameras.
+#include <cmath>
+
+#include "cameras/camera_set.h"
+#include "positioning/joystick_axes.h"
+#include "unit/positioning/positioning_fixture.h"
+#include "xplane/sdk.h"
+
+namespace {
+
+const Column kViewAxis = static_cast<Column>(32);
+const Column kCameraAxis = static_cast<Column>(59);
+const char* const kAvail = "sim/joystick/joy_mapped_axis_avail";
+const char* const kValue = "sim/joystick/joy_mapped_axis_value";
+
+class JoystickAxes : public PositioningFixture {
+protected:
+    static void mappedAxis(int index, double value) {
+        xpsim::setValue(kAvail, 1, index);
+        xpsim::setValue(kValue, value, index);
+    }
+    static CameraRow cockpit(const char* name) {
+        return CameraRow("Cockpit", name).pose(0.0, 1.0, -1.0, 0, 0);
+    }
+};
+
+TEST_F(JoystickAxes, TheHeadingAxisTurnsTheViewOutsideTheNullZone) {
+    mappedAxis(41, 0.5);
+    start({cockpit("Looking").on(kViewAxis), cockpit("Fixed")});
+    frames(20);
+    EXPECT_NEAR(head("psi"), 90.0, 1e-3);
+    EXPECT_NEAR(head("the"), 0.0, 1e-3);
+    xpsim::setValue(kValue, 0.02, 41);  // inside the 0.025 null zone
+    frames(20);
+    EXPECT_NEAR(head("psi"), 0.0, 1e-3);
+    xpsim::setValue(kValue, -0.25, 41);
+    select(0, 1);
+    frames(20);
+    EXPECT_NEAR(head("psi"), 0.0, 1e-3);  // a camera without the option ignores it
+    select(0, 0);
+    frames(20);
+    EXPECT_NEAR(head("psi"), -45.0, 1e-3);
+}
+
+TEST_F(JoystickAxes, TheZoomAxisZoomsAnExternalCameraNeverBelowOne) {
+    mappedAxis(43, 0.5);
+    start({CameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal)});
+    frames(10);
+    EXPECT_NEAR(shown().zoom, 1.0 + std::tan(0.5 * 89.5 * M_PI / 180.0), 1e-3);
+    xpsim::setValue(kValue, 1.2, 43);  // past the end of the axis: the value turns negative
+    frames(10);
+    EXPECT_FLOAT_EQ(shown().zoom, 1.0f);
+}
+
+TEST_F(JoystickAxes, ANegativeAssignmentDrivesTheMotionReversed) {
+    mappedAxis(44, 0.75);  // left-right, half to the right
+    start({cockpit("Flown").on(kCameraAxis)});
+    frames(10);
+    float before = getCurrentCamera()->x;
+    frames(10);
+    float right = getCurrentCamera()->x - before;
+    EXPECT_GT(right, 0.0f);
+    int reversed = -3;
+    XPLMSetDatavi(XPLMFindDataRef("QFN/Ovilux/integration/camera_motion_axis_assignment"),
+                  &reversed, 3, 1);
+    frames(10);
+    before = getCurrentCamera()->x;
+    frames(10);
+    EXPECT_NEAR(getCurrentCamera()->x - before, -right, 1e-4);
+}
+
+TEST_F(JoystickAxes, CalibrationStopsViewAndCameraAxes) {
+    mappedAxis(41, 0.5);
+    mappedAxis(44, 0.75);
+    start({cockpit("Both").on(kViewAxis).on(kCameraAxis)});
+    setAxisCalibrationActive(true);
+    frames(10);
+    setAxisCalibrationActive(false);
+    EXPECT_NEAR(head("psi"), 0.0, 1e-3);
+    EXPECT_FLOAT_EQ(getCurrentCamera()->x, 0.0f);
+}
+
+TEST_F(JoystickAxes, OlderXPlaneUsesRawAxesOnceTheyMoveWithEnoughRange) {
+    xpsim::setVersions(10510, 300);
+    xpsim::setValue("sim/joystick/joystick_axis_assignments", 44, 7);
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.7, 7);
+    xpsim::setValue("sim/joystick/joystick_axis_assignments", 46, 9);  // forward-back, range 0.5
+    xpsim::setValue("sim/joystick/joystick_axis_maximum", 0.5, 9);
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.1, 9);
+    start({cockpit("Flown").on(kCameraAxis)});
+    frames(10);
+    EXPECT_FLOAT_EQ(getCurrentCamera()->x, 0.0f);  // resting where it was found
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.715, 7);
+    frames(10);
+    EXPECT_FLOAT_EQ(getCurrentCamera()->x, 0.0f);  // within 0.02 of rest
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.75, 7);
+    frames(10);
+    EXPECT_GT(getCurrentCamera()->x, 0.0f);
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.0, 9);
+    frames(10);
+    EXPECT_NEAR(getCurrentCamera()->z, -1.0, 1e-5);  // too short a range to be used
+}
+
+}  // namespace
