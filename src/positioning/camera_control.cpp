@@ -7,6 +7,7 @@
 #include "positioning/external_pose.h"
 #include "positioning/fov.h"
 #include "positioning/joystick_axes.h"
+#include "positioning/pose_angles.h"
 #include "shell/host_info.h"
 #include "shell/lifecycle.h"
 
@@ -59,9 +60,11 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
     out->x = p.x;
     out->y = p.y;
     out->z = p.z;
-    out->pitch = p.pitch;
+    // Free and cineflex cameras keep their stored [0, 360) angles; X-Plane
+    // takes pitch and roll folded like every other angle handed to it.
+    out->pitch = fixPitchRollAngle(p.pitch);
     out->heading = p.heading;
-    out->roll = p.roll;
+    out->roll = fixPitchRollAngle(p.roll);
     out->zoom = p.zoom;
     float axis = 0;
     if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {

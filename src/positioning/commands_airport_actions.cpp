@@ -1,9 +1,9 @@
 #include "positioning/commands_airport_actions.h"
 
+#include "cameras/airport_camera_generator.h"
 #include "positioning/airport_toggle.h"
 #include "positioning/commands.h"
 #include "positioning/commands_table.h"
-#include "positioning/pending_airport_cameras.h"
 
 namespace {
 void selectNearest(int automatic) {

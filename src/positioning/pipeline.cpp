@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "cameras/airport_camera_generator.h"
 #include "cameras/camera.h"
 #include "cameras/camera_selection.h"
 #include "cameras/camera_set.h"
@@ -18,7 +19,6 @@
 #include "positioning/leveling.h"
 #include "positioning/mouse_look.h"
 #include "positioning/movement.h"
-#include "positioning/pending_airport_cameras.h"
 #include "positioning/pending_panels.h"
 #include "cameras/near_targets.h"
 #include "positioning/plugin_links.h"

@@ -99,7 +99,7 @@ TEST_F(ExternalPose, BoatsCineflexAndChaseViews) {
     frames(1);
     XPLMCameraPosition_t cineflex = shown();
     EXPECT_NEAR(cineflex.heading, 45.0, 1e-4);
-    EXPECT_NEAR(cineflex.pitch, 350.0, 1e-4);
+    EXPECT_NEAR(cineflex.pitch, -10.0, 1e-4);  // handed to X-Plane folded
     EXPECT_NEAR(cineflex.roll, 5.0, 1e-4);
 
     // On the centre line, looking along the aircraft's heading.

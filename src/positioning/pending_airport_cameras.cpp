@@ -1,3 +1,0 @@
-#include "positioning/pending_airport_cameras.h"
-
-void selectCLosestAirportCamera() {}
