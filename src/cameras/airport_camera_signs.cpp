@@ -18,7 +18,8 @@ void addSigns(const AirportGeneration& run) {
         int slot = static_cast<int>(kept.size()) % kSignsPerCategory;
         char name[kNameSize];
         if (sign.text[0] != '\0') {
-            snprintf(name, sizeof(name), "%s", sign.text);
+            // Camera names hold 30 characters; a longer sign text is cut.
+            setCameraName(name, sign.text);
         } else {
             snprintf(name, sizeof(name), "Sign_%d", slot);
         }

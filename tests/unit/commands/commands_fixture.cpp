@@ -31,11 +31,11 @@ void CommandsFixture::TearDown() {
 
 void CommandsFixture::startWithCameras() {
     start(
-        {CameraRow("Cockpit", "Pilot View").set(kViewId, "1").pose(-0.3, 1.2, -2.0, 0, 0),
-         CameraRow("Cockpit", "Panel").set(kViewId, "2").pose(0.1, 1.0, -1.6, 20, 330),
-         CameraRow("Cockpit", "Copilot").set(kViewId, "3").pose(0.3, 1.2, -2.0, 0, 0),
-         CameraRow("Outside", "Left Wing").set(kViewId, "4").pose(-6, 1, 1, 60, 350).on(kExternal),
-         CameraRow("Outside", "Orbit").pose(0, 3, 20, 0, 350).on(kExternal).on(kCircle)});
+        {TestCameraRow("Cockpit", "Pilot View").set(kViewId, "1").pose(-0.3, 1.2, -2.0, 0, 0),
+         TestCameraRow("Cockpit", "Panel").set(kViewId, "2").pose(0.1, 1.0, -1.6, 20, 330),
+         TestCameraRow("Cockpit", "Copilot").set(kViewId, "3").pose(0.3, 1.2, -2.0, 0, 0),
+         TestCameraRow("Outside", "Left Wing").set(kViewId, "4").pose(-6, 1, 1, 60, 350).on(kExternal),
+         TestCameraRow("Outside", "Orbit").pose(0, 3, 20, 0, 350).on(kExternal).on(kCircle)});
     frames(1);
 }
 

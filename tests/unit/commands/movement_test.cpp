@@ -16,7 +16,7 @@ const double kPi = 3.14159265358979323846;
 const double kMedium = 0.005;  // metres per step at the medium range
 
 TEST_F(Movement, ForwardFollowsTheLineOfSight) {
-    start({CameraRow("Cockpit", "Up and right").pose(0, 1, -2, 90, 30)});
+    start({TestCameraRow("Cockpit", "Up and right").pose(0, 1, -2, 90, 30)});
     frames(1);
     hold("sim/general/forward", 1);
     EXPECT_NEAR(current().x, kMedium * std::cos(30 * kPi / 180), 1e-6);
@@ -86,8 +86,8 @@ TEST_F(Movement, WalkModeKeepsMovingAfterTheKeyIsReleasedUntilASelection) {
 }
 
 TEST_F(Movement, AMoveDuringATransitionStopsIt) {
-    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           CameraRow("Cockpit", "Panel")
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+           TestCameraRow("Cockpit", "Panel")
                .pose(0.1, 1.0, -1.6, 20, 330)
                .on(kLinear)
                .set(kFrames, 30.0)});
@@ -102,8 +102,8 @@ TEST_F(Movement, AMoveDuringATransitionStopsIt) {
 }
 
 TEST_F(Movement, AnAglCameraKeepsItsHeightAndACineflexCameraZeroesToTheAircraft) {
-    start({CameraRow("Outside", "Ground").pose(5, 2, 5, 0, 0).on(kExternal).on(kAgl),
-           CameraRow("Outside", "Cineflex").pose(5, 2, 5, 30, 0).on(kExternal).on(kCineflex)});
+    start({TestCameraRow("Outside", "Ground").pose(5, 2, 5, 0, 0).on(kExternal).on(kAgl),
+           TestCameraRow("Outside", "Cineflex").pose(5, 2, 5, 30, 0).on(kExternal).on(kCineflex)});
     frames(1);
     float y = current().y;
     hold("sim/general/up", 1);

@@ -101,8 +101,8 @@ TEST_F(NamedCommands, AiScaleMovesInStepsOfTwoTenthsWithinItsLimits) {
 }
 
 TEST_F(NamedCommands, PanWaitsForATransitionAndForWalkModeToEnd) {
-    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           CameraRow("Cockpit", "Panel")
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+           TestCameraRow("Cockpit", "Panel")
                .pose(0.1, 1.0, -1.6, 20, 330)
                .on(kLinear)
                .set(kFrames, 30.0)});
@@ -135,8 +135,8 @@ TEST_F(NamedCommands, ReleasingAMouseModeEndsItWhateverHappenedMeanwhile) {
 }
 
 TEST_F(NamedCommands, MouseMovesDoNotStartWhileATransitionPlays) {
-    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           CameraRow("Cockpit", "Panel")
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+           TestCameraRow("Cockpit", "Panel")
                .pose(0.1, 1.0, -1.6, 20, 330)
                .on(kLinear)
                .set(kFrames, 30.0)});

@@ -67,11 +67,11 @@ TEST_F(ViewSelect, AMomentaryReleaseDoesNotSelectACameraThatIsGone) {
     // Meanwhile the file loses the copilot: its place holds another camera now.
     writeCameraFile(
         headerLine() +
-        joinRow(CameraRow("Cockpit", "Pilot View").pose(-0.3, 1.2, -2.0, 0, 0).fields) +
-        joinRow(CameraRow("Cockpit", "Panel").pose(0.1, 1.0, -1.6, 20, 330).fields) +
-        joinRow(CameraRow("Cockpit", "Glareshield").pose(0, 1.1, -1.8, 0, 0).fields) +
-        joinRow(CameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal).fields) +
-        joinRow(CameraRow("Outside", "Tail").pose(0, 3, 20, 0, 350).on(kExternal).fields));
+        joinRow(TestCameraRow("Cockpit", "Pilot View").pose(-0.3, 1.2, -2.0, 0, 0).fields) +
+        joinRow(TestCameraRow("Cockpit", "Panel").pose(0.1, 1.0, -1.6, 20, 330).fields) +
+        joinRow(TestCameraRow("Cockpit", "Glareshield").pose(0, 1.1, -1.8, 0, 0).fields) +
+        joinRow(TestCameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal).fields) +
+        joinRow(TestCameraRow("Outside", "Tail").pose(0, 3, 20, 0, 350).on(kExternal).fields));
     press("Restore_All_Cameras");
     select(1, 1);
     xpsim::commandEnd(ours("Momentary_Select_View_ID_4"));

@@ -13,7 +13,7 @@ class AiView : public PositioningFixture {
 protected:
     // An external camera 30 m behind and 5 m above its origin.
     void startChase() {
-        start({CameraRow("Outside", "Chase").on(kExternal).pose(0, 5, 30, 0, 0)});
+        start({TestCameraRow("Outside", "Chase").on(kExternal).pose(0, 5, 30, 0, 0)});
         // Far to the north, then close by to the east.
         ASSERT_TRUE(xpsim::placeAiAircraft(0, 47.05, 8.0, 900.0, 90.0f));
         ASSERT_TRUE(xpsim::placeAiAircraft(1, 47.0, 8.01, 600.0, 180.0f, 5.0f));

@@ -12,7 +12,7 @@ void AirportFixture::startAt(const std::string& rows) {
                                "I\n1100 Version - data cycle 2024.01\n\n"
                                "1 1640 0 0 LSZX Test Field\n" +
                                    rows + "99\n");
-    start({CameraRow("Cockpit", "Pilot")});
+    start({TestCameraRow("Cockpit", "Pilot")});
     xpsim::setTerrain(kTerrain);
     GlobalCameraFileNameEntry* entry = addGlobalCameraFile("LSZX");
     ASSERT_NE(entry, nullptr);

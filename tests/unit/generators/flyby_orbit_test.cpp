@@ -18,7 +18,7 @@ double cosDeg(double degrees) { return std::cos(degrees * M_PI / 180.0); }
 
 class Generators : public PositioningFixture {
 protected:
-    void startCockpit() { start({CameraRow("Cockpit", "Pilot")}); }
+    void startCockpit() { start({TestCameraRow("Cockpit", "Pilot")}); }
 
     static FlyBySpec flyBy(const char* name) {
         FlyBySpec spec;

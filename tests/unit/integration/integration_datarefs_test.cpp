@@ -15,9 +15,9 @@ XPLMDataRef ref(const char* name) {
 class IntegrationDataRefs : public PositioningFixture {
 protected:
     void startWithViewIds() {
-        start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 350).set(kViewId, 1),
-               CameraRow("Cockpit", "Panel").pose(0.1, 1.0, -1.6, 20, 330).set(kViewId, 60),
-               CameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal).set(kViewId, 65)});
+        start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 350).set(kViewId, 1),
+               TestCameraRow("Cockpit", "Panel").pose(0.1, 1.0, -1.6, 20, 330).set(kViewId, 60),
+               TestCameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal).set(kViewId, 65)});
         frames(1);
     }
 };
@@ -133,8 +133,8 @@ TEST_F(IntegrationDataRefs, ArrayWritesStayInsideTheArrayAndTheCount) {
 }
 
 TEST_F(IntegrationDataRefs, StatusBitsFollowTheCurrentCameraAndTheTransition) {
-    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 350).set(kViewId, 1),
-           CameraRow("Cockpit", "Tracked").pose(0.1, 1.0, -1.6, 20, 330).set(kViewId, 2)
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 350).set(kViewId, 1),
+           TestCameraRow("Cockpit", "Tracked").pose(0.1, 1.0, -1.6, 20, 330).set(kViewId, 2)
                .on(kTrackIR).set(kScriptId, 4).on(kLinear).set(kFrames, 30)});
     frames(1);
     int status[3];

@@ -19,8 +19,8 @@ protected:
         xpsim::setValue(kAvail, 1, index);
         xpsim::setValue(kValue, value, index);
     }
-    static CameraRow cockpit(const char* name) {
-        return CameraRow("Cockpit", name).pose(0.0, 1.0, -1.0, 0, 0);
+    static TestCameraRow cockpit(const char* name) {
+        return TestCameraRow("Cockpit", name).pose(0.0, 1.0, -1.0, 0, 0);
     }
 };
 
@@ -44,7 +44,7 @@ TEST_F(JoystickAxes, TheHeadingAxisTurnsTheViewOutsideTheNullZone) {
 
 TEST_F(JoystickAxes, TheZoomAxisZoomsAnExternalCameraNeverBelowOne) {
     mappedAxis(43, 0.5);
-    start({CameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal)});
+    start({TestCameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal)});
     frames(10);
     EXPECT_NEAR(shown().zoom, 1.0 + std::tan(0.5 * 89.5 * M_PI / 180.0), 1e-3);
     xpsim::setValue(kValue, 1.2, 43);  // past the end of the axis: the value turns negative

@@ -23,8 +23,8 @@ protected:
         XPLMCreateCommand(kSelect, "");
     }
     static int ended(const char* command) { return xpsim::reachedXPlanePhases(command)[2]; }
-    static CameraRow cockpit(const char* name) {
-        return CameraRow("Cockpit", name).pose(-0.3, 1.2, -2.0, 0, 350);
+    static TestCameraRow cockpit(const char* name) {
+        return TestCameraRow("Cockpit", name).pose(-0.3, 1.2, -2.0, 0, 350);
     }
 };
 
@@ -54,7 +54,7 @@ TEST_F(PluginLinks, LinuxTrackOffsetsFollowTheCosineOfTheHeading) {
     xpsim::setValue("linuxtrack/pilots_head_x", 0.4);
     xpsim::setValue("linuxtrack/pilots_head_z", 0.4);
     xpsim::setValue("linuxtrack/pilots_head_y", 0.1);
-    start({CameraRow("Cockpit", "Sideways").pose(0.0, 1.0, -1.0, 90, 0).on(kTrackIR),
+    start({TestCameraRow("Cockpit", "Sideways").pose(0.0, 1.0, -1.0, 90, 0).on(kTrackIR),
            cockpit("Untracked")});
     EXPECT_EQ(sim("linuxtrack/enable_head_control"), 0);
     frames(60);

@@ -10,7 +10,7 @@ namespace {
 using CockpitPose = PositioningFixture;
 
 TEST_F(CockpitPose, HeadDatarefsTakeTheCameraWithPitchAndRollFolded) {
-    start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 350.0, 350.0, 200.0)
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 350.0, 350.0, 200.0)
                .set(kFov, 75.0).on(kEnableFov)});
     getSettings()->ENABLE_FORCE_FOV = true;
     frames(1);
@@ -26,21 +26,21 @@ TEST_F(CockpitPose, HeadDatarefsTakeTheCameraWithPitchAndRollFolded) {
 }
 
 TEST_F(CockpitPose, FieldOfViewIsWrittenOnlyWhenForced) {
-    start({CameraRow("Cockpit", "Pilot").set(kFov, 75.0).on(kEnableFov)});
+    start({TestCameraRow("Cockpit", "Pilot").set(kFov, 75.0).on(kEnableFov)});
     frames(2);
     EXPECT_NEAR(sim("sim/graphics/view/field_of_view_deg"), 60.0, 1e-4);
 }
 
 TEST_F(CockpitPose, WithoutHeadRollTheViewRollCarriesIt) {
     xpsim::removeDataref("sim/graphics/view/pilots_head_phi");
-    start({CameraRow("Cockpit", "Pilot").pose(0, 1, -2, 0, 0, 15.0)});
+    start({TestCameraRow("Cockpit", "Pilot").pose(0, 1, -2, 0, 0, 15.0)});
     frames(1);
     EXPECT_NEAR(sim("sim/graphics/view/field_of_view_roll_deg"), 15.0, 1e-4);
 }
 
 TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
-    start({CameraRow("Cockpit", "Level").pose(0.5, 1.0, -2.0, 0, 0).on(kLevel),
-           CameraRow("Cockpit", "Level Right").pose(0.5, 1.0, -2.0, 90.0, 0).on(kLevel)});
+    start({TestCameraRow("Cockpit", "Level").pose(0.5, 1.0, -2.0, 0, 0).on(kLevel),
+           TestCameraRow("Cockpit", "Level Right").pose(0.5, 1.0, -2.0, 90.0, 0).on(kLevel)});
     xpsim::setValue("sim/flightmodel/position/phi", 10.0);
     frames(1);
     EXPECT_NEAR(head("phi"), -10.0, 1e-4);
@@ -63,9 +63,9 @@ TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
 }
 
 TEST_F(CockpitPose, TrackingLooksAtTheAircraftsReferencePoint) {
-    start({CameraRow("Cockpit", "Behind Left").pose(-1.0, 0.0, 1.0, 0, 0)
+    start({TestCameraRow("Cockpit", "Behind Left").pose(-1.0, 0.0, 1.0, 0, 0)
                .on(kTrackHeading).on(kTrackPitch),
-           CameraRow("Cockpit", "Above").pose(0, 2.0, 0, 0, 0).on(kTrackPitch)});
+           TestCameraRow("Cockpit", "Above").pose(0, 2.0, 0, 0, 0).on(kTrackPitch)});
     frames(1);
     EXPECT_NEAR(head("psi"), 45.0, 1e-4);
     select(0, 1);
@@ -74,7 +74,7 @@ TEST_F(CockpitPose, TrackingLooksAtTheAircraftsReferencePoint) {
 }
 
 TEST_F(CockpitPose, OffsetsOfHeadTrackersAndEffectsAreAddedOnce) {
-    start({CameraRow("Cockpit", "Tracked").pose(0, 1, -2, 10, 0).on(kTrackIR).set(kScriptId, "3")});
+    start({TestCameraRow("Cockpit", "Tracked").pose(0, 1, -2, 10, 0).on(kTrackIR).set(kScriptId, "3")});
     IntegrationValues* v = getIntegrationValues();
     v->headtrackingPresent = 1;
     v->headtrackingXOffset = 0.1f;

@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(ExternalPose, OffsetsAndAnglesFollowTheAircraftsPose) {
-    start({CameraRow("Outside", "Left Wing").pose(-6.0, 1.0, 1.0, 60.0, 350.0).on(kExternal)});
+    start({TestCameraRow("Outside", "Left Wing").pose(-6.0, 1.0, 1.0, 60.0, 350.0).on(kExternal)});
     attitude(90.0, 0, 0);
     frames(1);
     EXPECT_EQ(sim("sim/graphics/view/view_type"), 1028);
@@ -62,9 +62,9 @@ TEST_F(ExternalPose, OffsetsAndAnglesFollowTheAircraftsPose) {
 
 TEST_F(ExternalPose, TrackingPointsExactlyAtTheCentreOfGravity) {
     // The second camera sits on the CG point, so its pose says where that is.
-    start({CameraRow("Outside", "Tracker").pose(12.0, 4.0, 25.0, 0, 0).on(kExternal)
+    start({TestCameraRow("Outside", "Tracker").pose(12.0, 4.0, 25.0, 0, 0).on(kExternal)
                .on(kTrackHeading).on(kTrackPitch).set(kCgX, 1.0).set(kCgY, 0.5).set(kCgZ, -2.0),
-           CameraRow("Outside", "On CG").pose(1.0, 0.5, -2.0, 0, 0).on(kExternal)});
+           TestCameraRow("Outside", "On CG").pose(1.0, 0.5, -2.0, 0, 0).on(kExternal)});
     attitude(30.0, 8.0, 12.0);
     frames(1);
     XPLMCameraPosition_t tracker = shown();
@@ -76,11 +76,11 @@ TEST_F(ExternalPose, TrackingPointsExactlyAtTheCentreOfGravity) {
 }
 
 TEST_F(ExternalPose, BoatsCineflexAndChaseViews) {
-    start({CameraRow("Outside", "Carrier Deck").pose(0, 20.0, 50.0, 0, 0).on(kExternal)
+    start({TestCameraRow("Outside", "Carrier Deck").pose(0, 20.0, 50.0, 0, 0).on(kExternal)
                .set(kOrigin, "1"),
-           CameraRow("Outside", "Cineflex").pose(0, 2.0, 30.0, 45.0, 350.0, 5.0).on(kExternal)
+           TestCameraRow("Outside", "Cineflex").pose(0, 2.0, 30.0, 45.0, 350.0, 5.0).on(kExternal)
                .on(kCineflex),
-           CameraRow("Outside", "Chase").pose(3.0, 2.0, 30.0, 40.0, 350.0).on(kExternal).on(kChase)});
+           TestCameraRow("Outside", "Chase").pose(3.0, 2.0, 30.0, 40.0, 350.0).on(kExternal).on(kChase)});
     xpsim::setValue("sim/world/boat/x_mtr", 1000.0, 0);
     xpsim::setValue("sim/world/boat/y_mtr", 0.0, 0);
     xpsim::setValue("sim/world/boat/z_mtr", -500.0, 0);
@@ -115,8 +115,8 @@ TEST_F(ExternalPose, BoatsCineflexAndChaseViews) {
 }
 
 TEST_F(ExternalPose, TargetFollowingCameraGetsItsOffsetsOnce) {
-    start({CameraRow("Outside", "Plain").pose(0, 2.0, 20.0, 0, 0).on(kExternal).set(kScriptId, "1"),
-           CameraRow("Outside", "Following").pose(0, 2.0, 20.0, 0, 0).on(kExternal)
+    start({TestCameraRow("Outside", "Plain").pose(0, 2.0, 20.0, 0, 0).on(kExternal).set(kScriptId, "1"),
+           TestCameraRow("Outside", "Following").pose(0, 2.0, 20.0, 0, 0).on(kExternal)
                .on(kTargetFollowing).set(kScriptId, "1")});
     frames(1);
     XPLMCameraPosition_t plain = shown();

@@ -9,9 +9,9 @@ class FreeCameras : public PositioningFixture {
 protected:
     void SetUp() override {
         PositioningFixture::SetUp();
-        start({CameraRow("Airport", "Tower").pose(0, 0, 0, 90.0, 0).on(kExternal).on(kFree)
+        start({TestCameraRow("Airport", "Tower").pose(0, 0, 0, 90.0, 0).on(kExternal).on(kFree)
                    .set(kLatitude, "47.002").set(kLongitude, "8.001").set(kElevation, "530"),
-               CameraRow("Airport", "Apron").pose(0, 0, 0, 0, 0).on(kExternal).on(kFree)
+               TestCameraRow("Airport", "Apron").pose(0, 0, 0, 0, 0).on(kExternal).on(kFree)
                    .on(kLinear).set(kFrames, "3").set(kLatitude, "47.001")
                    .set(kLongitude, "8.0").set(kElevation, "510")});
         frames(1);

@@ -13,8 +13,8 @@ class Ownership : public PositioningFixture {
 protected:
     void SetUp() override {
         PositioningFixture::SetUp();
-        start({CameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-               CameraRow("Outside", "Wing").pose(-6.0, 1.0, 1.0, 60.0, 0).on(kExternal)});
+        start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+               TestCameraRow("Outside", "Wing").pose(-6.0, 1.0, 1.0, 60.0, 0).on(kExternal)});
     }
     int viewType() const { return static_cast<int>(sim("sim/graphics/view/view_type")); }
 };

@@ -13,22 +13,22 @@ const double kPi = 3.14159265358979323846;
 double rad(double degrees) { return degrees * kPi / 180.0; }
 }  // namespace
 
-CameraRow::CameraRow(const char* category, const char* name) : fields(rowFields(category, name)) {}
+TestCameraRow::TestCameraRow(const char* category, const char* name) : fields(rowFields(category, name)) {}
 
-CameraRow& CameraRow::set(Column column, const std::string& value) {
+TestCameraRow& TestCameraRow::set(Column column, const std::string& value) {
     fields[column] = value;
     return *this;
 }
 
-CameraRow& CameraRow::set(Column column, double value) {
+TestCameraRow& TestCameraRow::set(Column column, double value) {
     char text[64];
     snprintf(text, sizeof text, "%.6f", value);
     return set(column, std::string(text));
 }
 
-CameraRow& CameraRow::on(Column column) { return set(column, std::string("TRUE")); }
+TestCameraRow& TestCameraRow::on(Column column) { return set(column, std::string("TRUE")); }
 
-CameraRow& CameraRow::pose(double x, double y, double z, double heading, double pitch,
+TestCameraRow& TestCameraRow::pose(double x, double y, double z, double heading, double pitch,
                            double roll) {
     return set(kX, x).set(kY, y).set(kZ, z).set(kHeading, heading).set(kPitch, pitch).set(kRoll, roll);
 }
@@ -43,9 +43,9 @@ void PositioningFixture::TearDown() {
     *getIntegrationValues() = IntegrationValues();
 }
 
-void PositioningFixture::start(const std::vector<CameraRow>& rows) {
+void PositioningFixture::start(const std::vector<TestCameraRow>& rows) {
     std::string text = headerLine();
-    for (const CameraRow& row : rows) {
+    for (const TestCameraRow& row : rows) {
         text += joinRow(row.fields);
     }
     writeCameraFile(text);

@@ -19,13 +19,13 @@ enum Column {
     kDelay = 66, kScriptId = 67, kOrigin = 68,
 };
 
-struct CameraRow {
+struct TestCameraRow {
     std::vector<std::string> fields;
-    CameraRow(const char* category, const char* name);
-    CameraRow& set(Column column, const std::string& value);
-    CameraRow& set(Column column, double value);
-    CameraRow& on(Column column);
-    CameraRow& pose(double x, double y, double z, double heading, double pitch, double roll = 0);
+    TestCameraRow(const char* category, const char* name);
+    TestCameraRow& set(Column column, const std::string& value);
+    TestCameraRow& set(Column column, double value);
+    TestCameraRow& on(Column column);
+    TestCameraRow& pose(double x, double y, double z, double heading, double pitch, double roll = 0);
 };
 
 class PositioningFixture : public CameraFixture {
@@ -35,7 +35,7 @@ protected:
 
     // The aircraft at 47 N 8 E, 500 m, heading 0; the camera file of these
     // rows; the plug-in enabled and the aircraft loaded, so camera control is on.
-    void start(const std::vector<CameraRow>& rows);
+    void start(const std::vector<TestCameraRow>& rows);
     // Makes a camera current as a command or panel would.
     void select(int category, int index);
     void frames(int n) { xpsim::runFrames(n); }

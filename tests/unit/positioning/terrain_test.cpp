@@ -7,7 +7,7 @@ namespace {
 using TerrainCameras = PositioningFixture;
 
 TEST_F(TerrainCameras, AglCameraSitsAtItsHeightAboveTheGround) {
-    start({CameraRow("Outside", "Low Pass").pose(0, 2.0, 30.0, 0, 0).on(kExternal).on(kAgl)
+    start({TestCameraRow("Outside", "Low Pass").pose(0, 2.0, 30.0, 0, 0).on(kExternal).on(kAgl)
                .set(kHeightAboveAgl, 10.0)});
     xpsim::setTerrain(450.0);
     frames(2);
@@ -25,7 +25,7 @@ TEST_F(TerrainCameras, AglCameraSitsAtItsHeightAboveTheGround) {
 }
 
 TEST_F(TerrainCameras, CircleViewNeverGoesBelowOneMetreAboveTheGround) {
-    start({CameraRow("Outside", "Orbit").pose(0, -20.0, 30.0, 0, 0).on(kExternal).on(kCircle)
+    start({TestCameraRow("Outside", "Orbit").pose(0, -20.0, 30.0, 0, 0).on(kExternal).on(kCircle)
                .on(kAgl).set(kHeightAboveAgl, 50.0)});
     xpsim::setValue("sim/flightmodel/position/local_y", 455.0);
     xpsim::setTerrain(450.0);
@@ -39,7 +39,7 @@ TEST_F(TerrainCameras, CircleViewNeverGoesBelowOneMetreAboveTheGround) {
 }
 
 TEST_F(TerrainCameras, FreeAglCameraStaysOnItsWorldPoint) {
-    start({CameraRow("Outside", "Tower").pose(0, 0, 0, 90.0, 0).on(kExternal).on(kFree).on(kAgl)
+    start({TestCameraRow("Outside", "Tower").pose(0, 0, 0, 90.0, 0).on(kExternal).on(kFree).on(kAgl)
                .set(kHeightAboveAgl, 30.0).set(kLatitude, "47.001").set(kLongitude, "8.002")
                .set(kElevation, "400")});
     xpsim::setTerrain(420.0);

@@ -33,10 +33,10 @@ protected:
 };
 
 TEST_F(Transitions, LinearAndSmoothFramesFromOneCameraToTheNext) {
-    start({CameraRow("Cockpit", "A").pose(0, 1, -2, 350, 0),
-           CameraRow("Cockpit", "B").pose(1, 1, -2, 10, 20).on(kLinear).set(kFrames, "4"),
-           CameraRow("Cockpit", "C").pose(1, 1, -2, 10, 20).on(kSmooth).set(kFrames, "4"),
-           CameraRow("Cockpit", "D").on(kSmooth), CameraRow("Cockpit", "E").on(kLinear)});
+    start({TestCameraRow("Cockpit", "A").pose(0, 1, -2, 350, 0),
+           TestCameraRow("Cockpit", "B").pose(1, 1, -2, 10, 20).on(kLinear).set(kFrames, "4"),
+           TestCameraRow("Cockpit", "C").pose(1, 1, -2, 10, 20).on(kSmooth).set(kFrames, "4"),
+           TestCameraRow("Cockpit", "D").on(kSmooth), TestCameraRow("Cockpit", "E").on(kLinear)});
     frames(1);
     select(0, 1);
     std::vector<double> x, psi;
@@ -71,19 +71,19 @@ TEST_F(Transitions, LinearAndSmoothFramesFromOneCameraToTheNext) {
 }
 
 TEST_F(Transitions, SecondsBecomeFramesAtTheSmoothedFrameRate) {
-    start({CameraRow("Cockpit", "A"), CameraRow("Cockpit", "B").on(kLinear).set(kSeconds, "7")});
+    start({TestCameraRow("Cockpit", "A"), TestCameraRow("Cockpit", "B").on(kLinear).set(kSeconds, "7")});
     xpsim::setValue("sim/operation/misc/frame_rate_period", 1.0 / 50.0);
     frames(300);  // the average settles at 50 frames per second
     EXPECT_EQ(build(&cameraAt(0, 0), &cameraAt(0, 1)).size(), 351u);
 }
 
 TEST_F(Transitions, AChainPlaysOnAndTheCurrentCameraFollowsIt) {
-    start({CameraRow("Tour", "A").on(kAutoAdvance),
-           CameraRow("Tour", "B").set(kX, 3.0).on(kLinear).set(kFrames, "30").on(kAutoAdvance),
-           CameraRow("Tour", "C").set(kX, 6.0).on(kLinear).set(kFrames, "30").on(kAutoAdvance)
+    start({TestCameraRow("Tour", "A").on(kAutoAdvance),
+           TestCameraRow("Tour", "B").set(kX, 3.0).on(kLinear).set(kFrames, "30").on(kAutoAdvance),
+           TestCameraRow("Tour", "C").set(kX, 6.0).on(kLinear).set(kFrames, "30").on(kAutoAdvance)
                .set(kDelay, "0.5"),
-           CameraRow("Tour", "D").set(kX, 10.0).on(kLinear).set(kFrames, "40"),
-           CameraRow("Tour", "E").on(kLinear).set(kFrames, "5")});
+           TestCameraRow("Tour", "D").set(kX, 10.0).on(kLinear).set(kFrames, "40"),
+           TestCameraRow("Tour", "E").on(kLinear).set(kFrames, "5")});
     std::vector<Frame> chain = build(&cameraAt(0, 0), &cameraAt(0, 1));
     ASSERT_EQ(chain.size(), 101u);
     EXPECT_FLOAT_EQ(chain[31].delay, 0.5f);  // the first frame of the second leg
@@ -111,8 +111,8 @@ TEST_F(Transitions, AChainPlaysOnAndTheCurrentCameraFollowsIt) {
 }
 
 TEST_F(Transitions, ADelayHoldsTheViewWithoutPilingUpOffsets) {
-    start({CameraRow("Cockpit", "A").pose(0.5, 1, -2, 0, 0),
-           CameraRow("Cockpit", "B").pose(1.5, 1, -2, 0, 0).set(kScriptId, "2").on(kLinear)
+    start({TestCameraRow("Cockpit", "A").pose(0.5, 1, -2, 0, 0),
+           TestCameraRow("Cockpit", "B").pose(1.5, 1, -2, 0, 0).set(kScriptId, "2").on(kLinear)
                .set(kFrames, "2").set(kDelay, "0.3")});
     getIntegrationValues()->effectScriptXOffset = 0.25f;
     frames(1);
@@ -132,7 +132,7 @@ TEST_F(Transitions, ADelayHoldsTheViewWithoutPilingUpOffsets) {
 }
 
 TEST_F(Transitions, SelectingTheSameCameraFliesBackToItsSavedPose) {
-    start({CameraRow("Cockpit", "Moved").pose(0, 1, -2, 0, 0).on(kLinear).set(kFrames, "2")});
+    start({TestCameraRow("Cockpit", "Moved").pose(0, 1, -2, 0, 0).on(kLinear).set(kFrames, "2")});
     frames(1);
     Camera& camera = cameraAt(0, 0);
     rememberCameraPosition(&camera);
@@ -145,12 +145,12 @@ TEST_F(Transitions, SelectingTheSameCameraFliesBackToItsSavedPose) {
 }
 
 TEST_F(Transitions, BezierChainFollowsItsControlPointsAndEndsOnTheLastCamera) {
-    start({CameraRow("Fly-by", "P0").pose(0, 10, 0, 0, 0).set(kZoom, 1.0),
-           CameraRow("Fly-by", "P1").pose(100, 10, 0, 90, 10).on(kBezier).on(kAutoAdvance)
+    start({TestCameraRow("Fly-by", "P0").pose(0, 10, 0, 0, 0).set(kZoom, 1.0),
+           TestCameraRow("Fly-by", "P1").pose(100, 10, 0, 90, 10).on(kBezier).on(kAutoAdvance)
                .set(kFrames, "10"),
-           CameraRow("Fly-by", "P2").pose(100, 10, 100, 180, 20).on(kBezier).set(kFrames, "4")
+           TestCameraRow("Fly-by", "P2").pose(100, 10, 100, 180, 20).on(kBezier).set(kFrames, "4")
                .set(kZoom, 2.0).set(kFov, 40.0).on(kEnableFov),
-           CameraRow("Other", "Lone").on(kBezier)});
+           TestCameraRow("Other", "Lone").on(kBezier)});
     Frame* list = createBezierTransition(&cameraAt(0, 0), &cameraAt(0, 1));
     std::vector<Frame> curve;
     for (Frame* f = list; f != nullptr; f = f->next) {
@@ -194,10 +194,10 @@ TEST_F(Transitions, BezierChainFollowsItsControlPointsAndEndsOnTheLastCamera) {
 }
 
 TEST_F(Transitions, SmoothJoinsReplaceTheFramesAroundAJoin) {
-    start({CameraRow("Tour", "A").pose(0, 0, 0, 0, 0),
-           CameraRow("Tour", "B").pose(40, 0, 0, 0, 0).on(kLinear).set(kFrames, "40")
+    start({TestCameraRow("Tour", "A").pose(0, 0, 0, 0, 0),
+           TestCameraRow("Tour", "B").pose(40, 0, 0, 0, 0).on(kLinear).set(kFrames, "40")
                .on(kAutoAdvance).on(kSmoothJoins),
-           CameraRow("Tour", "C").pose(40, 0, 40, 0, 0).on(kLinear).set(kFrames, "40")});
+           TestCameraRow("Tour", "C").pose(40, 0, 40, 0, 0).on(kLinear).set(kFrames, "40")});
     std::vector<Frame> joined = build(&cameraAt(0, 0), &cameraAt(0, 1));
     ASSERT_EQ(joined.size(), 81u);
     // Away from the join the legs are untouched; at it the corner is cut.
@@ -216,11 +216,11 @@ TEST_F(Transitions, SmoothJoinsReplaceTheFramesAroundAJoin) {
 }
 
 TEST_F(Transitions, FileValuesCannotMakeAnUnboundedTransition) {
-    start({CameraRow("Orbit", "A").pose(0, 0, 0, 0, 0).on(kLinear).set(kFrames, "1000")
+    start({TestCameraRow("Orbit", "A").pose(0, 0, 0, 0, 0).on(kLinear).set(kFrames, "1000")
                .on(kAutoAdvance),
-           CameraRow("Orbit", "B").pose(10, 0, 0, 0, 0).on(kLinear).set(kFrames, "1000")
+           TestCameraRow("Orbit", "B").pose(10, 0, 0, 0, 0).on(kLinear).set(kFrames, "1000")
                .on(kAutoAdvance),
-           CameraRow("Odd", "Huge").on(kLinear), CameraRow("Odd", "Odd").on(kLinear)});
+           TestCameraRow("Odd", "Huge").on(kLinear), TestCameraRow("Odd", "Odd").on(kLinear)});
     // A loop of two cameras that always advance stops at the frame budget.
     std::vector<Frame> loop = build(&cameraAt(0, 0), &cameraAt(0, 1));
     EXPECT_LE(loop.size(), static_cast<size_t>(kMaxTransitionFrames));
@@ -249,7 +249,7 @@ TEST_F(Transitions, FileValuesCannotMakeAnUnboundedTransition) {
 }
 
 TEST_F(Transitions, ReadingACameraFileStopsTheTransition) {
-    start({CameraRow("Cockpit", "A"), CameraRow("Cockpit", "B").set(kX, 5.0).on(kLinear)
+    start({TestCameraRow("Cockpit", "A"), TestCameraRow("Cockpit", "B").set(kX, 5.0).on(kLinear)
                .set(kFrames, "100")});
     frames(1);
     select(0, 1);

@@ -119,8 +119,8 @@ TEST_F(FreeTarget, LevelOrUpwardSightsAndMissesLeaveNoGroundPoint) {
 }
 
 TEST_F(FreeTarget, ResetLooksTenDegreesDownFromTheOrigin) {
-    start({CameraRow("Outside", "Chase").pose(0, 5, 30, 0, 0).on(kExternal),
-           CameraRow("Outside", "Frigate Deck").pose(0, 10, 20, 0, 0).on(kExternal)
+    start({TestCameraRow("Outside", "Chase").pose(0, 5, 30, 0, 0).on(kExternal),
+           TestCameraRow("Outside", "Frigate Deck").pose(0, 10, 20, 0, 0).on(kExternal)
                .set(kOrigin, "2")});
     xpsim::setTerrain(450.0);
     xpsim::placeAircraft(47.0, 8.0, 500.0, 90.0f);

@@ -40,11 +40,11 @@ protected:
     }
 
     void startFollowing() {
-        start({CameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal)
+        start({TestCameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal)
                    .on(kTargetFollowing),
-               CameraRow("Outside", "From Carrier").pose(0, 20, 50, 0, 0).on(kExternal)
+               TestCameraRow("Outside", "From Carrier").pose(0, 20, 50, 0, 0).on(kExternal)
                    .on(kTargetFollowing).set(kOrigin, "1"),
-               CameraRow("Cockpit", "Pilot")});
+               TestCameraRow("Cockpit", "Pilot")});
     }
 
     Target* collected(const char* name) {

@@ -145,7 +145,7 @@ TEST_F(TargetsFile, ReadingAgainStartsTheNearTargetsAfresh) {
     writeTargetsFile(std::string(kTargetsHeader) +
                      "Near,2024-01-01 00:00:00,47.01,8.0,500\n"
                      "Nearer,2024-01-01 00:00:00,47.005,8.0,500\n");
-    start({CameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal).on(kTargetFollowing)});
+    start({TestCameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal).on(kTargetFollowing)});
     frames(1);
     ASSERT_NE(getCurrentTarget(), nullptr);
     EXPECT_STREQ(getCurrentTarget()->name, "Nearer");
