@@ -6,7 +6,7 @@
 
 // A sweep from far ahead on one side, past a closest point of approach (cpa,
 // offsets from the origin in metres), to the far side.
-struct FlyBySpec {
+struct FlyByOptions {
     char name[kNameSize] = {};
     float attackHeading = 270.0f;
     float initialHeight = 25.0f;
@@ -18,7 +18,7 @@ struct FlyBySpec {
 };
 
 // A ring of cameras every 10 degrees, rising and falling between two heights.
-struct OrbitSpec {
+struct OrbitOptions {
     char name[kNameSize] = {};
     float initialHeading = 270.0f;
     float radius = 10.0f;
@@ -33,5 +33,5 @@ struct OrbitSpec {
 // Each fills the category of the given name (case ignored), made at the end
 // when there is none, replacing its cameras; 0 with an "ERROR" box when there
 // is no room for a new category.
-int createFlyBy(const FlyBySpec& spec);
-int createOrbit(const OrbitSpec& spec);
+int createFlyBy(const FlyByOptions& options);
+int createOrbit(const OrbitOptions& options);
