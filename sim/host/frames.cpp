@@ -31,6 +31,7 @@ void runFrames(int n) {
         detail::runHeldCommands();
         detail::runFlightLoops();
         detail::runCameraPhase();
+        detail::drawWindows();
     }
 }
 

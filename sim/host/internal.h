@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "xplane/sdk.h"
 
@@ -25,11 +26,14 @@ void resetPlanes();
 void resetTraffic();
 void resetFiles();
 void resetLog();
+void resetWindows();
+void resetInput();
 
 // Callbacks that point into the plug-in's code, dropped when it is unloaded.
 void dropCommandHandlers();
 void dropAccessorDatarefs();
 void dropCameraController();
+void dropWindows();
 
 // Clock, owned by the frame loop.
 double now();
@@ -40,6 +44,11 @@ double frameInterval();
 void runHeldCommands();
 void runFlightLoops();
 void runCameraPhase();
+void drawWindows();
+
+// Visible windows containing (x, y), front to back, and their IDs.
+std::vector<const XPLMCreateWindow_t*> windowsUnder(int x, int y);
+XPLMWindowID windowIdOf(const XPLMCreateWindow_t* params);
 
 // X-Plane does not call a disabled plug-in; with no plug-in attached the
 // callbacks belong to the test itself and always run.

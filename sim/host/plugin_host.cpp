@@ -38,6 +38,7 @@ void forgetPluginCode() {
     dropCommandHandlers();
     dropAccessorDatarefs();
     dropCameraController();
+    dropWindows();
 }
 
 template <typename F>

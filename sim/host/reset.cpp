@@ -23,6 +23,8 @@ void reset() {
     detail::resetPlanes();
     detail::resetTraffic();
     detail::resetLog();
+    detail::resetWindows();
+    detail::resetInput();
 }
 
 }  // namespace xpsim

@@ -208,4 +208,35 @@ const std::vector<std::string>& spokenTexts();
 // Called with each spoken text as it is spoken (the runner prints it).
 void setSpeechHook(std::function<void(const std::string&)> hook);
 
+// ------------------------------------------------------- windows and input
+
+// The screen is also the only monitor, at (0, 0); windows follow a resize by
+// their gravity. Default 1920 x 1080.
+void setScreenSize(int width, int height);
+int windowCount();
+struct WindowInfo {
+    XPLMWindowID id;
+    int left, top, right, bottom;
+    bool visible;
+    XPLMWindowLayer layer;
+    XPLMWindowDecoration decoration;
+};
+// In creation order (front of its layer last).
+std::vector<WindowInfo> windowList();
+// The mouse moves (global coordinates, y up); windows under it are asked for
+// the cursor.
+void setMousePosition(int x, int y);
+// The mouse moves to (x, y) and a button event goes to the frontmost window
+// under it and on down while windows pass it; true when a window took it.
+bool mouseClick(int x, int y, bool right, XPLMMouseStatus status);
+// At the current mouse position; clicks > 0 turn away from the user.
+bool mouseWheel(int clicks);
+// Events no window took.
+struct InputCounts {
+    int leftClicks = 0;
+    int rightClicks = 0;
+    int wheels = 0;
+};
+InputCounts inputReachedXPlane();
+
 }  // namespace xpsim

@@ -10,7 +10,8 @@ namespace {
 
 const Verb* find(const std::string& name) {
     for (const Verb* family :
-         {kSimulatorVerbs, kFileVerbs, kTrafficVerbs, kCommandVerbs, kCsvVerbs})
+         {kSimulatorVerbs, kFileVerbs, kTrafficVerbs, kCommandVerbs, kCsvVerbs,
+          kInputVerbs})
         for (const Verb* verb = family; verb->name; ++verb)
             if (name == verb->name) return verb;
     return nullptr;

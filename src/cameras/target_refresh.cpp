@@ -2,7 +2,7 @@
 
 #include "cameras/camera.h"
 #include "cameras/camera_set.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/engine_datarefs.h"
 #include "positioning/origin.h"
 #include "shell/angles.h"

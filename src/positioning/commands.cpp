@@ -1,7 +1,7 @@
 #include "positioning/commands.h"
 
 #include "cameras/camera_set.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/commands_registration.h"
 #include "positioning/engine_datarefs.h"
 #include "positioning/frame_rate.h"

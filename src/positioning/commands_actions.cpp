@@ -8,11 +8,12 @@
 #include "cameras/near_targets.h"
 #include "cameras/target_camera.h"
 #include "panels/window_manager.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/commands_airport_actions.h"
 #include "positioning/commands_ai_actions.h"
 #include "positioning/commands_table.h"
 #include "positioning/movement.h"
+#include "positioning/mouse_buttons.h"
 #include "positioning/pending_command_actions.h"
 #include "shell/settings.h"
 

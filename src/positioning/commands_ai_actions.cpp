@@ -1,6 +1,6 @@
 #include "positioning/commands_ai_actions.h"
 
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/commands_table.h"
 #include "world/ai_traffic.h"
 

@@ -6,6 +6,8 @@
 #include "positioning/commands_table.h"
 #include "positioning/movement.h"
 #include "positioning/movement_pan.h"
+#include "positioning/mouse_buttons.h"
+#include "positioning/mouse_move.h"
 #include "positioning/pending_command_actions.h"
 #include "positioning/transition_state.h"
 #include "positioning/view_reset.h"

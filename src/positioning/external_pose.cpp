@@ -1,7 +1,7 @@
 #include "positioning/external_pose.h"
 
 #include "cameras/camera.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/integration_values.h"
 #include "positioning/offsets.h"
 #include "positioning/origin.h"

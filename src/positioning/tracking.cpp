@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "cameras/camera.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/origin.h"
 #include "positioning/rotation.h"
 

@@ -12,6 +12,7 @@
 #include "XPLMCamera.h"
 #include "XPLMDataAccess.h"
 #include "XPLMDefs.h"
+#include "XPLMDisplay.h"
 #include "XPLMGraphics.h"
 #include "XPLMNavigation.h"
 #include "XPLMPlanes.h"
@@ -331,5 +332,102 @@ XPLM_API XPLMNavRef XPLMFindNavAid(const char* inNameFragment, const char* inIDF
 XPLM_API void XPLMGetNavAidInfo(XPLMNavRef inRef, XPLMNavType* outType, float* outLatitude,
                                 float* outLongitude, float* outHeight, int* outFrequency,
                                 float* outHeading, char* outID, char* outName, char* outReg);
+
+// ------------------------------------------------------- windows and input
+
+typedef void* XPLMWindowID;
+
+typedef int XPLMMouseStatus;
+enum { xplm_MouseDown = 1, xplm_MouseDrag = 2, xplm_MouseUp = 3 };
+
+typedef int XPLMCursorStatus;
+enum {
+    xplm_CursorDefault = 0,
+    xplm_CursorHidden = 1,
+    xplm_CursorArrow = 2,
+    xplm_CursorCustom = 3
+};
+
+typedef int XPLMKeyFlags;
+enum {
+    xplm_ShiftFlag = 1,
+    xplm_OptionAltFlag = 2,
+    xplm_ControlFlag = 4,
+    xplm_DownFlag = 8,
+    xplm_UpFlag = 16
+};
+
+typedef int XPLMWindowLayer;
+enum {
+    xplm_WindowLayerFlightOverlay = 0,
+    xplm_WindowLayerFloatingWindows = 1,
+    xplm_WindowLayerModal = 2,
+    xplm_WindowLayerGrowlNotifications = 3
+};
+
+typedef int XPLMWindowDecoration;
+enum {
+    xplm_WindowDecorationNone = 0,
+    xplm_WindowDecorationRoundRectangle = 1,
+    xplm_WindowDecorationSelfDecorated = 2,
+    xplm_WindowDecorationSelfDecoratedResizable = 3
+};
+
+typedef void (*XPLMDrawWindow_f)(XPLMWindowID inWindowID, void* inRefcon);
+// Returns 1 to take the event, 0 to pass it to whatever lies beneath.
+typedef int (*XPLMHandleMouseClick_f)(XPLMWindowID inWindowID, int x, int y,
+                                      XPLMMouseStatus inMouse, void* inRefcon);
+typedef void (*XPLMHandleKey_f)(XPLMWindowID inWindowID, char inKey, XPLMKeyFlags inFlags,
+                                char inVirtualKey, void* inRefcon, int losingFocus);
+typedef XPLMCursorStatus (*XPLMHandleCursor_f)(XPLMWindowID inWindowID, int x, int y,
+                                               void* inRefcon);
+typedef int (*XPLMHandleMouseWheel_f)(XPLMWindowID inWindowID, int x, int y, int wheel,
+                                      int clicks, void* inRefcon);
+
+// structSize is sizeof(XPLMCreateWindow_t): 88 bytes on 64-bit systems.
+typedef struct {
+    int structSize;
+    int left;
+    int top;
+    int right;
+    int bottom;
+    int visible;
+    XPLMDrawWindow_f drawWindowFunc;
+    XPLMHandleMouseClick_f handleMouseClickFunc;
+    XPLMHandleKey_f handleKeyFunc;
+    XPLMHandleCursor_f handleCursorFunc;
+    XPLMHandleMouseWheel_f handleMouseWheelFunc;
+    void* refcon;
+    XPLMWindowDecoration decorateAsFloatingWindow;
+    XPLMWindowLayer layer;
+    XPLMHandleMouseClick_f handleRightClickFunc;
+} XPLMCreateWindow_t;
+
+typedef void (*XPLMReceiveMonitorBoundsGlobal_f)(int inMonitorIndex, int inLeftBx, int inTopBx,
+                                                 int inRightBx, int inBottomBx, void* inRefcon);
+
+// Global desktop coordinates: y grows upwards, top > bottom.
+XPLM_API XPLMWindowID XPLMCreateWindowEx(XPLMCreateWindow_t* inParams);
+XPLM_API void XPLMDestroyWindow(XPLMWindowID inWindowID);
+XPLM_API void XPLMGetWindowGeometry(XPLMWindowID inWindowID, int* outLeft, int* outTop,
+                                    int* outRight, int* outBottom);
+XPLM_API void XPLMSetWindowGeometry(XPLMWindowID inWindowID, int inLeft, int inTop, int inRight,
+                                    int inBottom);
+XPLM_API int XPLMGetWindowIsVisible(XPLMWindowID inWindowID);
+XPLM_API void XPLMSetWindowIsVisible(XPLMWindowID inWindowID, int inIsVisible);
+// How each edge follows a resized screen: 0 keeps its distance from the
+// left (bottom), 1 from the right (top).
+XPLM_API void XPLMSetWindowGravity(XPLMWindowID inWindowID, float inLeftGravity,
+                                   float inTopGravity, float inRightGravity,
+                                   float inBottomGravity);
+XPLM_API void XPLMBringWindowToFront(XPLMWindowID inWindow);
+XPLM_API int XPLMIsWindowInFront(XPLMWindowID inWindow);
+// Null outputs are skipped.
+XPLM_API void XPLMGetScreenSize(int* outWidth, int* outHeight);
+XPLM_API void XPLMGetScreenBoundsGlobal(int* outLeft, int* outTop, int* outRight,
+                                        int* outBottom);
+XPLM_API void XPLMGetAllMonitorBoundsGlobal(
+    XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon);
+XPLM_API void XPLMGetMouseLocationGlobal(int* outX, int* outY);
 
 #endif  // OVILUX_USE_REAL_SDK

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/movement.h"
 #include "positioning/movement_speeds.h"
 #include "shell/speech.h"

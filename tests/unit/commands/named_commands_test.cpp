@@ -2,8 +2,10 @@
 // phases act, and what the commands do to the camera set.
 #include "cameras/camera_selection.h"
 #include "commands_fixture.h"
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 #include "positioning/movement.h"
+#include "positioning/mouse_buttons.h"
+#include "positioning/mouse_move.h"
 #include "positioning/pending_command_actions.h"
 #include "positioning/transition_state.h"
 #include "shell/lifecycle.h"

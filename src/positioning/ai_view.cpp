@@ -1,4 +1,4 @@
-#include "positioning/ai_perspective.h"
+#include "positioning/ai_view.h"
 
 #include "cameras/camera.h"
 #include "cameras/camera_set.h"

@@ -1,0 +1,201 @@
+// XPLMDisplay's windows: records in creation order, the last one in front of
+// its layer; a settable screen that is also the only monitor.
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "internal.h"
+#include "xpsim.h"
+
+namespace xpsim {
+namespace {
+
+constexpr int kDefaultWidth = 1920;
+constexpr int kDefaultHeight = 1080;
+
+struct Window {
+    XPLMCreateWindow_t params{};
+    float gravity[4] = {0, 1, 0, 1};
+};
+
+std::vector<std::unique_ptr<Window>> windows;
+int screenWidth = kDefaultWidth;
+int screenHeight = kDefaultHeight;
+
+Window* find(XPLMWindowID id) {
+    for (auto& w : windows)
+        if (w.get() == id) return w.get();
+    return nullptr;
+}
+
+// Moves each edge by the screen's growth as far as its gravity says.
+void followResize(Window& w, int dw, int dh) {
+    w.params.left += static_cast<int>(w.gravity[0] * dw);
+    w.params.top += static_cast<int>(w.gravity[1] * dh);
+    w.params.right += static_cast<int>(w.gravity[2] * dw);
+    w.params.bottom += static_cast<int>(w.gravity[3] * dh);
+}
+
+}  // namespace
+
+void setScreenSize(int width, int height) {
+    int dw = width - screenWidth;
+    int dh = height - screenHeight;
+    screenWidth = width;
+    screenHeight = height;
+    for (auto& w : windows) followResize(*w, dw, dh);
+}
+
+int windowCount() { return static_cast<int>(windows.size()); }
+
+std::vector<WindowInfo> windowList() {
+    std::vector<WindowInfo> out;
+    for (auto& w : windows) {
+        const XPLMCreateWindow_t& p = w->params;
+        out.push_back({w.get(), p.left, p.top, p.right, p.bottom, p.visible != 0, p.layer,
+                       p.decorateAsFloatingWindow});
+    }
+    return out;
+}
+
+namespace detail {
+
+// Front to back: higher layers first, later windows first within a layer.
+std::vector<const XPLMCreateWindow_t*> windowsUnder(int x, int y) {
+    std::vector<const XPLMCreateWindow_t*> out;
+    for (int layer = xplm_WindowLayerGrowlNotifications; layer >= 0; --layer)
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            const XPLMCreateWindow_t& p = (*it)->params;
+            if (p.layer != layer || !p.visible) continue;
+            if (x >= p.left && x < p.right && y > p.bottom && y <= p.top) out.push_back(&p);
+        }
+    return out;
+}
+
+XPLMWindowID windowIdOf(const XPLMCreateWindow_t* params) {
+    for (auto& w : windows)
+        if (&w->params == params) return w.get();
+    return nullptr;
+}
+
+void drawWindows() {
+    if (!pluginCallbacksAllowed()) return;
+    // A draw callback may destroy its window: walk a copy of the IDs.
+    std::vector<XPLMWindowID> ids;
+    for (auto& w : windows) ids.push_back(w.get());
+    for (XPLMWindowID id : ids) {
+        Window* w = find(id);
+        if (w && w->params.visible && w->params.drawWindowFunc)
+            w->params.drawWindowFunc(id, w->params.refcon);
+    }
+}
+
+void dropWindows() { windows.clear(); }
+
+void resetWindows() {
+    windows.clear();
+    screenWidth = kDefaultWidth;
+    screenHeight = kDefaultHeight;
+}
+
+}  // namespace detail
+}  // namespace xpsim
+
+using xpsim::find;
+
+XPLM_API XPLMWindowID XPLMCreateWindowEx(XPLMCreateWindow_t* inParams) {
+    if (!inParams) return nullptr;
+    auto w = std::make_unique<xpsim::Window>();
+    // Older callers pass a shorter record; what they leave out stays zero.
+    std::size_t size = std::min(sizeof(XPLMCreateWindow_t),
+                                static_cast<std::size_t>(std::max(inParams->structSize, 0)));
+    std::copy_n(reinterpret_cast<const char*>(inParams), size,
+                reinterpret_cast<char*>(&w->params));
+    XPLMWindowID id = w.get();
+    xpsim::windows.push_back(std::move(w));
+    return id;
+}
+
+XPLM_API void XPLMDestroyWindow(XPLMWindowID inWindowID) {
+    auto& all = xpsim::windows;
+    all.erase(std::remove_if(all.begin(), all.end(),
+                             [&](const auto& w) { return w.get() == inWindowID; }),
+              all.end());
+}
+
+XPLM_API void XPLMGetWindowGeometry(XPLMWindowID inWindowID, int* outLeft, int* outTop,
+                                    int* outRight, int* outBottom) {
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    if (outLeft) *outLeft = w->params.left;
+    if (outTop) *outTop = w->params.top;
+    if (outRight) *outRight = w->params.right;
+    if (outBottom) *outBottom = w->params.bottom;
+}
+
+XPLM_API void XPLMSetWindowGeometry(XPLMWindowID inWindowID, int inLeft, int inTop, int inRight,
+                                    int inBottom) {
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    w->params.left = inLeft;
+    w->params.top = inTop;
+    w->params.right = inRight;
+    w->params.bottom = inBottom;
+}
+
+XPLM_API int XPLMGetWindowIsVisible(XPLMWindowID inWindowID) {
+    xpsim::Window* w = find(inWindowID);
+    return w && w->params.visible ? 1 : 0;
+}
+
+XPLM_API void XPLMSetWindowIsVisible(XPLMWindowID inWindowID, int inIsVisible) {
+    if (xpsim::Window* w = find(inWindowID)) w->params.visible = inIsVisible ? 1 : 0;
+}
+
+XPLM_API void XPLMSetWindowGravity(XPLMWindowID inWindowID, float inLeftGravity,
+                                   float inTopGravity, float inRightGravity,
+                                   float inBottomGravity) {
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    w->gravity[0] = inLeftGravity;
+    w->gravity[1] = inTopGravity;
+    w->gravity[2] = inRightGravity;
+    w->gravity[3] = inBottomGravity;
+}
+
+XPLM_API void XPLMBringWindowToFront(XPLMWindowID inWindow) {
+    auto& all = xpsim::windows;
+    auto it = std::find_if(all.begin(), all.end(),
+                           [&](const auto& w) { return w.get() == inWindow; });
+    if (it == all.end()) return;
+    std::unique_ptr<xpsim::Window> w = std::move(*it);
+    all.erase(it);
+    all.push_back(std::move(w));
+}
+
+XPLM_API int XPLMIsWindowInFront(XPLMWindowID inWindow) {
+    xpsim::Window* w = find(inWindow);
+    if (!w) return 0;
+    for (auto it = xpsim::windows.rbegin(); it != xpsim::windows.rend(); ++it)
+        if ((*it)->params.layer == w->params.layer) return it->get() == w ? 1 : 0;
+    return 0;
+}
+
+XPLM_API void XPLMGetScreenSize(int* outWidth, int* outHeight) {
+    if (outWidth) *outWidth = xpsim::screenWidth;
+    if (outHeight) *outHeight = xpsim::screenHeight;
+}
+
+XPLM_API void XPLMGetScreenBoundsGlobal(int* outLeft, int* outTop, int* outRight,
+                                        int* outBottom) {
+    if (outLeft) *outLeft = 0;
+    if (outTop) *outTop = xpsim::screenHeight;
+    if (outRight) *outRight = xpsim::screenWidth;
+    if (outBottom) *outBottom = 0;
+}
+
+XPLM_API void XPLMGetAllMonitorBoundsGlobal(
+    XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon) {
+    if (inMonitorBoundsCallback)
+        inMonitorBoundsCallback(0, 0, xpsim::screenHeight, xpsim::screenWidth, 0, inRefcon);
+}
