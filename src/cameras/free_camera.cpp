@@ -1,18 +1,13 @@
 #include "cameras/free_camera.h"
 
+#include "positioning/free_camera_sync.h"
 #include "xplane/sdk.h"
 
 void refreshFreeCamera(Camera* camera) {
     if (camera == nullptr || !camera->freeCamera) {
         return;
     }
-    double x = 0;
-    double y = 0;
-    double z = 0;
-    XPLMWorldToLocal(camera->latitude, camera->longitude, camera->elevation, &x, &y, &z);
-    camera->x = static_cast<float>(x);
-    camera->y = static_cast<float>(y);
-    camera->z = static_cast<float>(z);
+    refreshFreeCameraLocal(camera);
     rememberCameraPosition(camera);
 }
 
