@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_xplane.h"
 #include "cameras/camera_editing.h"
 #include "cameras/camera_file.h"
 #include "cameras/camera_set.h"
@@ -17,27 +18,13 @@ namespace {
 
 std::string benchRoot;
 
-void removeBenchRoot() {
-    std::error_code ignored;
-    std::filesystem::remove_all(benchRoot, ignored);
-}
-
 // Made once: a full set, with every camera a little different, saved as the
 // aircraft's camera file.
 void prepareFullSet() {
     if (!benchRoot.empty()) {
         return;
     }
-    char pattern[] = "/tmp/ovilux-bench-XXXXXX";
-    benchRoot = mkdtemp(pattern);
-    std::atexit(removeBenchRoot);
-    std::filesystem::create_directories(benchRoot + "/Aircraft/Bench");
-    std::FILE* aircraft = std::fopen((benchRoot + "/Aircraft/Bench/Bench.acf").c_str(), "w");
-    if (aircraft != nullptr) {
-        std::fclose(aircraft);
-    }
-    xpsim::reset();
-    xpsim::setRoot(benchRoot);
+    benchRoot = makeBenchXPlane();
     xpsim::setUserAircraft("Aircraft/Bench/Bench.acf");
 
     initCategories();

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_xplane.h"
 #include "cameras/camera_editing.h"
 #include "cameras/camera_file.h"
 #include "cameras/camera_selection.h"
@@ -34,11 +35,6 @@ const int kBezier = 1;
 const int kChain = 2;
 const int kBezierCameras = 32;
 const int kChainCameras = 7;  // six legs of five seconds at 60 frames per second
-
-void removeBenchRoot() {
-    std::error_code ignored;
-    std::filesystem::remove_all(benchRoot, ignored);
-}
 
 Camera* newCamera(const char* name) {
     addCameraToCategory();
@@ -104,22 +100,8 @@ void prepare() {
     if (!benchRoot.empty()) {
         return;
     }
-    char pattern[] = "/tmp/ovilux-bench-XXXXXX";
-    benchRoot = mkdtemp(pattern);
-    std::atexit(removeBenchRoot);
-    std::filesystem::create_directories(benchRoot + "/Aircraft/Bench");
-    std::filesystem::create_directories(benchRoot + "/Resources/plugins/Ovilux/lin_x64");
-    if (std::FILE* aircraft = std::fopen((benchRoot + "/Aircraft/Bench/Bench.acf").c_str(), "w")) {
-        std::fclose(aircraft);
-    }
-    xpsim::reset();
-    xpsim::setRoot(benchRoot);
-    xpsim::attachPlugin({XPluginStart, XPluginEnable, XPluginDisable, XPluginStop,
-                         XPluginReceiveMessage},
-                        benchRoot + "/Resources/plugins/Ovilux/lin_x64/Ovilux.xpl");
-    resetPluginPathCache();
-    xpsim::startPlugin();
-    xpsim::enablePlugin();
+    benchRoot = makeBenchXPlane();
+    startBenchPlugin(benchRoot);
     xpsim::setUserAircraft("Aircraft/Bench/Bench.acf");
     xpsim::placeAircraft(47.0, 8.0, 500.0, 30.0f);
     xpsim::setValue("sim/flightmodel/position/theta", 5.0);
