@@ -39,6 +39,17 @@ void CommandsFixture::startWithCameras() {
     frames(1);
 }
 
+void CommandsFixture::startMovingToThePanel(int framesIntoTheMove) {
+    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+           TestCameraRow("Cockpit", "Panel")
+               .pose(0.1, 1.0, -1.6, 20, 330)
+               .on(kLinear)
+               .set(kFrames, 30.0)});
+    frames(1);
+    press("Next_Camera");
+    frames(framesIntoTheMove);
+}
+
 void CommandsFixture::hold(const std::string& command, int n) {
     xpsim::commandBegin(command);
     frames(n);

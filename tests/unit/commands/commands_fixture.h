@@ -14,6 +14,9 @@ protected:
     // Cockpit: "Pilot View" (view ID 1), "Panel" (2), "Copilot" (3); Outside:
     // "Left Wing" (4, external), "Orbit" (external, circle view). One frame run.
     void startWithCameras();
+    // "Pilot" and "Panel" in one category, with a 30-frame linear move to the
+    // panel playing after the first few frames.
+    void startMovingToThePanel(int framesIntoTheMove);
 
     // A plug-in command by its name after "QFN/Ovilux/".
     static std::string ours(const std::string& name) { return "QFN/Ovilux/" + name; }

@@ -86,14 +86,7 @@ TEST_F(Movement, WalkModeKeepsMovingAfterTheKeyIsReleasedUntilASelection) {
 }
 
 TEST_F(Movement, AMoveDuringATransitionStopsIt) {
-    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           TestCameraRow("Cockpit", "Panel")
-               .pose(0.1, 1.0, -1.6, 20, 330)
-               .on(kLinear)
-               .set(kFrames, 30.0)});
-    frames(1);
-    press("Next_Camera");
-    frames(1);
+    startMovingToThePanel(1);
     ASSERT_TRUE(isCurrentlyAnimating());
     xpsim::commandBegin("sim/general/up");
     EXPECT_FALSE(isCurrentlyAnimating());

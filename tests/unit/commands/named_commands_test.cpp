@@ -103,14 +103,7 @@ TEST_F(NamedCommands, AiScaleMovesInStepsOfTwoTenthsWithinItsLimits) {
 }
 
 TEST_F(NamedCommands, PanWaitsForATransitionAndForWalkModeToEnd) {
-    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           TestCameraRow("Cockpit", "Panel")
-               .pose(0.1, 1.0, -1.6, 20, 330)
-               .on(kLinear)
-               .set(kFrames, 30.0)});
-    frames(1);
-    press("Next_Camera");
-    frames(2);
+    startMovingToThePanel(2);
     ASSERT_TRUE(isCurrentlyAnimating());
     hold(ours("Pan_Left"), 1);
     EXPECT_TRUE(isCurrentlyAnimating());
@@ -137,14 +130,7 @@ TEST_F(NamedCommands, ReleasingAMouseModeEndsItWhateverHappenedMeanwhile) {
 }
 
 TEST_F(NamedCommands, MouseMovesDoNotStartWhileATransitionPlays) {
-    start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
-           TestCameraRow("Cockpit", "Panel")
-               .pose(0.1, 1.0, -1.6, 20, 330)
-               .on(kLinear)
-               .set(kFrames, 30.0)});
-    frames(1);
-    press("Next_Camera");
-    frames(1);
+    startMovingToThePanel(1);
     ASSERT_TRUE(isCurrentlyAnimating());
     xpsim::commandBegin(ours("MouseMove_Heading_Pitch"));
     EXPECT_EQ(getMouseMoveType(), 0);
