@@ -2,7 +2,7 @@
 
 #include "cameras/airport_camera_generator.h"
 #include "cameras/airport_camera_placement.h"
-#include "positioning/pose_angles.h"
+#include "positioning/pipeline/pose_angles.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

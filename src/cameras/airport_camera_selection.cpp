@@ -2,8 +2,8 @@
 
 #include "cameras/airport_camera_generator.h"
 #include "cameras/camera_set.h"
-#include "positioning/airport_toggle.h"
-#include "positioning/engine_datarefs.h"
+#include "positioning/pipeline/airport_toggle.h"
+#include "positioning/pipeline/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

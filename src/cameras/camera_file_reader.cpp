@@ -11,7 +11,7 @@
 #include "cameras/camera_set.h"
 #include "cameras/default_camera_sets.h"
 #include "cameras/pending_engine_hooks.h"
-#include "positioning/movement.h"
+#include "positioning/commands/movement.h"
 #include "shell/log.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "cameras/camera.h"
 #include "cameras/pending_engine_hooks.h"
-#include "positioning/engine_datarefs.h"
+#include "positioning/pipeline/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "cameras/camera_set.h"
 #include "cameras/quick_look_import.h"
 #include "libwinkit/message_box.h"
-#include "positioning/engine_datarefs.h"
+#include "positioning/pipeline/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

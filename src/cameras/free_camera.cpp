@@ -1,6 +1,6 @@
 #include "cameras/free_camera.h"
 
-#include "positioning/free_camera_sync.h"
+#include "positioning/pipeline/free_camera_sync.h"
 #include "xplane/sdk.h"
 
 void refreshFreeCamera(Camera* camera) {

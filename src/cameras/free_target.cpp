@@ -6,9 +6,9 @@
 #include "cameras/camera.h"
 #include "cameras/camera_set.h"
 #include "cameras/fixed_targets.h"
-#include "positioning/origin.h"
-#include "positioning/pose_angles.h"
-#include "positioning/terrain.h"
+#include "positioning/pipeline/origin.h"
+#include "positioning/pipeline/pose_angles.h"
+#include "positioning/pipeline/terrain.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

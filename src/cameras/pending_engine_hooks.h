@@ -3,10 +3,10 @@
 // them until they are built.
 #pragma once
 
-#include "positioning/camera_control.h"
-#include "positioning/fov.h"
-#include "positioning/same_camera.h"
-#include "positioning/script_offsets.h"
-#include "positioning/view_reset.h"
+#include "positioning/pipeline/camera_control.h"
+#include "positioning/pipeline/fov.h"
+#include "positioning/pipeline/same_camera.h"
+#include "positioning/integration/script_offsets.h"
+#include "positioning/pipeline/view_reset.h"
 
 bool isControlPanelVisable();

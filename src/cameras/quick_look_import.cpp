@@ -8,7 +8,7 @@
 #include "cameras/camera_set.h"
 #include "cameras/quick_look_views.h"
 #include "libwinkit/message_box.h"
-#include "positioning/rotation.h"
+#include "positioning/pipeline/rotation.h"
 #include "shell/angles.h"
 #include "shell/log.h"
 

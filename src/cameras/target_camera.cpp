@@ -5,7 +5,7 @@
 #include "cameras/near_targets.h"
 #include "cameras/target_grid.h"
 #include "cameras/targets.h"
-#include "positioning/origin.h"
+#include "positioning/pipeline/origin.h"
 #include "xplane/sdk.h"
 
 int saveCameraAsTarget(const char* name) {

@@ -3,7 +3,7 @@
 #include "cameras/camera.h"
 #include "cameras/near_targets.h"
 #include "cameras/target_refresh.h"
-#include "positioning/tracking.h"
+#include "positioning/pipeline/tracking.h"
 
 namespace {
 // Above the target's reference point, clear of the aircraft, deck or ship.

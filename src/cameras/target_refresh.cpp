@@ -2,9 +2,9 @@
 
 #include "cameras/camera.h"
 #include "cameras/camera_set.h"
-#include "positioning/ai_view.h"
-#include "positioning/engine_datarefs.h"
-#include "positioning/origin.h"
+#include "positioning/pipeline/ai_view.h"
+#include "positioning/pipeline/engine_datarefs.h"
+#include "positioning/pipeline/origin.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "libwinkit/message_box.h"
-#include "positioning/plugin_links.h"
+#include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
 #include "shell/lifecycle.h"
 

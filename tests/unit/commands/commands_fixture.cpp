@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "positioning/ai_view.h"
-#include "positioning/movement.h"
-#include "positioning/movement_speeds.h"
+#include "positioning/pipeline/ai_view.h"
+#include "positioning/commands/movement.h"
+#include "positioning/commands/movement_speeds.h"
 #include "shell/speech.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // X-Plane's own view commands while camera control is on: which are consumed,
 // which reach X-Plane, and what they do to the current camera.
 #include "commands_fixture.h"
-#include "positioning/interception_table.h"
+#include "positioning/commands/interception_table.h"
 #include "shell/settings.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Moving, turning and panning the current camera: directions, speeds by
 // movement range and variant, walk mode and circle view.
-#include "positioning/movement.h"
+#include "positioning/commands/movement.h"
 
 #include <cmath>
 
 #include "commands_fixture.h"
-#include "positioning/transition_state.h"
+#include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"
 
 namespace {

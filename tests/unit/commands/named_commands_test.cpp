@@ -2,12 +2,12 @@
 // phases act, and what the commands do to the camera set.
 #include "cameras/camera_selection.h"
 #include "commands_fixture.h"
-#include "positioning/ai_view.h"
-#include "positioning/movement.h"
-#include "positioning/mouse_buttons.h"
-#include "positioning/mouse_move.h"
+#include "positioning/pipeline/ai_view.h"
+#include "positioning/commands/movement.h"
+#include "positioning/input/mouse_buttons.h"
+#include "positioning/input/mouse_move.h"
 #include "positioning/pending_command_actions.h"
-#include "positioning/transition_state.h"
+#include "positioning/transitions/transition_state.h"
 #include "shell/lifecycle.h"
 
 namespace {

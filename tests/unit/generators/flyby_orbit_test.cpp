@@ -7,7 +7,7 @@
 #include "cameras/camera_selection.h"
 #include "cameras/flyby_orbit.h"
 #include "libwinkit/message_box.h"
-#include "positioning/transition_state.h"
+#include "positioning/transitions/transition_state.h"
 #include "shell/angles.h"
 #include "unit/positioning/positioning_fixture.h"
 

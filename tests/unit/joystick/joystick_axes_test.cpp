@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "cameras/camera_set.h"
-#include "positioning/joystick_axes.h"
+#include "positioning/input/joystick_axes.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "xplane/sdk.h"
 

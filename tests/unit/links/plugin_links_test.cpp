@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "cameras/camera_set.h"
-#include "positioning/plugin_links.h"
+#include "positioning/integration/plugin_links.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "xplane/sdk.h"
 

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "mouse_fixture.h"
-#include "positioning/mouse_buttons.h"
+#include "positioning/input/mouse_buttons.h"
 #include "shell/lifecycle.h"
 #include "shell/settings.h"
 

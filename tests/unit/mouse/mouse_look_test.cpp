@@ -6,7 +6,7 @@
 #include "cameras/target.h"
 #include "libwinkit/message_box.h"
 #include "mouse_fixture.h"
-#include "positioning/mouse_buttons.h"
+#include "positioning/input/mouse_buttons.h"
 #include "shell/settings.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Mouse moves: while a mouse-move key is held, mouse motion moves, turns or
 // zooms the current camera.
 #include "mouse_fixture.h"
-#include "positioning/movement.h"
+#include "positioning/commands/movement.h"
 #include "shell/settings.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Cockpit cameras as X-Plane sees them: the pilot's-head datarefs.
 #include <cmath>
 
-#include "positioning/integration_values.h"
+#include "positioning/integration/integration_values.h"
 #include "positioning_fixture.h"
 #include "shell/settings.h"
 

@@ -2,7 +2,7 @@
 // for known aircraft and boat poses.
 #include <cmath>
 
-#include "positioning/integration_values.h"
+#include "positioning/integration/integration_values.h"
 #include "positioning_fixture.h"
 
 namespace {

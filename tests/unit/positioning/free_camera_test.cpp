@@ -1,6 +1,6 @@
 // Free cameras: world points shown through X-Plane's local coordinates.
 #include "cameras/camera_selection.h"
-#include "positioning/movement.h"
+#include "positioning/commands/movement.h"
 #include "positioning_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "positioning/camera_control.h"
+#include "positioning/pipeline/camera_control.h"
 #include "positioning_fixture.h"
 #include "shell/lifecycle.h"
 

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "cameras/camera_selection.h"
-#include "positioning/integration_values.h"
-#include "positioning/view_reset.h"
+#include "positioning/integration/integration_values.h"
+#include "positioning/pipeline/view_reset.h"
 #include "shell/lifecycle.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "positioning/smoother.h"
+#include "positioning/transitions/smoother.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 
 #include "cameras/camera_file.h"
 #include "cameras/camera_selection.h"
-#include "positioning/frames.h"
-#include "positioning/integration_values.h"
-#include "positioning/transition.h"
-#include "positioning/transition_limits.h"
-#include "positioning/transition_state.h"
+#include "positioning/transitions/frames.h"
+#include "positioning/integration/integration_values.h"
+#include "positioning/transitions/transition.h"
+#include "positioning/transitions/transition_limits.h"
+#include "positioning/transitions/transition_state.h"
 #include "positioning_fixture.h"
 
 namespace {

@@ -1,0 +1,7 @@
+#include "positioning/integration/plugin_links.h"
+
+void resetPluginLinks() {
+    resetHeadShakeLink();
+    resetLinuxTrackLink();
+    resetScenicFlyerLink();
+}

@@ -1,7 +1,0 @@
-#include "positioning/integration_values.h"
-
-namespace {
-IntegrationValues values;
-}  // namespace
-
-IntegrationValues* getIntegrationValues() { return &values; }

@@ -1,0 +1,22 @@
+// External cameras placed relative to an AI aircraft instead of the user's.
+#pragma once
+
+#include "positioning/pipeline/origin.h"
+
+bool isAiPerspective();
+void setAiPerspective(bool on);
+void toggleAIPerspective();
+int getCurrentAIPlane();
+// Ignored unless 0 <= index < the number of active AI aircraft.
+void setCurrentAIPlane(int index);
+int getCurrentAIPlaneUniqueID();
+// Scale of external-camera offsets in AI perspective.
+float getAiScale();
+void setAiScale(float scale);
+// AI distances are measured from the current camera while camera control is on.
+void registerAiReferencePoint();
+// AI perspective on an AI aircraft that still exists: follows it to its
+// current slot; off when no AI aircraft is active any more.
+bool followCurrentAIPlane();
+// The current AI aircraft's position and attitude.
+OriginPose getCurrentAIPlaneOrigin();

@@ -1,0 +1,91 @@
+#include "positioning/pipeline/camera_change.h"
+
+#include "cameras/camera.h"
+#include "cameras/camera_set.h"
+#include "cameras/free_camera.h"
+#include "panels/panels.h"
+#include "positioning/pipeline/camera_control.h"
+#include "positioning/pipeline/engine_datarefs.h"
+#include "positioning/input/joystick_axes.h"
+#include "positioning/commands/movement.h"
+#include "positioning/pending_panels.h"
+#include "positioning/transitions/transition.h"
+#include "positioning/transitions/transition_state.h"
+#include "positioning/input/wheel_zoom.h"
+#include "shell/lifecycle.h"
+#include "xplane/sdk.h"
+
+namespace {
+const int kWalkModeOperation = 10;
+
+void writeHideYoke(int value) {
+    if (XPLMDataRef hideYoke = engineDataRefs().hideYoke) {
+        XPLMSetDatai(hideYoke, value);
+    }
+}
+}  // namespace
+
+void noticeNewCamera(Camera* camera, Camera* lastCamera) {
+    if (camera->enableCameraAxis || camera->enableViewAxis || camera->external) {
+        findViewCameraAxisAssignments();
+    }
+    if (camera->freeCamera) {
+        refreshFreeCamera(camera);
+    }
+    if (lastCamera != nullptr && !lastCamera->external && lastCamera->hideYoke != 0) {
+        writeHideYoke(getOrginalHideYokeState());
+    }
+}
+
+void applyCameraViewOptions(Camera* camera) {
+    if (!camera->external && camera->hideYoke > 0) {
+        writeHideYoke(camera->hideYoke >= 2 ? 1 : 0);
+    }
+    if (camera->targetFollowing) {
+        enableDrawing();
+        showTargetInfoPanel(false);
+    } else {
+        diableDrawing();
+    }
+}
+
+void applyCameraZoom(Camera* camera, Camera* lastCamera) {
+    bool internal = !camera->external;
+    if (internal && camera->disable3DCockpitZoom && !hasWheelZoomControl()) {
+        XPLMCameraPosition_t shown;
+        XPLMReadCameraPosition(&shown);
+        if (shown.zoom != camera->zoom) {
+            holdZoom(&camera->zoom);
+        }
+    }
+    if (internal && hasWheelZoomControl()) {
+        wheelZoomOn(!camera->disable3DCockpitZoom);
+    }
+    if ((camera != lastCamera || camera->positionRestored != 0) && camera->zoom >= 1.0f) {
+        if (internal) {
+            holdZoom(&camera->zoom);
+        }
+        camera->externalZoom = camera->zoom;
+        camera->positionRestored = 0;
+    }
+}
+
+void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera) {
+    stopTransition();
+    if (getWalkMode()) {
+        positionCamera(kWalkModeOperation, 0);
+    }
+    bool sameSet = isSameCategory(left, camera) &&
+                   leftIsAirportCamera == (camera->isAirportCamera != 0);
+    if ((camera->linearTransition || camera->smoothTransition) && sameSet) {
+        setTransitionFrame(createTransition(left, camera));
+    }
+    if (camera->bezierTransition && sameSet) {
+        setTransitionFrame(createBezierTransition(left, camera));
+    }
+    if (left->temporaryPositioning) {
+        restoreCameraPosition(left);
+    } else {
+        rememberCameraPosition(left);
+    }
+}

@@ -1,0 +1,106 @@
+#include "positioning/pipeline/camera_control.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "cameras/camera.h"
+#include "positioning/pipeline/external_pose.h"
+#include "positioning/pipeline/fov.h"
+#include "positioning/input/joystick_axes.h"
+#include "positioning/pipeline/pose_angles.h"
+#include "shell/host_info.h"
+#include "shell/lifecycle.h"
+
+namespace {
+const int64_t kLostAfterMilliseconds = 500;
+const int kZoomAxisRole = 2;
+
+bool isBeingControlled = false;
+// controlZoom holds the camera without the pipeline's ownership state.
+bool zoomHeld = false;
+int64_t lastCameraControlTime = 0;
+Camera* currentFreeCamera = nullptr;
+}  // namespace
+
+void controlCamera(bool take, CameraPosition* pose) {
+    if (take) {
+        XPLMControlCamera(xplm_ControlCameraForever, controlFreeCamera, pose);
+        isBeingControlled = true;
+        zoomHeld = false;
+        lastCameraControlTime = getElapsedMilliSeconds();
+        return;
+    }
+    if (isBeingControlled || zoomHeld) {
+        XPLMDontControlCamera();
+        isBeingControlled = false;
+        zoomHeld = false;
+    }
+}
+
+int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose) {
+    Camera* camera = currentFreeCamera;
+    if (camera == nullptr || !isEnabled() || isLosingControl != 0 || out == nullptr ||
+        pose == nullptr) {
+        // Either way X-Plane has the camera back.
+        isBeingControlled = false;
+        return 0;
+    }
+    lastCameraControlTime = getElapsedMilliSeconds();
+    CameraPosition given = *static_cast<const CameraPosition*>(pose);
+    if (camera->xp9ChaseView) {
+        camera->x = 0;
+        camera->y = 0;
+        camera->heading = 0;
+        given.x = 0;
+        given.y = 0;
+        given.heading = 0;
+    }
+    CameraPosition p;
+    translateExternalCameraPosition(camera, &p, &given);
+    out->x = p.x;
+    out->y = p.y;
+    out->z = p.z;
+    // Free and cineflex cameras keep their stored [0, 360) angles; X-Plane
+    // takes pitch and roll folded like every other angle handed to it.
+    out->pitch = fixPitchRollAngle(p.pitch);
+    out->heading = p.heading;
+    out->roll = fixPitchRollAngle(p.roll);
+    out->zoom = p.zoom;
+    float axis = 0;
+    if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {
+        out->zoom = zoomFromAxis(axis);
+    }
+    setFov(p.fov);
+    camera->worldPose = p;
+    return 1;
+}
+
+int controlZoom(XPLMCameraPosition_t* out, int isLosingControl, void* zoom) {
+    if (out == nullptr || isLosingControl != 0 || zoom == nullptr) {
+        zoomHeld = false;
+        return 0;
+    }
+    float value = *static_cast<const float*>(zoom);
+    if (out->zoom == value) {
+        zoomHeld = false;
+        return 0;
+    }
+    out->zoom = value;
+    return 1;
+}
+
+void holdZoom(float* zoom) {
+    XPLMControlCamera(xplm_ControlCameraForever, controlZoom, zoom);
+    zoomHeld = true;
+}
+
+bool isCameraHeld() { return isBeingControlled; }
+
+bool isCameraControlLost() {
+    return isBeingControlled &&
+           getElapsedMilliSeconds() - lastCameraControlTime > kLostAfterMilliseconds;
+}
+
+void setCurrentFreeCamera(Camera* camera) { currentFreeCamera = camera; }
+
+Camera* getCurrentFreeCamera() { return currentFreeCamera; }

@@ -1,0 +1,167 @@
+#include "positioning/pipeline/external_pose.h"
+
+#include "cameras/camera.h"
+#include "positioning/pipeline/ai_view.h"
+#include "positioning/integration/integration_values.h"
+#include "positioning/pipeline/offsets.h"
+#include "positioning/pipeline/origin.h"
+#include "cameras/target_following.h"
+#include "positioning/pipeline/rotation.h"
+#include "positioning/integration/script_offsets.h"
+#include "positioning/pipeline/terrain.h"
+#include "positioning/pipeline/tracking.h"
+#include "shell/angles.h"
+
+namespace {
+// How far ahead the look point lies.
+const float kLookDistance = 5000.0f;
+const float kMinimumCircleHeight = 1.0f;
+
+void translateFreeCamera(Camera* camera, CameraPosition* out, CameraPosition p) {
+    double ground = 0;
+    if (camera->aglCamera && probeY(&p, &ground)) {
+        p.y = static_cast<float>(ground + camera->heightAboveAgl);
+        camera->y = p.y;
+    }
+    // A target-following camera gets its offsets once, on the final pose.
+    bool offsetsNow = !camera->targetFollowing;
+    if (offsetsNow) {
+        adjustScriptOffsets(camera, &p);
+    }
+    if (camera->trackHeading) {
+        findCGHeading(&p, camera, nullptr);
+        camera->heading = p.heading;
+    }
+    if (camera->trackPitch) {
+        findCGPitch(&p, camera, nullptr);
+        camera->pitch = p.pitch;
+    }
+    if (offsetsNow) {
+        adjustOffsets(camera, &p);
+    }
+    *out = p;
+}
+
+// Keeps an AGL or circle-view camera at its height above the terrain.
+void keepAboveTerrain(Camera* camera, CameraPosition* p, const OriginPose& o) {
+    CameraPosition w = *p;
+    rotateByAttitude(&w, o.heading, o.pitch, o.roll);
+    w.x = static_cast<float>(w.x + o.x);
+    w.y = static_cast<float>(w.y + o.y);
+    w.z = static_cast<float>(w.z + o.z);
+    double ground = 0;
+    if (!probeY(&w, &ground)) {
+        return;
+    }
+    float height = static_cast<float>(w.y - ground);
+    if (camera->circleView) {
+        if (height < kMinimumCircleHeight) {
+            p->y += kMinimumCircleHeight - height;
+        }
+    } else {
+        p->y += camera->heightAboveAgl - height;
+    }
+    camera->y = p->y;
+}
+}  // namespace
+
+void translateExternalCameraPosition(Camera* camera, CameraPosition* out,
+                                     const CameraPosition* pose) {
+    CameraPosition p = *pose;
+    if (isAiPerspective() && !camera->freeCamera) {
+        float scale = getAiScale();
+        p.x *= scale;
+        p.y *= scale;
+        p.z *= scale;
+    }
+    if (camera->freeCamera) {
+        translateFreeCamera(camera, out, p);
+        return;
+    }
+
+    OriginPose o = getCameraOrigin(camera);
+    if (followCurrentAIPlane()) {
+        o = getCurrentAIPlaneOrigin();
+    }
+    if (camera->levelCamera) {
+        o.pitch = 0;
+        o.roll = 0;
+    }
+    if (camera->aglCamera || camera->circleView) {
+        keepAboveTerrain(camera, &p, o);
+    }
+
+    bool offsetsNow = !camera->targetFollowing;
+    if (offsetsNow) {
+        adjustScriptOffsets(camera, &p);
+    }
+    adjustCGOffsets(&p, camera);
+    if (camera->trackHeading) {
+        camera->heading = p.heading;
+    }
+    if (camera->trackPitch) {
+        camera->pitch = p.pitch;
+    }
+    if (offsetsNow) {
+        adjustOffsets(camera, &p);
+    }
+
+    // The look point lies ahead of the camera along its own angles, from the
+    // camera's own position: aimed at a tracked point it lies on the line of
+    // sight through that point.
+    CameraPosition ahead;
+    ahead.z = -kLookDistance;
+    rotateByAttitude(&ahead, p.heading, p.pitch, p.roll);
+    CameraPosition look = p;
+    look.x += ahead.x;
+    look.y += ahead.y;
+    look.z += ahead.z;
+    rotateByAttitude(&look, o.heading, o.pitch, o.roll);
+    look.x = static_cast<float>(look.x + o.x);
+    look.y = static_cast<float>(look.y + o.y);
+    look.z = static_cast<float>(look.z + o.z);
+
+    CameraPosition world = p;
+    rotateByAttitude(&world, o.heading, o.pitch, o.roll);
+    *out = p;
+    out->x = static_cast<float>(o.x + world.x);
+    out->y = static_cast<float>(o.y + world.y);
+    out->z = static_cast<float>(o.z + world.z);
+
+    findCGPitch(&look, camera, out);
+    findCGHeading(&look, camera, out);
+    out->pitch = fixPitchRollAngle(-look.pitch);
+    out->heading = fixAngle(look.heading - 180.0f);
+
+    if (camera->xp9ChaseView) {
+        out->roll = p.roll;
+    } else {
+        out->roll = p.roll + getRoll(fixAngle(out->heading - o.heading), o.roll, o.pitch);
+    }
+    if (camera->cineflex) {
+        out->heading = fixAngle(p.heading);
+        out->pitch = p.pitch;
+        out->roll = p.roll;
+    }
+    out->zoom = p.zoom;
+    out->fov = p.fov;
+
+    if (camera->targetFollowing) {
+        aimAtCurrentTarget(camera, out);
+        adjustOffsets(camera, out);
+        adjustScriptOffsets(camera, out);
+    }
+}
+
+int hasXPRealistic() { return getIntegrationValues()->xpRealisticPresent; }
+
+int hasRealView() { return getIntegrationValues()->realViewPresent; }
+
+float getXPRealisticHeading(const Camera* camera) {
+    const IntegrationValues* v = getIntegrationValues();
+    if ((camera->xpRealistic && v->xpRealisticPresent != 0) ||
+        (camera->realView && v->realViewPresent != 0)) {
+        return fixAngle(camera->heading + v->headingOffset);
+    }
+    return camera->heading;
+}

@@ -1,7 +1,0 @@
-#include "positioning/plugin_links.h"
-
-void resetPluginLinks() {
-    resetHeadShakeLink();
-    resetLinuxTrackLink();
-    resetScenicFlyerLink();
-}
