@@ -8,9 +8,9 @@
 #include <string>
 
 #include "bench_xplane.h"
-#include "cameras/camera_editing.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_set.h"
 #include "shell/speech.h"
 #include "xpsim.h"
 

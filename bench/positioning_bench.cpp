@@ -10,10 +10,10 @@
 #include <string>
 
 #include "bench_xplane.h"
-#include "cameras/camera_editing.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_selection.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/pipeline/pipeline.h"

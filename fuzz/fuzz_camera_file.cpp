@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_set.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_set.h"
 #include "host_setup.h"
 #include "libwinkit/message_box.h"
 #include "shell/speech.h"

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_set.h"
-#include "cameras/quick_look_import.h"
-#include "cameras/quick_look_views.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/generators/quick_look_import.h"
+#include "cameras/generators/quick_look_views.h"
 #include "host_setup.h"
 #include "libwinkit/message_box.h"
 #include "shell/speech.h"

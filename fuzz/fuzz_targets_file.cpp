@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cameras/near_targets.h"
-#include "cameras/target_grid.h"
-#include "cameras/targets.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target_grid.h"
+#include "cameras/targets/targets.h"
 #include "host_setup.h"
 #include "libwinkit/message_box.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 void enableOvilux();
 // keepHead 0 puts the pilot's head back where it was when control began.

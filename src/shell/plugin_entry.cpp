@@ -4,10 +4,10 @@
 
 #include <ftplib.h>
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_file_list.h"
-#include "cameras/camera_set.h"
-#include "cameras/targets.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/targets/targets.h"
 #include "community/data_cache.h"
 #include "libwinkit/message_box.h"
 #include "panels/window_manager.h"

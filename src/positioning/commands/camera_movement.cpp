@@ -1,8 +1,8 @@
 #include "positioning/commands/camera_movement.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
-#include "cameras/free_camera.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/set/free_camera.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/rotation.h"
 #include "positioning/transitions/smoother.h"

@@ -1,7 +1,7 @@
 // Applying the movement of a frame to the current camera.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

@@ -1,6 +1,6 @@
 #include "positioning/commands/commands.h"
 
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/commands/commands_registration.h"
 #include "positioning/pipeline/engine_datarefs.h"

@@ -1,6 +1,6 @@
 #include "positioning/commands/commands_airport_actions.h"
 
-#include "cameras/airport_camera_generator.h"
+#include "cameras/generators/airport_camera_generator.h"
 #include "positioning/pipeline/airport_toggle.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/commands_table.h"

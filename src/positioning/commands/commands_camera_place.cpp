@@ -1,7 +1,7 @@
 #include "positioning/commands/commands_camera_place.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 
 namespace {
 void activeFile(std::string* path, int* fileType) {

@@ -1,8 +1,8 @@
 // The momentary family: the view ID's camera lasts while the key is held.
 #include <cstdint>
 
-#include "cameras/camera_selection.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/commands/commands_camera_place.h"
 #include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/movement.h"

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "cameras/camera.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_selection.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/airport_toggle.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/movement.h"

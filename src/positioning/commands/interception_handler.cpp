@@ -2,8 +2,8 @@
 // what they do to the current camera.
 #include <cstdint>
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "cameras/pending_engine_hooks.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/interception.h"

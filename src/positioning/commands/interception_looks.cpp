@@ -1,7 +1,7 @@
 #include "positioning/commands/interception_looks.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/commands/interception_table.h"
 #include "shell/angles.h"
 

@@ -1,8 +1,8 @@
 // positionCamera: the movement operations of commands, panel buttons and the
 // capture window's wheel.
-#include "cameras/camera.h"
-#include "cameras/camera_position.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_position.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/commands/movement.h"

@@ -1,7 +1,7 @@
 #include "positioning/commands/movement_pan.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/commands/movement.h"
 #include "positioning/commands/movement_speeds.h"
 #include "shell/settings.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/input/circle_view_mouse.h"
 #include "positioning/input/mouse_buttons.h"

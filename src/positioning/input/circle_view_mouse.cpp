@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/rotation.h"
 #include "shell/settings.h"

@@ -3,7 +3,7 @@
 // left-right, 4 up-down, 5 forward-back.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

@@ -1,5 +1,5 @@
 // What the joystick axes do to the view and the camera every frame.
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/commands/movement.h"

@@ -1,9 +1,9 @@
 #include "positioning/input/mouse_look.h"
 
-#include "cameras/camera.h"
-#include "cameras/free_target.h"
-#include "cameras/near_targets.h"
-#include "cameras/target.h"
+#include "cameras/set/camera.h"
+#include "cameras/targets/free_target.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target.h"
 #include "libwinkit/message_box.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_scale.h"

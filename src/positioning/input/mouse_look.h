@@ -3,7 +3,7 @@
 // back as the camera's options say.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 #include "positioning/input/mouse_move.h"
 
 struct Camera;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/commands/camera_movement.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/mouse_scale.h"

@@ -2,8 +2,8 @@
 // index as reference constant.
 #include <cstdint>
 
-#include "cameras/camera_set.h"
-#include "cameras/free_camera.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/set/free_camera.h"
 #include "positioning/integration/integration_datarefs.h"
 #include "positioning/integration/integration_status.h"
 #include "positioning/integration/integration_values.h"

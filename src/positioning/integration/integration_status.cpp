@@ -1,7 +1,7 @@
 #include "positioning/integration/integration_status.h"
 
-#include "cameras/camera_selection.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/camera_set.h"
 #include "cameras/pending_engine_hooks.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_modes.h"

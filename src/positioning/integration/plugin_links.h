@@ -2,7 +2,7 @@
 // datarefs and commands only. Each does nothing while its plug-in is missing.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 #include "xplane/sdk.h"
 
 struct Camera;

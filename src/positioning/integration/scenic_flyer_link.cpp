@@ -1,8 +1,8 @@
 #include <cstdint>
 #include <string>
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
 #include "shell/lifecycle.h"

@@ -1,6 +1,6 @@
 #include "positioning/integration/script_offsets.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/integration/integration_values.h"
 
 void adjustScriptOffsets(Camera* camera, CameraPosition* p) {

@@ -1,7 +1,7 @@
 // Offsets an effect script adds to the view through the integration datarefs.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

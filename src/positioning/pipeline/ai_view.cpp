@@ -1,7 +1,7 @@
 #include "positioning/pipeline/ai_view.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/origin.h"
 #include "world/ai_reference.h"
 #include "world/ai_traffic.h"

@@ -1,8 +1,8 @@
 #include "positioning/pipeline/airport_toggle.h"
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_file_list.h"
-#include "cameras/camera_set.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_set.h"
 #include "cameras/pending_engine_hooks.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/commands/commands.h"

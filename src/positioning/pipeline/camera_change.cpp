@@ -1,8 +1,8 @@
 #include "positioning/pipeline/camera_change.h"
 
-#include "cameras/camera.h"
-#include "cameras/camera_set.h"
-#include "cameras/free_camera.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/set/free_camera.h"
 #include "panels/panels.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"

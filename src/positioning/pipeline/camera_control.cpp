@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/input/joystick_axes.h"

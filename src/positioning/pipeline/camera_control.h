@@ -3,7 +3,7 @@
 // 500 ms: another plug-in or X-Plane's own view change took it).
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 #include "xplane/sdk.h"
 
 struct Camera;

@@ -1,7 +1,7 @@
 // Showing a cockpit camera: the pilot's-head position, angles and field of view.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

@@ -1,11 +1,11 @@
 #include "positioning/pipeline/external_pose.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/offsets.h"
 #include "positioning/pipeline/origin.h"
-#include "cameras/target_following.h"
+#include "cameras/targets/target_following.h"
 #include "positioning/pipeline/rotation.h"
 #include "positioning/integration/script_offsets.h"
 #include "positioning/pipeline/terrain.h"

@@ -2,7 +2,7 @@
 // hands to X-Plane.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 #include "positioning/pipeline/pose_angles.h"
 
 struct Camera;

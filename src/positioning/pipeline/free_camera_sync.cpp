@@ -1,6 +1,6 @@
 #include "positioning/pipeline/free_camera_sync.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/pose_angles.h"
 #include "shell/angles.h"

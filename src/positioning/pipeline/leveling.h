@@ -1,7 +1,7 @@
 // Keeping a cockpit view level with the horizon.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/input/mouse_look.h"

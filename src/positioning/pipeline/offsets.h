@@ -2,7 +2,7 @@
 // mouse look, view axes, HeadShake, XPRealistic or RealView.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

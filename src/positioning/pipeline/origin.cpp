@@ -1,6 +1,6 @@
 #include "positioning/pipeline/origin.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/pose_angles.h"
 #include "shell/angles.h"

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "cameras/airport_camera_generator.h"
-#include "cameras/camera.h"
-#include "cameras/camera_selection.h"
-#include "cameras/camera_set.h"
+#include "cameras/generators/airport_camera_generator.h"
+#include "cameras/set/camera.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/pipeline/camera_change.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/commands/camera_movement.h"
@@ -20,7 +20,7 @@
 #include "positioning/input/mouse_look.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pending_panels.h"
-#include "cameras/near_targets.h"
+#include "cameras/targets/near_targets.h"
 #include "positioning/integration/plugin_links.h"
 #include "positioning/pipeline/same_camera.h"
 #include "positioning/pipeline/tracking.h"

@@ -1,7 +1,7 @@
 // The per-frame positioning pipeline and the view switches around it.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 #include "positioning/pipeline/airport_toggle.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/input/joystick_axes.h"

@@ -1,6 +1,6 @@
 #include "positioning/pipeline/same_camera.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 
 namespace {
 Camera reselectedCamera;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/pipeline/origin.h"
 #include "positioning/pipeline/rotation.h"

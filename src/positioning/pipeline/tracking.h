@@ -2,7 +2,7 @@
 // camera's origin or a target.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

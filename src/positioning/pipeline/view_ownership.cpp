@@ -1,6 +1,6 @@
 #include "positioning/pipeline/view_ownership.h"
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/fov.h"

@@ -2,7 +2,7 @@
 #include <memory>
 #include <new>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/transitions/bezier.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/pipeline/free_camera_sync.h"

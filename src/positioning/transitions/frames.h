@@ -1,7 +1,7 @@
 // One pose per simulator frame of a transition, in a doubly linked list.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 

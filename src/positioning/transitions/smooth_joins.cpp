@@ -1,5 +1,5 @@
 // Smoothing the joins between the legs of a chained transition.
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_limits.h"

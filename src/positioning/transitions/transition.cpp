@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/pipeline/free_camera_sync.h"

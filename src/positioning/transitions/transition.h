@@ -3,7 +3,7 @@
 // cameras), with the auto-advance chain behind it.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 struct Camera;
 struct Frame;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "cameras/camera.h"
+#include "cameras/set/camera.h"
 #include "positioning/transitions/frame_rate.h"
 
 float boundedSeconds(float seconds, float limit) {

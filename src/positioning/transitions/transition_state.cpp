@@ -1,6 +1,6 @@
 #include "positioning/transitions/transition_state.h"
 
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/transitions/transition.h"
 #include "shell/host_info.h"

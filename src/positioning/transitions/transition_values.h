@@ -2,7 +2,7 @@
 // view, zoom and the three CG offsets.
 #pragma once
 
-#include "cameras/camera_position.h"
+#include "cameras/set/camera_position.h"
 
 const int kTransitionValues = 11;
 

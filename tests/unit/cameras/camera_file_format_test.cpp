@@ -5,8 +5,8 @@
 #include <cfloat>
 
 #include "camera_fixture.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_file_list.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
 #include "xpsim.h"
 
 namespace {

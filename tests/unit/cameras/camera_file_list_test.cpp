@@ -5,9 +5,9 @@
 #include <filesystem>
 
 #include "camera_fixture.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_file_list.h"
-#include "cameras/camera_selection.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_selection.h"
 #include "cameras/pending_engine_hooks.h"
 #include "xpsim.h"
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "cameras/camera_columns.h"
+#include "cameras/files/camera_columns.h"
 #include "libwinkit/message_box.h"
 #include "shell/settings.h"
 #include "shell/speech.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_set.h"
 #include "support/simulated_xplane.h"
 
 const char* const kCessna = "Aircraft/Laminar Research/Cessna 172 SP/Cessna_172SP.acf";

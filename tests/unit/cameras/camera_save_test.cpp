@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "camera_fixture.h"
-#include "cameras/camera_file.h"
+#include "cameras/files/camera_file.h"
 #include "shell/speech.h"
 #include "xpsim.h"
 

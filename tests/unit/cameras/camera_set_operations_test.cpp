@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "camera_fixture.h"
-#include "cameras/camera_editing.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_paste.h"
-#include "cameras/camera_selection.h"
-#include "cameras/cockpit_correction.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_paste.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/set/cockpit_correction.h"
 #include "cameras/pending_engine_hooks.h"
 #include "libwinkit/message_box.h"
 #include "shell/lifecycle.h"

@@ -1,6 +1,6 @@
 // The table of named commands: which work with camera control off, which
 // phases act, and what the commands do to the camera set.
-#include "cameras/camera_selection.h"
+#include "cameras/set/camera_selection.h"
 #include "commands_fixture.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/commands/movement.h"

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "airport_fixture.h"
-#include "cameras/camera_file.h"
-#include "cameras/target_grid.h"
-#include "cameras/targets.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/targets/target_grid.h"
+#include "cameras/targets/targets.h"
 #include "libwinkit/message_box.h"
 #include "xplane/sdk.h"
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_file_list.h"
-#include "cameras/camera_set.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_set.h"
 #include "xplane/sdk.h"
 
 void AirportFixture::startAt(const std::string& rows) {

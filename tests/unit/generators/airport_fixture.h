@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "cameras/airport_camera_generator.h"
+#include "cameras/generators/airport_camera_generator.h"
 #include "unit/positioning/positioning_fixture.h"
 
 const char* const kAirportAptDat =

@@ -1,8 +1,8 @@
 // The airport camera nearest the aircraft, chosen directly and through the
 // plug-in's command, and the switch from the aircraft's set that comes first.
 #include "airport_fixture.h"
-#include "cameras/camera_file.h"
-#include "cameras/camera_set.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_set.h"
 
 namespace {
 

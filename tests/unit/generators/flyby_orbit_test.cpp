@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "cameras/camera_editing.h"
-#include "cameras/camera_selection.h"
-#include "cameras/flyby_orbit.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/set/camera_selection.h"
+#include "cameras/generators/flyby_orbit.h"
 #include "libwinkit/message_box.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/angles.h"

@@ -1,7 +1,7 @@
 // Joystick axes as X-Plane publishes them, steering the plug-in's cameras.
 #include <cmath>
 
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/input/joystick_axes.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "xplane/sdk.h"

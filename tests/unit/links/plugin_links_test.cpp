@@ -2,7 +2,7 @@
 // with the plug-in driving them frame by frame.
 #include <cmath>
 
-#include "cameras/camera_set.h"
+#include "cameras/set/camera_set.h"
 #include "positioning/integration/plugin_links.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "xplane/sdk.h"

@@ -2,8 +2,8 @@
 // release does, the simulated middle button and the pause of a free-target aim.
 #include <cmath>
 
-#include "cameras/near_targets.h"
-#include "cameras/target.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target.h"
 #include "libwinkit/message_box.h"
 #include "mouse_fixture.h"
 #include "positioning/input/mouse_buttons.h"

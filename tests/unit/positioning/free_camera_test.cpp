@@ -1,5 +1,5 @@
 // Free cameras: world points shown through X-Plane's local coordinates.
-#include "cameras/camera_selection.h"
+#include "cameras/set/camera_selection.h"
 #include "positioning/commands/movement.h"
 #include "positioning_fixture.h"
 

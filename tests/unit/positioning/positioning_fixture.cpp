@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cameras/camera_selection.h"
+#include "cameras/set/camera_selection.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/view_reset.h"
 #include "shell/lifecycle.h"

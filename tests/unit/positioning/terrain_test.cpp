@@ -1,5 +1,5 @@
 // Cameras kept above the terrain through X-Plane's terrain probe.
-#include "cameras/free_camera.h"
+#include "cameras/set/free_camera.h"
 #include "positioning_fixture.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "cameras/camera_file.h"
-#include "cameras/camera_selection.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/set/camera_selection.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/transitions/transition.h"

@@ -2,9 +2,9 @@
 // and imported as cameras when a new camera file is made.
 #include <filesystem>
 
-#include "cameras/camera_editing.h"
-#include "cameras/camera_file.h"
-#include "cameras/quick_look_views.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/generators/quick_look_views.h"
 #include "libwinkit/message_box.h"
 #include "unit/positioning/positioning_fixture.h"
 

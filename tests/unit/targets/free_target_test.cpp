@@ -1,8 +1,8 @@
 // The free target where a line of sight meets flat and sloped ground.
 #include <cmath>
 
-#include "cameras/fixed_targets.h"
-#include "cameras/free_target.h"
+#include "cameras/targets/fixed_targets.h"
+#include "cameras/targets/free_target.h"
 #include "targets_fixture.h"
 
 namespace {

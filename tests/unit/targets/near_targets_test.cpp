@@ -2,11 +2,11 @@
 // fixed targets, and a target-following camera aimed by the target commands.
 #include <cmath>
 
-#include "cameras/fixed_targets.h"
-#include "cameras/near_targets.h"
-#include "cameras/target_camera.h"
-#include "cameras/target_grid.h"
-#include "cameras/targets.h"
+#include "cameras/targets/fixed_targets.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target_camera.h"
+#include "cameras/targets/target_grid.h"
+#include "cameras/targets/targets.h"
 #include "targets_fixture.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <limits>
 
-#include "cameras/near_targets.h"
-#include "cameras/target_grid.h"
-#include "cameras/targets.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target_grid.h"
+#include "cameras/targets/targets.h"
 #include "targets_fixture.h"
 
 namespace {

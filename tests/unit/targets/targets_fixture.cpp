@@ -1,8 +1,8 @@
 #include "targets_fixture.h"
 
-#include "cameras/fixed_targets.h"
-#include "cameras/near_targets.h"
-#include "cameras/target_grid.h"
+#include "cameras/targets/fixed_targets.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target_grid.h"
 #include "xpsim.h"
 
 void TargetsFixture::SetUp() {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cameras/target.h"
+#include "cameras/targets/target.h"
 #include "unit/positioning/positioning_fixture.h"
 
 class TargetsFixture : public PositioningFixture {

@@ -1,0 +1,457 @@
+#include "cameras/files/camera_columns.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <strings.h>
+
+#include "cameras/pending_engine_hooks.h"
+#include "shell/c_locale.h"
+#include "shell/host_info.h"
+
+namespace {
+// World positions beyond this are taken for garbage: it keeps every row the
+// writer makes from a read value within the line limit.
+const double kMaxWorldValue = 1e9;
+const int kMaxAircraftNameWritten = 255;
+const int kMaxPropertyText = 39;
+
+// ---------------------------------------------------------------- writing
+
+void appendNumber(std::string& out, const char* format, double value) {
+    char text[512];
+    snprintf(text, sizeof(text), format, value);
+    out += text;
+}
+
+void appendInteger(std::string& out, int value) {
+    char text[16];
+    snprintf(text, sizeof(text), "%d", value);
+    out += text;
+}
+
+// The reader splits at ',' and drops empty fields, and a line ends at a line
+// feed: such characters become blanks.
+void appendCleanText(std::string& out, const char* text, size_t limit = std::string::npos) {
+    for (size_t i = 0; text[i] != 0 && i < limit; ++i) {
+        char c = text[i];
+        out += (c == ',' || c == '\r' || c == '\n') ? ' ' : c;
+    }
+}
+
+// An empty text is written as a blank, so that the columns after it keep
+// their places.
+void appendText(std::string& out, const char* text, size_t limit = std::string::npos) {
+    size_t start = out.size();
+    appendCleanText(out, text, limit);
+    if (out.size() == start) {
+        out += ' ';
+    }
+}
+
+void appendFlag(std::string& out, bool value) { out += value ? "TRUE" : "FALSE"; }
+
+// ---------------------------------------------------------------- reading
+
+bool isTrue(const char* field) {
+    while (isspace(static_cast<unsigned char>(*field))) {
+        ++field;
+    }
+    return strncasecmp(field, "TRUE", 4) == 0 &&
+           (field[4] == 0 || isspace(static_cast<unsigned char>(field[4])));
+}
+
+bool isWord(const char* field, const char* word) {
+    while (isspace(static_cast<unsigned char>(*field))) {
+        ++field;
+    }
+    size_t length = strlen(word);
+    return strncasecmp(field, word, length) == 0 &&
+           (field[length] == 0 || isspace(static_cast<unsigned char>(field[length])));
+}
+
+bool isBlank(const char* text) {
+    for (; *text != 0; ++text) {
+        if (!isspace(static_cast<unsigned char>(*text))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool parseDouble(const char* field, double* out) {
+    CLocaleScope numbers;
+    char* end = nullptr;
+    double value = strtod(field, &end);
+    if (end == field || !std::isfinite(value) || std::fabs(value) > kMaxWorldValue) {
+        return false;
+    }
+    *out = value;
+    return true;
+}
+
+// A text read into a fixed field: cut to fit; white space alone reads as the
+// empty text the writer stood a blank in for.
+void readText(char* field, size_t size, const char* text, size_t limit) {
+    if (isBlank(text)) {
+        field[0] = 0;
+        return;
+    }
+    snprintf(field, size, "%.*s", static_cast<int>(limit), text);
+}
+
+void readTrimmedText(char* field, size_t size, const char* text) {
+    while (isspace(static_cast<unsigned char>(*text))) {
+        ++text;
+    }
+    size_t length = strlen(text);
+    while (length > 0 && isspace(static_cast<unsigned char>(text[length - 1]))) {
+        --length;
+    }
+    if (length > kMaxPropertyText) {
+        length = kMaxPropertyText;
+    }
+    snprintf(field, size, "%.*s", static_cast<int>(length), text);
+}
+
+// ---------------------------------------------------------------- columns by kind
+
+template <bool Camera::*Field>
+void writeFlag(std::string& out, const CameraRow& row) {
+    appendFlag(out, row.camera->*Field);
+}
+
+template <bool Camera::*Field>
+void readFlag(const char* field, CameraRow& row) {
+    row.camera->*Field = isTrue(field);
+}
+
+template <int Camera::*Field>
+void writeInteger(std::string& out, const CameraRow& row) {
+    appendInteger(out, row.camera->*Field);
+}
+
+template <int Camera::*Field>
+void readInteger(const char* field, CameraRow& row) {
+    parseIntC(field, &(row.camera->*Field));
+}
+
+template <float Camera::*Field>
+void writeDecimal(std::string& out, const CameraRow& row) {
+    appendNumber(out, "%f", row.camera->*Field);
+}
+
+template <float Camera::*Field>
+void writeOneDecimal(std::string& out, const CameraRow& row) {
+    appendNumber(out, "%.1f", row.camera->*Field);
+}
+
+template <float Camera::*Field>
+void readDecimal(const char* field, CameraRow& row) {
+    parseFloatC(field, &(row.camera->*Field));
+}
+
+template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
+void writeLimit(std::string& out, const CameraRow& row) {
+    appendNumber(out, "%f", row.camera->*Limit.*Axis);
+}
+
+template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
+void readLimit(const char* field, CameraRow& row) {
+    parseFloatC(field, &(row.camera->*Limit.*Axis));
+}
+
+template <double Camera::*Field>
+void writeWorld(std::string& out, const CameraRow& row) {
+    if (row.camera->freeCamera) {
+        appendNumber(out, "%lf", row.camera->*Field);
+    } else {
+        out += '0';
+    }
+}
+
+template <double Camera::*Field>
+void readWorld(const char* field, CameraRow& row) {
+    parseDouble(field, &(row.camera->*Field));
+}
+
+void readNothing(const char*, CameraRow&) {}
+
+// ---------------------------------------------------------------- columns of their own
+
+void writeCategoryName(std::string& out, const CameraRow& row) {
+    appendText(out, row.category->name);
+}
+
+void writeCameraName(std::string& out, const CameraRow& row) { appendText(out, row.camera->name); }
+
+void readCameraName(const char* field, CameraRow& row) {
+    readText(row.camera->name, sizeof(row.camera->name), field, kMaxNameLength);
+}
+
+void readZoom(const char* field, CameraRow& row) {
+    parseFloatC(field, &row.camera->zoom);
+    if (row.camera->zoom < 1.0f) {
+        row.camera->zoom = 1.0f;
+    }
+}
+
+void readFov(const char* field, CameraRow& row) {
+    float fov = 0;
+    if (parseFloatC(field, &fov)) {
+        row.camera->fov = (fov < 15.0f || fov > 170.0f) ? getDefaultFOV() : fov;
+    }
+}
+
+void readCineflex(const char* field, CameraRow& row) {
+    if (isTrue(field)) {
+        row.camera->external = true;
+        row.camera->cineflex = true;
+        row.camera->targetFollowing = false;
+    } else {
+        row.camera->cineflex = false;
+    }
+}
+
+void readFreeCamera(const char* field, CameraRow& row) {
+    if (isTrue(field)) {
+        row.camera->external = true;
+        row.camera->freeCamera = true;
+    } else {
+        row.camera->freeCamera = false;
+    }
+}
+
+void readChaseView(const char* field, CameraRow& row) {
+    if (isTrue(field)) {
+        row.camera->external = true;
+        row.camera->xp9ChaseView = true;
+    } else {
+        row.camera->xp9ChaseView = false;
+    }
+}
+
+void readTargetFollowing(const char* field, CameraRow& row) {
+    if (isTrue(field)) {
+        row.camera->external = true;
+        row.camera->targetFollowing = true;
+        row.camera->cineflex = false;
+    } else {
+        row.camera->targetFollowing = false;
+    }
+}
+
+void writeUnused(std::string& out, const CameraRow&) { out += '0'; }
+
+void writeVersion(std::string& out, const CameraRow&) { out += getVersionString(); }
+
+void readVersion(const char* field, CameraRow& row) {
+    readText(row.properties->oviluxVersion, sizeof(row.properties->oviluxVersion), field,
+             kMaxPropertyText);
+}
+
+void writeDefaultFov(std::string& out, const CameraRow&) { appendNumber(out, "%f", getDefaultFOV()); }
+
+void readDefaultFov(const char* field, CameraRow& row) {
+    parseFloatC(field, &row.properties->defaultFov);
+}
+
+void writeAircraft(std::string& out, const CameraRow& row) {
+    if (row.airportFile) {
+        out += "N/A";
+    } else {
+        appendText(out, row.aircraftName.c_str(), kMaxAircraftNameWritten);
+    }
+}
+
+void readAircraft(const char* field, CameraRow& row) {
+    readText(row.properties->aircraft, sizeof(row.properties->aircraft), field, kMaxPropertyText);
+}
+
+void writeAuthor(std::string& out, const CameraRow& row) {
+    appendCleanText(out, row.properties->author);
+    out += ' ';
+}
+
+void readAuthor(const char* field, CameraRow& row) {
+    readTrimmedText(row.properties->author, sizeof(row.properties->author), field);
+}
+
+void writeFileVersion(std::string& out, const CameraRow& row) {
+    appendCleanText(out, row.properties->fileVersion);
+    out += ' ';
+}
+
+void readFileVersion(const char* field, CameraRow& row) {
+    readTrimmedText(row.properties->fileVersion, sizeof(row.properties->fileVersion), field);
+}
+
+void writeCategoryIndex(std::string& out, const CameraRow& row) {
+    appendInteger(out, row.categoryIndex);
+}
+
+void writeManualEnable(std::string& out, const CameraRow& row) {
+    appendFlag(out, row.properties->manualEnable);
+}
+
+void readManualEnable(const char* field, CameraRow& row) {
+    row.properties->manualEnable = isTrue(field);
+}
+
+void readElevation(const char* field, CameraRow& row) {
+    parseDouble(field, &row.camera->elevation);
+    row.reachedElevation = true;
+}
+
+void readHideYoke(const char* field, CameraRow& row) {
+    if (isWord(field, "TRUE")) {
+        row.camera->hideYoke = 1;
+    } else if (isWord(field, "FALSE")) {
+        row.camera->hideYoke = 0;
+    } else {
+        parseIntC(field, &row.camera->hideYoke);
+    }
+}
+
+// ---------------------------------------------------------------- the table
+
+template <bool Camera::*Field>
+constexpr CameraColumn flag(const char* label, bool leadingBlank = false) {
+    return {label, leadingBlank, writeFlag<Field>, readFlag<Field>};
+}
+
+template <int Camera::*Field>
+constexpr CameraColumn integer(const char* label, bool leadingBlank = false) {
+    return {label, leadingBlank, writeInteger<Field>, readInteger<Field>};
+}
+
+template <float Camera::*Field>
+constexpr CameraColumn decimal(const char* label, bool leadingBlank = false) {
+    return {label, leadingBlank, writeDecimal<Field>, readDecimal<Field>};
+}
+
+template <float Camera::*Field>
+constexpr CameraColumn oneDecimal(const char* label, bool leadingBlank = false) {
+    return {label, leadingBlank, writeOneDecimal<Field>, readDecimal<Field>};
+}
+
+template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
+constexpr CameraColumn limit(const char* label, bool leadingBlank = false) {
+    return {label, leadingBlank, writeLimit<Limit, Axis>, readLimit<Limit, Axis>};
+}
+
+const bool kBlank = true;  // the label is written with one leading blank
+
+const CameraColumn kColumns[] = {
+    {"Category Name", false, writeCategoryName, readNothing},
+    {"Camera Name", false, writeCameraName, readCameraName},
+    integer<&Camera::viewId>("View ID"),
+    decimal<&Camera::x>("X"),
+    decimal<&Camera::y>("Y"),
+    decimal<&Camera::z>("Z"),
+    decimal<&Camera::heading>("heading"),
+    decimal<&Camera::pitch>("pitch"),
+    flag<&Camera::trackIR>("TrackIR Enabled"),
+    flag<&Camera::smoothTransition>("Smooth Transition"),
+    flag<&Camera::headShake>("HeadShake"),
+    flag<&Camera::retainMouseLookPosition>("RetainMouseLookPosition"),
+    flag<&Camera::temporaryPositioning>("Enable Temporary Positioning", kBlank),
+    flag<&Camera::linearTransition>("Enable Linear Transition"),
+    integer<&Camera::linearTransitionFrames>("Linear Transition Frames"),
+    flag<&Camera::autoAdvance>("Enable Auto Advance"),
+    flag<&Camera::limitTrackIR>("Limit TrackIR"),
+    limit<&Camera::maxTrackIR, &CameraPosition::x>("Max TrackIR X", kBlank),
+    limit<&Camera::maxTrackIR, &CameraPosition::y>("Max TrackIR Y"),
+    limit<&Camera::maxTrackIR, &CameraPosition::z>("Max TrackIR Z"),
+    limit<&Camera::minTrackIR, &CameraPosition::x>("Min TrackIR X"),
+    limit<&Camera::minTrackIR, &CameraPosition::y>("Min TrackIR Y"),
+    limit<&Camera::minTrackIR, &CameraPosition::z>("Min TrackIR Z"),
+    {"Zoom", false, writeDecimal<&Camera::zoom>, readZoom},
+    {"FOV", false, writeDecimal<&Camera::fov>, readFov},
+    flag<&Camera::enableFov>("Enable FOV"),
+    flag<&Camera::smoothCameraJoins>("Smooth Camera Joins"),
+    flag<&Camera::trackHeading>("Enable Track Heading", kBlank),
+    flag<&Camera::trackPitch>("Enable Track Pitch", kBlank),
+    decimal<&Camera::cgY>("CGY Offset", kBlank),
+    decimal<&Camera::cgZ>("CGZ Offset", kBlank),
+    flag<&Camera::levelCamera>("Enable Level Camera", kBlank),
+    flag<&Camera::enableViewAxis>("Enable View Axis", kBlank),
+    flag<&Camera::external>("Enable External Camera", kBlank),
+    {"Enable Cineflex Camera", kBlank, writeFlag<&Camera::cineflex>, readCineflex},
+    {"Enable Free Camera", kBlank, writeFlag<&Camera::freeCamera>, readFreeCamera},
+    integer<&Camera::initialMovementRange>("Initial Movement Range", kBlank),
+    flag<&Camera::bezierTransition>("Enable Bezier Transition", kBlank),
+    {"Reserved", kBlank, writeUnused, readNothing},
+    oneDecimal<&Camera::transitionSeconds>("Transition Seconds"),
+    flag<&Camera::hidden>("Hidden Camera"),
+    {"Ovilux Version", false, writeVersion, readVersion},
+    {"Default FOV", false, writeDefaultFov, readDefaultFov},
+    {"Aircraft", false, writeAircraft, readAircraft},
+    {"Author", false, writeAuthor, readAuthor},
+    {"Camera File Version", false, writeFileVersion, readFileVersion},
+    {"Category Index", false, writeCategoryIndex, readNothing},
+    {"Manual Enable", false, writeManualEnable, readManualEnable},
+    {"Latitude", kBlank, writeWorld<&Camera::latitude>, readWorld<&Camera::latitude>},
+    {"Longitude", false, writeWorld<&Camera::longitude>, readWorld<&Camera::longitude>},
+    {"Elevation", kBlank, writeWorld<&Camera::elevation>, readElevation},
+    {"X-Plane 9 Chase View", kBlank, writeFlag<&Camera::xp9ChaseView>, readChaseView},
+    decimal<&Camera::roll>("roll", kBlank),
+    {"Target Following Camera", kBlank, writeFlag<&Camera::targetFollowing>, readTargetFollowing},
+    flag<&Camera::scenicFlyerGA>("Scenic Flyer GA Panel", kBlank),
+    flag<&Camera::scenicFlyerGlass>("Scenic Flyer Glass Panel", kBlank),
+    flag<&Camera::cinemaVerite>("Cinema Verite", kBlank),
+    decimal<&Camera::cgX>("CGX Offset", kBlank),
+    {"Hide Yoke", kBlank, writeInteger<&Camera::hideYoke>, readHideYoke},
+    flag<&Camera::enableCameraAxis>("Enable Camera Axis", kBlank),
+    flag<&Camera::xpRealistic>("Enable XPRealistic", kBlank),
+    flag<&Camera::realView>("Enable RealView", kBlank),
+    flag<&Camera::disable3DCockpitZoom>("Disable 3D Cockpit Zoom", kBlank),
+    flag<&Camera::aglCamera>("AGL Camera", kBlank),
+    decimal<&Camera::heightAboveAgl>("Height ABove AGL (Meters)", kBlank),
+    flag<&Camera::circleView>("Circle View"),
+    oneDecimal<&Camera::transitionDelay>("Transition Delay", kBlank),
+    integer<&Camera::scriptId>("Script ID", kBlank),
+    integer<&Camera::cameraOrigin>("Camera Origin", kBlank),
+    flag<&Camera::targetReciprocal>("Target Reciprocal"),
+};
+static_assert(sizeof(kColumns) / sizeof(kColumns[0]) == kCameraFileColumns,
+              "a camera-file row has 70 columns");
+}  // namespace
+
+const CameraColumn& cameraColumn(int index) { return kColumns[index]; }
+
+std::string cameraFileHeader() {
+    std::string header;
+    for (int i = 0; i < kCameraFileColumns; ++i) {
+        if (i > 0) {
+            header += ',';
+        }
+        if (kColumns[i].leadingBlank) {
+            header += ' ';
+        }
+        header += kColumns[i].label;
+    }
+    header += " \n";
+    return header;
+}
+
+void appendCameraRow(std::string& out, const CameraRow& row) {
+    for (int i = 0; i < kCameraFileColumns; ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        kColumns[i].write(out, row);
+    }
+    out += '\n';
+}
+
+void readCameraRow(char** fields, int count, CameraRow& row) {
+    if (count > kCameraFileColumns) {
+        count = kCameraFileColumns;
+    }
+    for (int i = 1; i < count; ++i) {
+        kColumns[i].read(fields[i], row);
+    }
+}

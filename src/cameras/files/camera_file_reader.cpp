@@ -1,0 +1,230 @@
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+#include "cameras/files/camera_columns.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_lines.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/files/camera_file_rows.h"
+#include "cameras/set/camera_paste.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/files/default_camera_sets.h"
+#include "cameras/pending_engine_hooks.h"
+#include "positioning/commands/movement.h"
+#include "shell/log.h"
+
+namespace {
+const int kMinimumFields = 10;
+
+struct OpenedFile {
+    FILE* file = nullptr;
+    std::string path;
+    int error = 0;  // errno of the failed open
+};
+
+OpenedFile openForReading(const std::string& path) {
+    OpenedFile opened;
+    opened.path = path;
+    opened.file = path.empty() ? nullptr : fopen(path.c_str(), "r");
+    opened.error = opened.file != nullptr ? 0 : (path.empty() ? ENOENT : errno);
+    return opened;
+}
+
+// The file named, else the aircraft's older "Ovilux.csv". When neither opens,
+// the failure that matters is an existing file that cannot be read.
+OpenedFile openWithOlderFallback(const std::string& path) {
+    OpenedFile first = openForReading(path);
+    if (first.file != nullptr) {
+        return first;
+    }
+    OpenedFile older = openForReading(getCameraFilePath());
+    if (older.file != nullptr) {
+        return older;
+    }
+    return first.error != ENOENT ? first : older;
+}
+
+bool isBlankLine(const char* line) {
+    for (; *line != 0; ++line) {
+        if (!isspace(static_cast<unsigned char>(*line))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+enum class ReadOutcome { Complete, ShortRow };
+
+ReadOutcome readRows(FILE* file) {
+    char line[kCameraFileLineBuffer];
+    char* fields[kCameraFileColumns];
+    for (;;) {
+        CameraFileLine status = readCameraFileLine(file, line);
+        if (status == CameraFileLine::End) {
+            return ReadOutcome::Complete;
+        }
+        if (status == CameraFileLine::TooLong) {
+            sLogMsg("Skipped a camera file line longer than %d characters", kMaxCameraFileLine);
+            continue;
+        }
+        if (isBlankLine(line)) {
+            continue;
+        }
+        int count = splitCameraFileFields(line, fields, kCameraFileColumns);
+        if (count == 0) {
+            continue;
+        }
+        if (count < kMinimumFields) {
+            logMsg("The camera file does not have the minimum number of camera parameters");
+            return ReadOutcome::ShortRow;
+        }
+        if (isCameraFileHeader(fields)) {
+            continue;
+        }
+        if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns)) {
+            logMsg("Unexpected error reading camera parameters");
+        }
+    }
+}
+
+void rememberCursorOf(GlobalCameraFileNameEntry* entry) {
+    entry->savedCategory = getCurrentCategoryIndex();
+    Category* category = getCurrentCategory();
+    entry->savedCameraIndex = category != nullptr ? category->currentCameraIndex : 0;
+}
+
+void restoreCursorOf(GlobalCameraFileNameEntry* entry) {
+    Category* category = getCategory(entry->savedCategory);
+    if (category != nullptr) {
+        setCurrentCategoryIndex(entry->savedCategory);
+        bool valid = entry->savedCameraIndex >= 0 &&
+                     entry->savedCameraIndex < category->numberOfCameras;
+        category->currentCameraIndex = valid ? entry->savedCameraIndex : 0;
+    } else {
+        setCurrentCategoryIndex(0);
+        if (Category* first = getCategory(0)) {
+            first->currentCameraIndex = 0;
+        }
+    }
+}
+
+void finishCameras(bool airport) {
+    for (int c = 0; c < getNumberOfCategories(); ++c) {
+        Category* category = getCategory(c);
+        for (int i = 0; i < category->numberOfCameras; ++i) {
+            Camera& camera = category->cameras[i];
+            camera.isAirportCamera = airport ? 1 : 0;
+            if (camera.xpRealistic) {
+                camera.realView = false;
+                camera.headShake = false;
+            } else if (camera.realView) {
+                camera.headShake = false;
+            }
+        }
+    }
+}
+
+void countIntoProperties(GlobalCameraFileNameEntry* entry) {
+    entry->properties.numberOfCategories = getNumberOfCategories();
+    int cameras = 0;
+    for (int c = 0; c < getNumberOfCategories(); ++c) {
+        cameras += getCategory(c)->numberOfCameras;
+    }
+    entry->properties.numberOfCameras = cameras;
+}
+// Keeps the outgoing set and its cursor, then makes target the active file
+// with an empty set.
+void switchActiveFile(GlobalCameraFileNameEntry* target, const std::string& activePath) {
+    if (GlobalCameraFileNameEntry* previous = getCurrentActiveCameraFile()) {
+        rememberCursorOf(previous);
+        fillCategoryCache(getCategoryCache(previous->fileType));
+    }
+    initCategories();
+    GlobalCameraFileNameEntry* head = getGlobalCameraFileNameList();
+    copyText(head->fileName, sizeof(head->fileName), getAircraftCameraFileName().c_str());
+    setCurrentActiveCameraFile(target);
+    copyText(target->path, sizeof(target->path), activePath.c_str());
+    // A file read after another must not inherit its author, version or aircraft.
+    resetCameraFileProperties(&target->properties);
+}
+
+// A file that does not exist yet gets the default set, written at once. One
+// that exists but gave no cameras is the user's and is never overwritten: the
+// default set then lives in memory only, and the result is false when the
+// file could not be read at all.
+bool fillEmptySet(bool airport, bool opened, const OpenedFile& source) {
+    if (airport) {
+        makeDefaultAirportSet();
+    } else {
+        makeDefaultAircraftSet();
+    }
+    if (!opened && source.error == ENOENT) {
+        if (saveCameras(false, false) && !airport) {
+            announceNewAircraftCameraFile();
+        }
+        return true;
+    }
+    if (!opened) {
+        sLogMsg("Unable to read camera file %s (%s); using a default camera set without saving it",
+                source.path.c_str(), strerror(source.error));
+        return false;
+    }
+    sLogMsg("The camera file %s holds no cameras; using a default camera set without saving it",
+            source.path.c_str());
+    return true;
+}
+}  // namespace
+
+int readCameras(GlobalCameraFileNameEntry* entry) {
+    bool airport = entry != nullptr && entry->fileType == kAirportCameraFile;
+    bool community = !airport && entry != nullptr && entry->isCommunityFile;
+    GlobalCameraFileNameEntry* target = airport ? entry : getGlobalCameraFileNameList();
+    std::string activePath = airport ? getGlobalCameraPath(entry) : getAircraftCameraFilePath();
+
+    OpenedFile source;
+    if (airport) {
+        source = openForReading(activePath);
+    } else {
+        source = openWithOlderFallback(community ? std::string(entry->path) : activePath);
+        if (community && source.file == nullptr) {
+            // Nothing to import: the set and the aircraft's own file stay as they are.
+            sLogMsg("Unable to open camera file %s", entry->path);
+            return 0;
+        }
+    }
+
+    // Transition frames point at camera records by slot, and the slots are
+    // about to hold this file's cameras.
+    stopAnimationRequest();
+    switchActiveFile(target, activePath);
+    bool complete = true;
+    bool opened = source.file != nullptr;
+    if (opened) {
+        complete = readRows(source.file) == ReadOutcome::Complete;
+        if (ferror(source.file) != 0) {
+            sLogMsg("Unable to read camera file %s", source.path.c_str());
+            complete = false;
+        }
+        fclose(source.file);
+        source.file = nullptr;
+    }
+    if (getNumberOfCategories() == 0 && !fillEmptySet(airport, opened, source)) {
+        complete = false;
+    }
+
+    finishCameras(airport);
+    updateCameraReferences(true);
+    restoreCursorOf(target);
+    countIntoProperties(target);
+    clearScriptEffectOffsets();
+    return complete ? 1 : 0;
+}
+
+void restoreAndHomeCameras() {
+    readCameras(nullptr);
+    setCurrentCategoryIndex(0);
+    if (Category* first = getCategory(0)) {
+        first->currentCameraIndex = 0;
+    }
+}

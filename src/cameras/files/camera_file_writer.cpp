@@ -1,0 +1,95 @@
+#include <sys/stat.h>
+
+#include "cameras/files/camera_columns.h"
+#include "cameras/set/camera_editing.h"
+#include "cameras/files/camera_file.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_set.h"
+#include "libwinkit/message_box.h"
+#include "shell/c_locale.h"
+#include "shell/file_replace.h"
+#include "shell/log.h"
+#include "shell/plugin_path.h"
+#include "shell/speech.h"
+
+namespace {
+// Texts go into the file as they will read back: the names and properties in
+// memory change with them.
+void cleanText(char* text) {
+    for (; *text != 0; ++text) {
+        if (*text == ',' || *text == '\r' || *text == '\n') {
+            *text = ' ';
+        }
+    }
+}
+
+std::string cameraFileText(GlobalCameraFileNameEntry* active) {
+    CameraFileProperty& properties = active->properties;
+    cleanText(properties.author);
+    cleanText(properties.fileVersion);
+    cleanText(properties.aircraft);
+
+    CameraRow row;
+    row.properties = &properties;
+    row.airportFile = active->fileType == kAirportCameraFile;
+    row.aircraftName = row.airportFile ? std::string() : getAircraftName();
+
+    CLocaleScope numbers;
+    std::string text = cameraFileHeader();
+    for (int c = 0; c < getNumberOfCategories(); ++c) {
+        Category* category = getCategory(c);
+        cleanText(category->name);
+        row.category = category;
+        row.categoryIndex = c;
+        for (int i = 0; i < category->numberOfCameras; ++i) {
+            row.camera = &category->cameras[i];
+            cleanText(row.camera->name);
+            appendCameraRow(text, row);
+        }
+    }
+    return text;
+}
+
+void warnOfDuplicateViewIds() {
+    for (int viewId = 1; viewId <= kMaxViewId; ++viewId) {
+        int holders = 0;
+        findCamerasViewID(viewId, &holders);
+        if (holders > 1) {
+            msgBox("WARNING",
+                   "Some cameras have duplicate View IDs. Use the Display View IDs function in the "
+                   "File menu to see the assignments.");
+            return;
+        }
+    }
+}
+}  // namespace
+
+int saveCameras(bool announce, bool backup) {
+    GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
+    if (getNumberOfCategories() == 0 || active == nullptr || active->path[0] == 0) {
+        // An empty set would leave a file that reads back as a new aircraft.
+        logMsg("Unable to write camera file");
+        return 0;
+    }
+    if (Camera* current = getCurrentCamera()) {
+        rememberCameraPosition(current);
+    }
+    if (active->fileType == kAirportCameraFile) {
+        // A first airport file may be made before its folder exists.
+        mkdir((getPluginPathString() + getAirportCameraDirectoryName(active->directoryIndex)).c_str(),
+              0755);
+    }
+    if (!replaceFileContents(active->path, cameraFileText(active))) {
+        logMsg("Unable to write camera file");
+        return 0;
+    }
+    if (active->fileType == kAircraftCameraFile && backup) {
+        backUpCameraFile(active->path);
+    }
+    updateCameraReferences(true);
+    warnOfDuplicateViewIds();
+    if (announce) {
+        sXPLMSpeakString("Cameras Saved");
+    }
+    return 1;
+}

@@ -1,0 +1,93 @@
+#include "cameras/generators/airport_camera_generator.h"
+
+#include <memory>
+#include <string>
+
+#include "cameras/generators/airport_camera_placement.h"
+#include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_set.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/targets.h"
+#include "libwinkit/message_box.h"
+#include "positioning/commands/movement.h"
+#include "positioning/pipeline/view_reset.h"
+#include "shell/log.h"
+#include "shell/speech.h"
+#include "world/scenery_search.h"
+
+namespace {
+void reportMissingAirport(const std::string& icao) {
+    sXPLMSpeakString("Unable to find this airport in the scenery database");
+    sLogMsg("Airport %s was not found in the scenery; the airport cameras are unchanged",
+            icao.c_str());
+    sMsgBox("Create Airport Cameras", "Airport %s was not found in the installed scenery.",
+            icao.c_str());
+}
+
+void reportEmptyAirport(const std::string& icao) {
+    sLogMsg("Airport %s has nothing to place cameras at; the airport cameras are unchanged",
+            icao.c_str());
+    sMsgBox("Create Airport Cameras",
+            "Airport %s has no starting locations, viewpoints, runways, helipads or signs in "
+            "the installed scenery.",
+            icao.c_str());
+}
+}  // namespace
+
+void createAirportCameras(const AirportCameraCreationOptions& options) {
+    GlobalCameraFileNameEntry* file = getCurrentActiveCameraFile();
+    if (file == nullptr || !isAirportFileActive()) {
+        return;
+    }
+    std::string icao = getAirportIcaoCode(file);
+    std::unique_ptr<Airport> airport = findAirport(icao.c_str());
+    if (!airport) {
+        reportMissingAirport(icao);
+        return;
+    }
+    // An empty set would not stay empty: the engine reads the aircraft's
+    // file into it on the next frame, leaving the airport file behind.
+    if (airport->nStartingLocations + airport->nViewPoints + airport->nRunways +
+            airport->nHelipads + airport->nSigns ==
+        0) {
+        reportEmptyAirport(icao);
+        return;
+    }
+    calculateRunwayHeadings(airport.get());
+
+    // Transition frames point at the records about to be replaced.
+    stopAnimationRequest();
+    initCategories();
+    XPLMProbeRef probe = XPLMCreateProbe(xplm_ProbeY);
+    AirportGeneration run{options, *airport, airport->elevation / kFeetPerMetre, probe};
+    // A kind the airport lacks gets no category.
+    if (airport->nStartingLocations > 0) {
+        addStartingLocations(run);
+    }
+    if (airport->nViewPoints > 0) {
+        addViewPoints(run);
+    }
+    if (airport->nRunways > 0) {
+        addRunways(run);
+    }
+    if (airport->nHelipads > 0) {
+        addHelipads(run);
+    }
+    if (airport->nSigns > 0) {
+        addSigns(run);
+    }
+
+    setCurrentCategoryIndex(0);
+    updateCameraReferences(true);
+    setResetViewModes();
+    if (probe != nullptr) {
+        XPLMDestroyProbe(probe);
+    }
+    if (options.createTargets) {
+        createAirportTargets(*airport);
+        saveTargets();
+        collectNearTargets();
+    }
+    sLogMsg("Created airport cameras for %s in %d categories", airport->icao,
+            getNumberOfCategories());
+}
