@@ -1,3 +1,4 @@
+#include "shell/regular_file.h"
 #include "shell/settings.h"
 
 #include <cctype>
@@ -247,14 +248,15 @@ void readSettings() {
     defaultSettings = settings;
 
     std::string path = settingsPath();
-    FILE* file = fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
         // Only a missing file is created; one that exists but cannot be read
         // is the user's and stays as it is.
-        if (errno == ENOENT) {
+        int error = errno;
+        if (error == ENOENT) {
             saveSettings();
         } else {
-            sLogMsg("Unable to read %s", path.c_str());
+            sLogMsg("Unable to read %s (%s)", path.c_str(), describeReadError(error));
         }
         return;
     }

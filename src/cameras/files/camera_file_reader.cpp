@@ -13,6 +13,7 @@
 #include "cameras/pending_engine_hooks.h"
 #include "positioning/commands/movement.h"
 #include "shell/log.h"
+#include "shell/regular_file.h"
 
 namespace {
 const int kMinimumFields = 10;
@@ -26,8 +27,8 @@ struct OpenedFile {
 OpenedFile openForReading(const std::string& path) {
     OpenedFile opened;
     opened.path = path;
-    opened.file = path.empty() ? nullptr : fopen(path.c_str(), "r");
-    opened.error = opened.file != nullptr ? 0 : (path.empty() ? ENOENT : errno);
+    opened.file = openRegularFileStream(path);
+    opened.error = opened.file != nullptr ? 0 : errno;
     return opened;
 }
 
@@ -167,7 +168,7 @@ bool fillEmptySet(bool airport, bool opened, const OpenedFile& source) {
     }
     if (!opened) {
         sLogMsg("Unable to read camera file %s (%s); using a default camera set without saving it",
-                source.path.c_str(), strerror(source.error));
+                source.path.c_str(), describeReadError(source.error));
         return false;
     }
     sLogMsg("The camera file %s holds no cameras; using a default camera set without saving it",

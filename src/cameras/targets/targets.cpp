@@ -16,6 +16,7 @@
 #include "shell/file_replace.h"
 #include "shell/log.h"
 #include "shell/plugin_path.h"
+#include "shell/regular_file.h"
 #include "shell/strings.h"
 
 namespace {
@@ -121,7 +122,7 @@ void readTargets() {
     freeTargets();
     resetNearTargets();
     std::string path = getTargetFilePath();
-    FILE* file = fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
         int error = errno;
         if (error == ENOENT) {
@@ -132,7 +133,7 @@ void readTargets() {
             saveTargets();
         } else {
             sLogMsg("Unable to read target file: %s (%s); it is left as it is", path.c_str(),
-                    strerror(error));
+                    describeReadError(error));
             fileReadWhole = false;
         }
         return;
