@@ -57,16 +57,34 @@ bool isBlankLine(const char* line) {
 
 enum class ReadOutcome { Complete, ShortRow };
 
-ReadOutcome readRows(FILE* file) {
+// Rows that could not be placed. A hostile file may hold thousands past the
+// limits: the first is logged in full, the rest only counted.
+struct RefusedRows {
+    int count = 0;
+    int firstLine = 0;
+};
+
+void logRefusedRows(const RefusedRows& refused, const std::string& path) {
+    if (refused.count > 1) {
+        sLogMsg("Skipped %d more rows of camera file %s after line %d: they could not be placed "
+                "either",
+                refused.count - 1, path.c_str(), refused.firstLine);
+    }
+}
+
+ReadOutcome readRows(FILE* file, const std::string& path) {
     char line[kCameraFileLineBuffer];
     char* fields[kCameraFileColumns];
-    for (;;) {
+    RefusedRows refused;
+    for (int number = 1;; ++number) {
         CameraFileLine status = readCameraFileLine(file, line);
         if (status == CameraFileLine::End) {
+            logRefusedRows(refused, path);
             return ReadOutcome::Complete;
         }
         if (status == CameraFileLine::TooLong) {
-            sLogMsg("Skipped a camera file line longer than %d characters", kMaxCameraFileLine);
+            sLogMsg("Skipped line %d of camera file %s: longer than %d characters", number,
+                    path.c_str(), kMaxCameraFileLine);
             continue;
         }
         if (isBlankLine(line)) {
@@ -77,14 +95,24 @@ ReadOutcome readRows(FILE* file) {
             continue;
         }
         if (count < kMinimumFields) {
-            logMsg("The camera file does not have the minimum number of camera parameters");
+            sLogMsg("The camera file does not have the minimum number of camera parameters: %s, "
+                    "line %d has %d fields",
+                    path.c_str(), number, count);
+            logRefusedRows(refused, path);
             return ReadOutcome::ShortRow;
         }
         if (isCameraFileHeader(fields)) {
             continue;
         }
+        if (refused.count > 0 && !cameraRowHasRoom(fields)) {
+            ++refused.count;
+            continue;
+        }
         if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns)) {
-            logMsg("Unexpected error reading camera parameters");
+            if (refused.count++ == 0) {
+                refused.firstLine = number;
+                logMsg("Unexpected error reading camera parameters");
+            }
         }
     }
 }
@@ -202,9 +230,10 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     bool complete = true;
     bool opened = source.file != nullptr;
     if (opened) {
-        complete = readRows(source.file) == ReadOutcome::Complete;
+        complete = readRows(source.file, source.path) == ReadOutcome::Complete;
         if (ferror(source.file) != 0) {
-            sLogMsg("Unable to read camera file %s", source.path.c_str());
+            sLogMsg("Unable to read camera file %s (%s)", source.path.c_str(),
+                    describeReadError(errno));
             complete = false;
         }
         fclose(source.file);
