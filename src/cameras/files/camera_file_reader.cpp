@@ -218,7 +218,8 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
         source = openWithOlderFallback(community ? std::string(entry->path) : activePath);
         if (community && source.file == nullptr) {
             // Nothing to import: the set and the aircraft's own file stay as they are.
-            sLogMsg("Unable to open camera file %s", entry->path);
+            sLogMsg("Unable to open camera file %s (%s)", entry->path,
+                    describeReadError(source.error));
             return 0;
         }
     }
