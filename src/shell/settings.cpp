@@ -1,3 +1,4 @@
+#include "shell/regular_file.h"
 #include "shell/settings.h"
 
 #include <cctype>
@@ -194,11 +195,13 @@ std::string formatValue(const SettingsKey& entry) {
 
 // Reads one white-space separated token. A token too long for the buffer is
 // consumed whole and handed back empty, so it matches no key and parses as no
-// value, and the key/value pairing after it stays intact.
-bool readToken(FILE* file, char* token, size_t size) {
+// value, and the key/value pairing after it stays intact. line counts the
+// line feeds passed, so it is the token's own line on return.
+bool readToken(FILE* file, char* token, size_t size, int* line) {
     int c;
     do {
         c = fgetc(file);
+        *line += c == '\n' ? 1 : 0;
     } while (c != EOF && isspace(c));
     if (c == EOF) {
         return false;
@@ -212,9 +215,26 @@ bool readToken(FILE* file, char* token, size_t size) {
             tooLong = true;
         }
     }
+    // The blank that ended it is left for the next token to count.
+    if (c != EOF) {
+        ungetc(c, file);
+    }
     token[tooLong ? 0 : length] = 0;
     return true;
 }
+
+// What the reader could not take: dropped silently, it would vanish from the
+// file at the next save without a word.
+struct NotSettings {
+    int count = 0;
+    int firstLine = 0;
+
+    void note(int line) {
+        if (count++ == 0) {
+            firstLine = line;
+        }
+    }
+};
 
 std::string settingsPath() { return getPluginPathString() + settingsFileName; }
 
@@ -247,29 +267,44 @@ void readSettings() {
     defaultSettings = settings;
 
     std::string path = settingsPath();
-    FILE* file = fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
         // Only a missing file is created; one that exists but cannot be read
         // is the user's and stays as it is.
-        if (errno == ENOENT) {
+        int error = errno;
+        if (error == ENOENT) {
             saveSettings();
         } else {
-            sLogMsg("Unable to read %s", path.c_str());
+            sLogMsg("Unable to read %s (%s)", path.c_str(), describeReadError(error));
         }
         return;
     }
     char key[5000];
     char value[5000];
-    while (readToken(file, key, sizeof(key))) {
-        if (!readToken(file, value, sizeof(value))) {
+    int line = 1;
+    NotSettings notSettings;
+    for (;;) {
+        if (!readToken(file, key, sizeof(key), &line)) {
+            break;
+        }
+        int keyLine = line;
+        if (!readToken(file, value, sizeof(value), &line)) {
+            notSettings.note(keyLine);
             break;
         }
         strupr(key);
         if (const SettingsKey* entry = findKey(key)) {
             applyValue(*entry, value);
+        } else {
+            notSettings.note(keyLine);
         }
     }
     fclose(file);
+    if (notSettings.count > 0) {
+        sLogMsg("%s holds %d entries that are not settings, the first on line %d; they are not "
+                "kept when the settings are saved",
+                path.c_str(), notSettings.count, notSettings.firstLine);
+    }
     if (settings.SMOOTH_WINDOW < 60) {
         settings.SMOOTH_WINDOW = 60;
     }

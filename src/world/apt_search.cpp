@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "shell/regular_file.h"
 #include "shell/strings.h"
 #include "world/apt_airport_reader.h"
 #include "world/apt_fields.h"
@@ -24,7 +25,7 @@ const int kMetadataRow = 1302;
 
 class FileHandle {
 public:
-    explicit FileHandle(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    explicit FileHandle(const std::string& path) : fd_(openRegularFile(path)) {
 #if defined(POSIX_FADV_SEQUENTIAL)
         if (fd_ >= 0) {
             posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);

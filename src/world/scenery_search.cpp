@@ -1,12 +1,12 @@
 #include "world/scenery_search.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <set>
 
 #include "shell/host_info.h"
+#include "shell/regular_file.h"
 #include "shell/strings.h"
 #include "world/apt_search.h"
 #include "world/line_reader.h"
@@ -74,7 +74,7 @@ std::unique_ptr<Airport> findAirport(const char* icao) {
     }
     std::string root = getSystemPathStr();
     std::set<std::string> searched;
-    int fd = open((root + "Custom Scenery/scenery_packs.ini").c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = openRegularFile(root + "Custom Scenery/scenery_packs.ini");
     if (fd >= 0) {
         LineReader lines(fd, 0);
         std::unique_ptr<Airport> airport;

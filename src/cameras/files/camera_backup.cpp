@@ -5,10 +5,11 @@
 #include "libwinkit/message_box.h"
 #include "shell/file_replace.h"
 #include "shell/plugin_path.h"
+#include "shell/regular_file.h"
 
 namespace {
 bool readWholeFile(const char* path, std::string* contents) {
-    FILE* file = fopen(path, "rb");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
         return false;
     }

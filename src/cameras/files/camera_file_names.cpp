@@ -4,6 +4,7 @@
 
 #include "cameras/files/camera_file.h"
 #include "shell/plugin_path.h"
+#include "shell/regular_file.h"
 #include "xplane/sdk.h"
 
 namespace {
@@ -75,11 +76,7 @@ std::string getDateTime() {
 }
 
 bool testForCameraFile() {
-    std::string path = getAircraftCameraFilePath();
-    if (path.empty()) {
-        return false;
-    }
-    FILE* file = fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(getAircraftCameraFilePath());
     if (file == nullptr) {
         return false;
     }

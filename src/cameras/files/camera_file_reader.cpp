@@ -13,6 +13,7 @@
 #include "cameras/pending_engine_hooks.h"
 #include "positioning/commands/movement.h"
 #include "shell/log.h"
+#include "shell/regular_file.h"
 
 namespace {
 const int kMinimumFields = 10;
@@ -26,8 +27,8 @@ struct OpenedFile {
 OpenedFile openForReading(const std::string& path) {
     OpenedFile opened;
     opened.path = path;
-    opened.file = path.empty() ? nullptr : fopen(path.c_str(), "r");
-    opened.error = opened.file != nullptr ? 0 : (path.empty() ? ENOENT : errno);
+    opened.file = openRegularFileStream(path);
+    opened.error = opened.file != nullptr ? 0 : errno;
     return opened;
 }
 
@@ -56,16 +57,34 @@ bool isBlankLine(const char* line) {
 
 enum class ReadOutcome { Complete, ShortRow };
 
-ReadOutcome readRows(FILE* file) {
+// Rows that could not be placed. A hostile file may hold thousands past the
+// limits: the first is logged in full, the rest only counted.
+struct RefusedRows {
+    int count = 0;
+    int firstLine = 0;
+};
+
+void logRefusedRows(const RefusedRows& refused, const std::string& path) {
+    if (refused.count > 1) {
+        sLogMsg("Skipped %d more rows of camera file %s after line %d: they could not be placed "
+                "either",
+                refused.count - 1, path.c_str(), refused.firstLine);
+    }
+}
+
+ReadOutcome readRows(FILE* file, const std::string& path) {
     char line[kCameraFileLineBuffer];
     char* fields[kCameraFileColumns];
-    for (;;) {
+    RefusedRows refused;
+    for (int number = 1;; ++number) {
         CameraFileLine status = readCameraFileLine(file, line);
         if (status == CameraFileLine::End) {
+            logRefusedRows(refused, path);
             return ReadOutcome::Complete;
         }
         if (status == CameraFileLine::TooLong) {
-            sLogMsg("Skipped a camera file line longer than %d characters", kMaxCameraFileLine);
+            sLogMsg("Skipped line %d of camera file %s: longer than %d characters", number,
+                    path.c_str(), kMaxCameraFileLine);
             continue;
         }
         if (isBlankLine(line)) {
@@ -76,14 +95,24 @@ ReadOutcome readRows(FILE* file) {
             continue;
         }
         if (count < kMinimumFields) {
-            logMsg("The camera file does not have the minimum number of camera parameters");
+            sLogMsg("The camera file does not have the minimum number of camera parameters: %s, "
+                    "line %d has %d fields",
+                    path.c_str(), number, count);
+            logRefusedRows(refused, path);
             return ReadOutcome::ShortRow;
         }
         if (isCameraFileHeader(fields)) {
             continue;
         }
+        if (refused.count > 0 && !cameraRowHasRoom(fields)) {
+            ++refused.count;
+            continue;
+        }
         if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns)) {
-            logMsg("Unexpected error reading camera parameters");
+            if (refused.count++ == 0) {
+                refused.firstLine = number;
+                logMsg("Unexpected error reading camera parameters");
+            }
         }
     }
 }
@@ -167,7 +196,7 @@ bool fillEmptySet(bool airport, bool opened, const OpenedFile& source) {
     }
     if (!opened) {
         sLogMsg("Unable to read camera file %s (%s); using a default camera set without saving it",
-                source.path.c_str(), strerror(source.error));
+                source.path.c_str(), describeReadError(source.error));
         return false;
     }
     sLogMsg("The camera file %s holds no cameras; using a default camera set without saving it",
@@ -189,7 +218,8 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
         source = openWithOlderFallback(community ? std::string(entry->path) : activePath);
         if (community && source.file == nullptr) {
             // Nothing to import: the set and the aircraft's own file stay as they are.
-            sLogMsg("Unable to open camera file %s", entry->path);
+            sLogMsg("Unable to open camera file %s (%s)", entry->path,
+                    describeReadError(source.error));
             return 0;
         }
     }
@@ -201,9 +231,10 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     bool complete = true;
     bool opened = source.file != nullptr;
     if (opened) {
-        complete = readRows(source.file) == ReadOutcome::Complete;
+        complete = readRows(source.file, source.path) == ReadOutcome::Complete;
         if (ferror(source.file) != 0) {
-            sLogMsg("Unable to read camera file %s", source.path.c_str());
+            sLogMsg("Unable to read camera file %s (%s)", source.path.c_str(),
+                    describeReadError(errno));
             complete = false;
         }
         fclose(source.file);

@@ -75,6 +75,14 @@ int placeCameraRow(char** fields, int count) {
     return 1;
 }
 
+bool cameraRowHasRoom(char** fields) {
+    int index = findCategoryIndex(isBlank(fields[0]) ? "" : fields[0], false);
+    if (index < 0) {
+        return getNumberOfCategories() < kMaxCategories;
+    }
+    return getCategorySlot(index)->numberOfCameras < kMaxCamerasPerCategory;
+}
+
 int splitCameraFileFields(char* line, char** fields, int capacity) {
     int count = 0;
     char* field = line;

@@ -10,3 +10,6 @@ bool isCameraFileHeader(char** fields);
 // One row into the next camera of its category, without rebuilding the links
 // (the reader rebuilds them once at the end); 0 when it cannot be placed.
 int placeCameraRow(char** fields, int count);
+// Whether placeCameraRow would find room for the row: its category exists with
+// fewer than the most cameras, or can still be made.
+bool cameraRowHasRoom(char** fields);

@@ -1,5 +1,8 @@
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "cameras/files/camera_columns.h"
 #include "cameras/set/camera_editing.h"
 #include "cameras/files/camera_file.h"
@@ -68,7 +71,9 @@ int saveCameras(bool announce, bool backup) {
     GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
     if (getNumberOfCategories() == 0 || active == nullptr || active->path[0] == 0) {
         // An empty set would leave a file that reads back as a new aircraft.
-        logMsg("Unable to write camera file");
+        sLogMsg("Unable to write camera file %s (%s)",
+                active != nullptr && active->path[0] != 0 ? active->path : "(none)",
+                getNumberOfCategories() == 0 ? "no cameras to write" : "no camera file is active");
         return 0;
     }
     if (Camera* current = getCurrentCamera()) {
@@ -80,7 +85,7 @@ int saveCameras(bool announce, bool backup) {
               0755);
     }
     if (!replaceFileContents(active->path, cameraFileText(active))) {
-        logMsg("Unable to write camera file");
+        sLogMsg("Unable to write camera file %s (%s)", active->path, strerror(errno));
         return 0;
     }
     if (active->fileType == kAircraftCameraFile && backup) {

@@ -1,6 +1,7 @@
 #include "cameras/generators/quick_look_views.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -8,6 +9,7 @@
 #include "cameras/files/camera_file_lines.h"
 #include "shell/c_locale.h"
 #include "shell/log.h"
+#include "shell/regular_file.h"
 
 namespace {
 QuickLookView quickLookViews[kMaxQuickLookViews];
@@ -126,9 +128,9 @@ int readQuickLookViewsFrom(const std::string& path) {
     for (QuickLookView& view : quickLookViews) {
         view = QuickLookView();
     }
-    FILE* file = path.empty() ? nullptr : fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
-        sLogMsg("Unable to read %s", path.c_str());
+        sLogMsg("Unable to read %s (%s)", path.c_str(), describeReadError(errno));
         return 0;
     }
     char line[kCameraFileLineBuffer];

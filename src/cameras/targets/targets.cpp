@@ -16,15 +16,16 @@
 #include "shell/file_replace.h"
 #include "shell/log.h"
 #include "shell/plugin_path.h"
+#include "shell/regular_file.h"
 #include "shell/strings.h"
 
 namespace {
 const int kTargetFields = 5;
 const char* kHeader = "Name, Date, Latitude, Longitude, Elevation in Meters\n";
 
-// False after a read that did not take in the whole file: replacing the file
-// then would drop the targets it could not read.
-bool fileReadWhole = true;
+// Why the file on disk may not be replaced: empty after a read that took in
+// every line. Replacing it otherwise would drop what was not read.
+std::string keptBecause;
 
 int splitFields(char* line, char** fields, int room) {
     int count = 0;
@@ -60,19 +61,31 @@ bool parseNumber(const char* text, double* out) {
     return true;
 }
 
-enum class ReadOutcome { Whole, Stopped };
+std::string unreadLine(int number, const char* reason) {
+    char text[128];
+    snprintf(text, sizeof(text), ", line %d cannot be read (%s)", number, reason);
+    return text;
+}
 
-ReadOutcome readLines(FILE* file) {
+// Reads every line it can; the result names the first line that gave no
+// target, or is empty.
+std::string readLines(FILE* file, const std::string& path) {
     CLocaleScope numbers;
     char line[kCameraFileLineBuffer];
     char* fields[kTargetFields + 1];
-    for (;;) {
+    std::string firstUnread;
+    char reason[64];
+    for (int number = 1;; ++number) {
         CameraFileLine status = readCameraFileLine(file, line);
         if (status == CameraFileLine::End) {
-            return ReadOutcome::Whole;
+            return firstUnread;
         }
         if (status == CameraFileLine::TooLong) {
-            sLogMsg("Skipped a target file line longer than %d characters", kMaxCameraFileLine);
+            snprintf(reason, sizeof(reason), "longer than %d characters", kMaxCameraFileLine);
+            sLogMsg("Skipped line %d of target file %s: %s", number, path.c_str(), reason);
+            if (firstUnread.empty()) {
+                firstUnread = unreadLine(number, reason);
+            }
             continue;
         }
         // A line of blanks is as empty as one without any.
@@ -82,13 +95,18 @@ ReadOutcome readLines(FILE* file) {
         }
         if (count < kTargetFields) {
             logMsg("The target file does not have the minimum number of target parameters");
-            return ReadOutcome::Stopped;
+            // Nothing after it is read either.
+            snprintf(reason, sizeof(reason), "fewer than %d fields", kTargetFields);
+            return firstUnread.empty() ? unreadLine(number, reason) : firstUnread;
         }
         if (isHeader(fields)) {
             continue;
         }
         if (!addTarget(fields, kTargetFields)) {
             logMsg("Unexpected error reading target parameters");
+            if (firstUnread.empty()) {
+                firstUnread = unreadLine(number, "not a valid target");
+            }
         }
     }
 }
@@ -109,9 +127,10 @@ std::string targetFileText() {
     return text;
 }
 
-void reportUnwritable(const std::string& path) {
-    sLogMsg("Unable to write target file: %s", path.c_str());
-    sMsgBox("Error", "Unable to write target file: %s", path.c_str());
+// The reason follows the path: ", line N cannot be read (...)" or " (...)".
+void reportUnwritable(const std::string& path, const std::string& reason) {
+    sLogMsg("Unable to write target file: %s%s", path.c_str(), reason.c_str());
+    sMsgBox("Error", "Unable to write target file: %s%s", path.c_str(), reason.c_str());
 }
 }  // namespace
 
@@ -121,26 +140,28 @@ void readTargets() {
     freeTargets();
     resetNearTargets();
     std::string path = getTargetFilePath();
-    FILE* file = fopen(path.c_str(), "r");
+    FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
         int error = errno;
         if (error == ENOENT) {
             sLogMsg("Unable to read target file: %s, a new one will be created", path.c_str());
             // A fresh installation has no "MyTargets" folder yet.
             mkdir((getPluginPathString() + "MyTargets").c_str(), 0755);
-            fileReadWhole = true;
+            keptBecause.clear();
             saveTargets();
         } else {
             sLogMsg("Unable to read target file: %s (%s); it is left as it is", path.c_str(),
-                    strerror(error));
-            fileReadWhole = false;
+                    describeReadError(error));
+            keptBecause = std::string(", it cannot be read (") + describeReadError(error) + ")";
         }
         return;
     }
-    fileReadWhole = readLines(file) == ReadOutcome::Whole;
+    keptBecause = readLines(file, path);
     if (ferror(file) != 0) {
-        sLogMsg("Unable to read target file: %s; it is left as it is", path.c_str());
-        fileReadWhole = false;
+        int error = errno;
+        sLogMsg("Unable to read target file: %s (%s); it is left as it is", path.c_str(),
+                describeReadError(error));
+        keptBecause = std::string(", it cannot be read (") + describeReadError(error) + ")";
     }
     fclose(file);
 }
@@ -174,13 +195,12 @@ int addTarget(char** fields, int count) {
 
 int saveTargets() {
     std::string path = getTargetFilePath();
-    if (!fileReadWhole) {
-        sLogMsg("The target file %s was not read whole, so it is not replaced", path.c_str());
-        reportUnwritable(path);
+    if (!keptBecause.empty()) {
+        reportUnwritable(path, keptBecause);
         return 0;
     }
     if (!replaceFileContents(path, targetFileText())) {
-        reportUnwritable(path);
+        reportUnwritable(path, std::string(" (") + strerror(errno) + ")");
         return 0;
     }
     return 1;

@@ -2,6 +2,7 @@
 // other line ends, broken rows, files it must not touch.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "camera_fixture.h"
@@ -120,7 +121,9 @@ TEST_F(CameraFileReading, LinesTooLongAreSkippedWhole) {
     ASSERT_EQ(getNumberOfCategories(), 1);
     ASSERT_EQ(getCategory(0)->numberOfCameras, 2);
     EXPECT_STREQ(cameraAt(0, 1).name, "Three");
-    EXPECT_EQ(countInLog("Skipped a camera file line longer than 1999 characters"), 1);
+    EXPECT_EQ(countInLog("Skipped line 3 of camera file " + cameraFilePath() +
+                         ": longer than 1999 characters"),
+              1);
 }
 
 TEST_F(CameraFileReading, CategoriesMergeIgnoringCaseInOrderOfFirstRow) {
@@ -160,9 +163,29 @@ TEST_F(CameraFileReading, TheTwentyFirstCategoryAndTheCameraAfterTheLastAreSkipp
     EXPECT_STREQ(getCategory(19)->name, "Category 20");
     EXPECT_EQ(getCategory(1)->numberOfCameras, 150);
     EXPECT_STREQ(cameraAt(1, 149).name, "Extra 148");
+    // The first row refused is logged in full, the others only counted.
     EXPECT_EQ(countInLog("Maximum allowed camera categories"), 1);
-    EXPECT_EQ(countInLog("Maximum allowed cameras in a category"), 2);
-    EXPECT_EQ(countInLog("Unexpected error reading camera parameters"), 3);
+    EXPECT_EQ(countInLog("Maximum allowed cameras in a category"), 0);
+    EXPECT_EQ(countInLog("Unexpected error reading camera parameters"), 1);
+    EXPECT_TRUE(logHas("Skipped 2 more rows of camera file " + cameraFilePath() +
+                       " after line 22: they could not be placed either"));
+}
+
+TEST_F(CameraFileReading, AFloodOfRowsPastTheLimitsLogsOnlyAFewLines) {
+    std::string text = headerLine();
+    for (int i = 0; i < 2150; ++i) {
+        text += joinRow(rowFields("Outside", "Camera " + std::to_string(i)));
+    }
+    writeCameraFile(text);
+    size_t logBefore = xpsim::logText().size();
+    ASSERT_EQ(readCameras(nullptr), 1);
+    EXPECT_EQ(getCategory(0)->numberOfCameras, 150);
+    EXPECT_EQ(countInLog("Maximum allowed cameras in a category"), 1);
+    EXPECT_EQ(countInLog("Unexpected error reading camera parameters"), 1);
+    EXPECT_TRUE(logHas("Skipped 1999 more rows of camera file " + cameraFilePath() +
+                       " after line 152: they could not be placed either"));
+    std::string added = xpsim::logText().substr(logBefore);
+    EXPECT_EQ(std::count(added.begin(), added.end(), '\n'), 3) << added;
 }
 
 TEST_F(CameraFileReading, ShortRowEndsReadingButLeavesASoundSet) {
@@ -173,7 +196,8 @@ TEST_F(CameraFileReading, ShortRowEndsReadingButLeavesASoundSet) {
                        joinRow(rowFields("Outside", "D"));
     writeCameraFile(text);
     EXPECT_EQ(readCameras(nullptr), 0);
-    EXPECT_TRUE(logHas("The camera file does not have the minimum number of camera parameters"));
+    EXPECT_TRUE(logHas("The camera file does not have the minimum number of camera parameters: " +
+                       cameraFilePath() + ", line 4 has 5 fields"));
     ASSERT_EQ(getNumberOfCategories(), 2);
     EXPECT_EQ(getCategory(1)->numberOfCameras, 1);
     EXPECT_EQ(getCurrentCategoryIndex(), 1);  // the saved cursor was restored
@@ -199,6 +223,10 @@ TEST_F(CameraFileReading, AnUnreadableFileIsNeverOverwritten) {
     EXPECT_EQ(readCameras(nullptr), 0);
     EXPECT_STREQ(getCurrentCamera()->name, "Pilot View");
     EXPECT_TRUE(std::filesystem::is_directory(cameraFilePath()));
+    // Only that it cannot be read, and why: not that it holds no cameras.
+    EXPECT_TRUE(logHas("Unable to read camera file " + cameraFilePath() +
+                       " (Is a directory); using a default camera set without saving it"));
+    EXPECT_EQ(countInLog("holds no cameras"), 1);
 }
 
 TEST_F(CameraFileReading, OnlyTheHeaderGivesTheDefaultSetWithoutTouchingTheFile) {

@@ -68,7 +68,8 @@ TEST_F(CameraSave, AFailedWriteLeavesTheOldFileAndSaysSo) {
     getCurrentCamera()->x = 3.0f;
     EXPECT_EQ(saveCameras(true, true), 0);
     EXPECT_EQ(readCameraFile(), before);
-    EXPECT_TRUE(logHas("Ovilux: Unable to write camera file\n"));
+    EXPECT_TRUE(logHas("Ovilux: Unable to write camera file " + cameraFilePath() +
+                       " (Is a directory)\n"));
     EXPECT_TRUE(spoken().empty());
     EXPECT_FALSE(SimulatedXPlane::exists(backupPath()));
 }

@@ -76,9 +76,47 @@ TEST_F(TargetsFile, InvalidRowsAreDroppedAndAShortRowEndsTheReading) {
     EXPECT_EQ(saveTargets(), 0);
     EXPECT_EQ(readTargetsFile(), before);
     ASSERT_FALSE(messageBoxes().empty());
+    // The first line that gave no target is the one named.
     EXPECT_EQ(messageBoxes().back(),
               std::make_pair(std::string("Error"),
-                             "Unable to write target file: " + targetsFilePath()));
+                             "Unable to write target file: " + targetsFilePath() +
+                                 ", line 5 cannot be read (not a valid target)"));
+}
+
+TEST_F(TargetsFile, AFileWithALineNotReadIsNeverReplaced) {
+    const std::string kept = "Kept,2024-01-01 00:00:00,47.1,8.1,400\n";
+    const std::string tooLong =
+        "Long," + std::string(2100, 'x') + ",47.2,8.2,400\n";
+    const std::string text = std::string(kTargetsHeader) + kept + tooLong +
+                             "After,2024-01-01 00:00:00,47.3,8.3,400\n";
+    writeTargetsFile(text);
+    enablePlugin();
+    EXPECT_EQ(getNumberOfStoredTargets(), 2);
+    EXPECT_TRUE(logHas("Skipped line 3 of target file " + targetsFilePath() +
+                       ": longer than 1999 characters"));
+
+    EXPECT_EQ(insertTarget("New", nullptr, 47.0, 8.0, 0, 0), 1);
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(readTargetsFile(), text);
+    const std::string refusal = "Unable to write target file: " + targetsFilePath() +
+                                ", line 3 cannot be read (longer than 1999 characters)";
+    EXPECT_TRUE(logHas(refusal));
+    ASSERT_FALSE(messageBoxes().empty());
+    EXPECT_EQ(messageBoxes().back(), std::make_pair(std::string("Error"), refusal));
+
+    // A short line is named the same way, though reading stops there.
+    writeTargetsFile(std::string(kTargetsHeader) + kept + "\nShort,2024-01-01,47.3\n" + kept);
+    readTargets();
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_TRUE(logHas("Unable to write target file: " + targetsFilePath() +
+                       ", line 4 cannot be read (fewer than 5 fields)"));
+
+    // Once the user mended the file and it was read again, saves work again.
+    writeTargetsFile(std::string(kTargetsHeader) + kept);
+    readTargets();
+    EXPECT_EQ(saveTargets(), 1);
+    EXPECT_EQ(readTargetsFile(), std::string(kTargetsHeader) +
+                                     "Kept,2024-01-01 00:00:00,47.100000,8.100000,400.000000\n");
 }
 
 TEST_F(TargetsFile, OnlyAMissingFileIsCreated) {

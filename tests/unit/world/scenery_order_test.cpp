@@ -2,6 +2,7 @@
 // airports, the default airports, and what the order file may hold.
 #include <filesystem>
 
+#include "support/named_pipe.h"
 #include "world/scenery_search.h"
 #include "world_fixture.h"
 
@@ -125,6 +126,20 @@ TEST_F(WorldScenery, UnreadablePacksAreSkipped) {
     std::filesystem::create_directories(xplane.path(packAptDat("Folder Only")));
     write(packAptDat("Good"), aptDat(airport("KPAE", "Paine")));
     EXPECT_EQ(nameOf("KPAE"), "Paine");
+}
+
+TEST_F(WorldScenery, NamedPipesAreNotSearched) {
+    write(kDefaultAptDat, aptDat(airport("KSEA", "Seattle Default")));
+    // X-Plane's order file, then a pack's apt.dat, are pipes nobody writes to.
+    {
+        NamedPipe order(xplane.path(kPacksFile));
+        EXPECT_EQ(nameOf("KSEA"), "Seattle Default");
+        EXPECT_FALSE(order.releasedABlockedReader());
+    }
+    write(kPacksFile, "I\n1000 Version\nSCENERY\n\nSCENERY_PACK Custom Scenery/Piped/\n");
+    NamedPipe aptDatPipe(xplane.path(packAptDat("Piped")));
+    EXPECT_EQ(nameOf("KSEA"), "Seattle Default");
+    EXPECT_FALSE(aptDatPipe.releasedABlockedReader());
 }
 
 }  // namespace
