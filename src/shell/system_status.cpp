@@ -24,7 +24,7 @@ void checkSystem() {
         text += "HeadShake - Found and enabled.\n\n";
     } else {
         text += "HeadShake - Found but it is not at version 1.3 or higher.\n\n";
-        text += "The latest HeadShake is available from SimCoders, its maker.\n\n";
+        text += "The latest HeadShake is available from its maker's website.\n\n";
     }
     if (pluginInExists("lorwenhale.projects.pilotview", nullptr)) {
         text += "PilotView - Found and it is not compatible with Ovilux.\nEither remove PilotView "

@@ -163,6 +163,10 @@ void initGlobalCameras() {
         }
     }
     freeEntries(oldEntries);
+    // The first airport-loaded message, which looked the locations up, came
+    // before this enable and will not come again: without them an airport
+    // file is found only by its code, no longer by distance.
+    getAirportLocations();
 }
 
 GlobalCameraFileNameEntry* getGlobalCameraFileNameList() {

@@ -10,8 +10,9 @@
 const int kMyAirportCameras = 0;
 const int kCommunityAirportCameras = 1;
 
-// Builds the list; when one exists already, the active entry is carried over
-// so that the camera set keeps its file.
+// Builds the list; when one exists already (a re-enable), the active entry is
+// carried over so that the camera set keeps its file, and the airport
+// locations are looked up again.
 void initGlobalCameras();
 // A fresh list: the aircraft entry, then one entry per regular file of each
 // airport folder, in the order the host lists them.

@@ -16,14 +16,6 @@
 #include "world/scenery_search.h"
 
 namespace {
-void reportMissingAirport(const std::string& icao) {
-    sXPLMSpeakString("Unable to find this airport in the scenery database");
-    sLogMsg("Airport %s was not found in the scenery; the airport cameras are unchanged",
-            icao.c_str());
-    sMsgBox("Create Airport Cameras", "Airport %s was not found in the installed scenery.",
-            icao.c_str());
-}
-
 void reportEmptyAirport(const std::string& icao) {
     sLogMsg("Airport %s has nothing to place cameras at; the airport cameras are unchanged",
             icao.c_str());
@@ -42,7 +34,7 @@ void createAirportCameras(const AirportCameraCreationOptions& options) {
     std::string icao = getAirportIcaoCode(file);
     std::unique_ptr<Airport> airport = findAirport(icao.c_str());
     if (!airport) {
-        reportMissingAirport(icao);
+        sXPLMSpeakString("Unable to find this airport in the scenery database");
         return;
     }
     // An empty set would not stay empty: the engine reads the aircraft's

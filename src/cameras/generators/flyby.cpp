@@ -22,25 +22,25 @@ Camera* addFlyByCamera(Category* category, float heading, float x, float y, floa
 }
 }  // namespace
 
-int createFlyBy(const FlyByOptions& options) {
-    Category* category = startGeneratedCategory(options.name);
+int createFlyBy(const FlyBySpec& spec) {
+    Category* category = startGeneratedCategory(spec.name);
     if (category == nullptr) {
         return 0;
     }
-    float start = options.attackHeading;
+    float start = spec.attackHeading;
     float end = fixAngle(start - 180.0f);
-    float d = options.distance;
+    float d = spec.distance;
 
-    Camera* first = addFlyByCamera(category, start, options.cpaX - d * std::sin(radians(start)),
-                                   options.cpaY + options.initialHeight,
-                                   options.cpaZ + d * std::cos(radians(start)));
+    Camera* first = addFlyByCamera(category, start, spec.cpaX - d * std::sin(radians(start)),
+                                   spec.cpaY + spec.initialHeight,
+                                   spec.cpaZ + d * std::cos(radians(start)));
     first->autoAdvance = true;
 
-    Camera* last = addFlyByCamera(category, end, options.cpaX - d * std::sin(radians(end)),
-                                  options.cpaY - options.initialHeight,
-                                  options.cpaZ + d * std::cos(radians(end)));
+    Camera* last = addFlyByCamera(category, end, spec.cpaX - d * std::sin(radians(end)),
+                                  spec.cpaY - spec.initialHeight,
+                                  spec.cpaZ + d * std::cos(radians(end)));
     last->linearTransition = true;
-    last->transitionSeconds = options.duration;
+    last->transitionSeconds = spec.duration;
     // Reached only through the chain; next and previous camera skip it.
     last->hidden = true;
 

@@ -6,7 +6,7 @@
 
 // A sweep from far ahead on one side, past a closest point of approach (cpa,
 // offsets from the origin in metres), to the far side.
-struct FlyByOptions {
+struct FlyBySpec {
     char name[kNameSize] = {};
     float attackHeading = 270.0f;
     float initialHeight = 25.0f;
@@ -18,7 +18,7 @@ struct FlyByOptions {
 };
 
 // A ring of cameras every 10 degrees, rising and falling between two heights.
-struct OrbitOptions {
+struct OrbitSpec {
     char name[kNameSize] = {};
     float initialHeading = 270.0f;
     float radius = 10.0f;
@@ -33,5 +33,5 @@ struct OrbitOptions {
 // Each fills the category of the given name (case ignored), made at the end
 // when there is none, replacing its cameras; 0 with an "ERROR" box when there
 // is no room for a new category.
-int createFlyBy(const FlyByOptions& options);
-int createOrbit(const OrbitOptions& options);
+int createFlyBy(const FlyBySpec& spec);
+int createOrbit(const OrbitSpec& spec);

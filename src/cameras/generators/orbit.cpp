@@ -11,23 +11,23 @@ const int kSingleTurnCameras = 37;
 const float kStepDegrees = 10.0f;
 }  // namespace
 
-int createOrbit(const OrbitOptions& options) {
-    Category* category = startGeneratedCategory(options.name);
+int createOrbit(const OrbitSpec& spec) {
+    Category* category = startGeneratedCategory(spec.name);
     if (category == nullptr) {
         return 0;
     }
-    int count = options.continuous ? kContinuousCameras : kSingleTurnCameras;
-    float half = (options.maxHeight - options.minHeight) / 2.0f;
-    float legSeconds = options.duration / static_cast<float>(count);
+    int count = spec.continuous ? kContinuousCameras : kSingleTurnCameras;
+    float half = (spec.maxHeight - spec.minHeight) / 2.0f;
+    float legSeconds = spec.duration / static_cast<float>(count);
     float step = 0;
     Camera* camera = nullptr;
     for (int i = 0; i < count; ++i) {
-        float heading = fixAngle(options.initialHeading - step);
+        float heading = fixAngle(spec.initialHeading - step);
         camera = addGeneratedCamera(category);
         camera->heading = heading;
-        camera->x = -std::sin(radians(heading)) * options.radius;
-        camera->z = std::cos(radians(heading)) * options.radius;
-        camera->y = options.minHeight + half + half * std::sin(radians(step));
+        camera->x = -std::sin(radians(heading)) * spec.radius;
+        camera->z = std::cos(radians(heading)) * spec.radius;
+        camera->y = spec.minHeight + half + half * std::sin(radians(step));
         camera->external = true;
         camera->autoAdvance = true;
         camera->trackHeading = true;
@@ -36,16 +36,16 @@ int createOrbit(const OrbitOptions& options) {
         camera->temporaryPositioning = false;
         camera->retainMouseLookPosition = false;
         camera->smoothCameraJoins = false;
-        camera->levelCamera = options.useLevelCamera;
+        camera->levelCamera = spec.useLevelCamera;
         // The first camera is where the orbit is chosen; a ring comes back to it.
-        if (i > 0 || options.continuous) {
+        if (i > 0 || spec.continuous) {
             camera->linearTransition = true;
             camera->transitionSeconds = legSeconds;
         }
         camera->hidden = i > 0;
-        step = fixAngle(options.reverseRotation ? step + kStepDegrees : step - kStepDegrees);
+        step = fixAngle(spec.reverseRotation ? step + kStepDegrees : step - kStepDegrees);
     }
-    if (!options.continuous) {
+    if (!spec.continuous) {
         camera->autoAdvance = false;
     }
     finishGeneratedCategory(category);

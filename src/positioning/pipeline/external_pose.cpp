@@ -23,11 +23,9 @@ void translateFreeCamera(Camera* camera, CameraPosition* out, CameraPosition p) 
         p.y = static_cast<float>(ground + camera->heightAboveAgl);
         camera->y = p.y;
     }
-    // A target-following camera gets its offsets once, on the final pose.
-    bool offsetsNow = !camera->targetFollowing;
-    if (offsetsNow) {
-        adjustScriptOffsets(camera, &p);
-    }
+    // Target following aims only attached cameras, which take their offsets
+    // on the aimed pose; a free camera takes them here, following or not.
+    adjustScriptOffsets(camera, &p);
     if (camera->trackHeading) {
         findCGHeading(&p, camera, nullptr);
         camera->heading = p.heading;
@@ -36,9 +34,7 @@ void translateFreeCamera(Camera* camera, CameraPosition* out, CameraPosition p) 
         findCGPitch(&p, camera, nullptr);
         camera->pitch = p.pitch;
     }
-    if (offsetsNow) {
-        adjustOffsets(camera, &p);
-    }
+    adjustOffsets(camera, &p);
     *out = p;
 }
 

@@ -54,6 +54,16 @@ void checkNearestAirportCamera() {
     }
 }
 
+bool isCameraSlotInUse(const Camera* camera) {
+    if (camera == nullptr) {
+        return false;
+    }
+    Category* category = getCategory(camera->categoryIndex);
+    return category != nullptr && camera->indexInCategory >= 0 &&
+           camera->indexInCategory < category->numberOfCameras &&
+           &category->cameras[camera->indexInCategory] == camera;
+}
+
 void writeCinemaVerite(const Camera* camera) {
     if (XPLMDataRef cinemaVerite = engineDataRefs().cinemaVerite) {
         XPLMSetDatai(cinemaVerite, camera->cinemaVerite ? 1 : 0);
@@ -194,8 +204,13 @@ void processCameraPosition() {
 }
 
 void resetPipeline() {
-    lastCamera = nullptr;
-    lastCameraIsAirportCamera = false;
+    // Camera slots outlive the records read into them, so the camera left when
+    // control went off is kept: the next selection moves from it and
+    // remembers its pose. Only a slot the set no longer uses is forgotten.
+    if (!isCameraSlotInUse(lastCamera)) {
+        lastCamera = nullptr;
+        lastCameraIsAirportCamera = false;
+    }
     elapsedTime = 0;
     position = CameraPosition();
     basePose = CameraPosition();

@@ -110,6 +110,23 @@ TEST_F(CameraFileList, NearestAirportFileByCodeThenByDistance) {
     EXPECT_EQ(findNearestAirportCameraFile(), nullptr);
 }
 
+TEST_F(CameraFileList, FilesStayFoundByDistanceAfterADisableAndEnable) {
+    writeAirports();
+    writeAirportFile("MyAirportCameras", "KSQL.csv");
+    enablePlugin();
+    xpsim::sendMessage(XPLM_MSG_AIRPORT_LOADED, 0);
+    xpsim::placeAircraft(37.6190, -122.3750, 4);  // at KSFO, which has no file
+    ASSERT_STREQ(findNearestAirportCameraFile()->fileName, "KSQL.csv");
+
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    xpsim::sendMessage(XPLM_MSG_AIRPORT_LOADED, 0);  // not the first: no lookup of its own
+    GlobalCameraFileNameEntry* nearest = findNearestAirportCameraFile();
+    ASSERT_NE(nearest, nullptr);
+    EXPECT_STREQ(nearest->fileName, "KSQL.csv");
+    EXPECT_NEAR(nearest->airportLat, 37.511944, 1e-4);
+}
+
 TEST_F(CameraFileList, AddingAFileForACodeCreatesItOnce) {
     writeAirports();
     enablePlugin();

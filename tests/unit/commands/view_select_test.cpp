@@ -37,6 +37,31 @@ TEST_F(ViewSelect, AViewIdSwitchesCameraControlOnOnlyForAnAircraftWithACameraFil
         std::filesystem::exists(xplane.path("Aircraft/Extra Aircraft/Glider/Ovilux_ASK21.csv")));
 }
 
+TEST_F(ViewSelect, CameraControlOffAndOnKeepsTheCameraLeft) {
+    const Column kViewId = static_cast<Column>(2);
+    start({TestCameraRow("Cockpit", "Pilot").set(kViewId, "1").pose(-0.3, 1.2, -2.0, 0, 0)
+               .set(kTemporary, "0"),
+           TestCameraRow("Cockpit", "Copilot").set(kViewId, "2").pose(0.3, 1.2, -2.0, 0, 0)
+               .on(kLinear).set(kFrames, 10.0)});
+    frames(1);
+    hold("sim/general/right", 1);
+    float moved = current().x;
+    ASSERT_GT(moved, -0.3f);
+    press("Disable_Ovilux");
+    ASSERT_EQ(isEnabled(), 0);
+
+    // The view ID switches control back on and moves from the pilot's camera...
+    press("Select_View_ID_2");
+    ASSERT_EQ(isEnabled(), 1);
+    EXPECT_EQ(currentName(), "Copilot");
+    frames(2);
+    EXPECT_LT(head("x"), 0.2);
+    frames(12);
+    EXPECT_NEAR(head("x"), 0.3, 1e-4);
+    // ...which keeps the pose it was left at.
+    EXPECT_FLOAT_EQ(cameraAt(0, 0).savedPosition.x, moved);
+}
+
 TEST_F(ViewSelect, SelectingTheCurrentCameraAgainPutsItBackWhereItWasSaved) {
     startWithCameras();
     press("Select_View_ID_3");

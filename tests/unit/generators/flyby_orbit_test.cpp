@@ -20,15 +20,15 @@ class Generators : public PositioningFixture {
 protected:
     void startCockpit() { start({TestCameraRow("Cockpit", "Pilot")}); }
 
-    static FlyByOptions flyBy(const char* name) {
-        FlyByOptions options;
-        strncpy(options.name, name, kMaxNameLength);
-        return options;
+    static FlyBySpec flyBy(const char* name) {
+        FlyBySpec spec;
+        strncpy(spec.name, name, kMaxNameLength);
+        return spec;
     }
-    static OrbitOptions orbit(const char* name) {
-        OrbitOptions options;
-        strncpy(options.name, name, kMaxNameLength);
-        return options;
+    static OrbitSpec orbit(const char* name) {
+        OrbitSpec spec;
+        strncpy(spec.name, name, kMaxNameLength);
+        return spec;
     }
     static Category& category(int index) { return *getCategory(index); }
 };
@@ -74,9 +74,9 @@ TEST_F(Generators, AFlyByWithTheDefaults) {
 
 TEST_F(Generators, SingleAndContinuousOrbits) {
     startCockpit();
-    OrbitOptions options = orbit("Orbit");
-    options.duration = 37.0f;
-    ASSERT_EQ(createOrbit(options), 1);
+    OrbitSpec spec = orbit("Orbit");
+    spec.duration = 37.0f;
+    ASSERT_EQ(createOrbit(spec), 1);
     Category& single = category(1);
     ASSERT_EQ(single.numberOfCameras, 37);
     // Camera 0 is where the orbit begins: visible, reached without a leg.
@@ -104,13 +104,13 @@ TEST_F(Generators, SingleAndContinuousOrbits) {
     EXPECT_NEAR(single.cameras[36].x, single.cameras[0].x, 1e-4);
     EXPECT_NEAR(single.cameras[36].z, single.cameras[0].z, 1e-4);
 
-    options = orbit("Ring");
-    options.continuous = true;
-    options.reverseRotation = true;
-    options.minHeight = 2.0f;
-    options.maxHeight = 2.0f;
-    options.useLevelCamera = true;
-    ASSERT_EQ(createOrbit(options), 1);
+    spec = orbit("Ring");
+    spec.continuous = true;
+    spec.reverseRotation = true;
+    spec.minHeight = 2.0f;
+    spec.maxHeight = 2.0f;
+    spec.useLevelCamera = true;
+    ASSERT_EQ(createOrbit(spec), 1);
     Category& ring = category(2);
     ASSERT_EQ(ring.numberOfCameras, 36);
     for (int i = 0; i < 36; ++i) {
@@ -125,7 +125,7 @@ TEST_F(Generators, SingleAndContinuousOrbits) {
 
 TEST_F(Generators, ASecondGenerationReplacesTheCategoryAndRemembersItsPoses) {
     startCockpit();
-    FlyByOptions pass = flyBy("Show");
+    FlyBySpec pass = flyBy("Show");
     ASSERT_EQ(createFlyBy(pass), 1);
     // Moved but not saved; then the name is taken by an orbit.
     cameraAt(1, 1).x += 100.0f;
@@ -171,12 +171,12 @@ TEST_F(Generators, NoRoomForANewCategory) {
 TEST_F(Generators, AnOrbitPlaysRoundTheAircraftKeepingItInView) {
     startCockpit();
     xpsim::setValue("sim/flightmodel/position/psi", 30.0);
-    OrbitOptions options = orbit("Orbit");
-    options.duration = 3.7f;
-    options.radius = 40.0f;
-    options.minHeight = 5.0f;
-    options.maxHeight = 15.0f;
-    ASSERT_EQ(createOrbit(options), 1);
+    OrbitSpec spec = orbit("Orbit");
+    spec.duration = 3.7f;
+    spec.radius = 40.0f;
+    spec.minHeight = 5.0f;
+    spec.maxHeight = 15.0f;
+    ASSERT_EQ(createOrbit(spec), 1);
     // Long enough for the engine's frame-rate estimate to reach 60 fps.
     frames(150);
     select(1, 0);

@@ -128,4 +128,31 @@ TEST_F(ExternalPose, TargetFollowingCameraGetsItsOffsetsOnce) {
     EXPECT_NEAR(shown().x - plain.x, 1.0, 1e-4);
 }
 
+TEST_F(ExternalPose, FreeCameraFollowingATargetKeepsItsOffsets) {
+    auto freeRow = [](const char* name) {
+        return TestCameraRow("Airport", name).pose(0, 0, 0, 90.0, 0).on(kExternal).on(kFree)
+            .on(kTrackIR).set(kScriptId, "1").set(kLatitude, "47.002")
+            .set(kLongitude, "8.001").set(kElevation, "530");
+    };
+    start({freeRow("Plain"), freeRow("Following").on(kTargetFollowing)});
+    frames(1);
+    XPLMCameraPosition_t bare = shown();
+    IntegrationValues* values = getIntegrationValues();
+    values->effectScriptXOffset = 1.0f;
+    values->effectScriptPitchOffset = 4.0f;
+    values->headtrackingPresent = 1;
+    values->headtrackingHeadingOffset = 10.0f;
+    frames(1);
+    XPLMCameraPosition_t plain = shown();
+    EXPECT_NEAR(plain.x - bare.x, 1.0, 1e-3);
+    EXPECT_NEAR(plain.heading - bare.heading, 10.0, 1e-3);
+
+    // The same offsets, script and head tracking alike, with the target followed.
+    select(0, 1);
+    frames(2);
+    EXPECT_NEAR(shown().x, plain.x, 1e-3);
+    EXPECT_NEAR(shown().pitch, plain.pitch, 1e-3);
+    EXPECT_NEAR(shown().heading, plain.heading, 1e-3);
+}
+
 }  // namespace
