@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "camera_fixture.h"
 #include "cameras/files/camera_file.h"
@@ -68,6 +69,38 @@ TEST_F(CameraSave, AFailedWriteLeavesTheOldFileAndSaysSo) {
     getCurrentCamera()->x = 3.0f;
     EXPECT_EQ(saveCameras(true, true), 0);
     EXPECT_EQ(readCameraFile(), before);
+    EXPECT_TRUE(logHas("Ovilux: Unable to write camera file\n"));
+    EXPECT_TRUE(spoken().empty());
+    EXPECT_FALSE(SimulatedXPlane::exists(backupPath()));
+}
+
+TEST_F(CameraSave, ALinkedFileIsWrittenThroughAndKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    // The user keeps the file elsewhere and links it into the aircraft folder.
+    std::string shared = xplane.path("Shared/Cessna cameras.csv");
+    fs::create_directories(xplane.path("Shared"));
+    fs::rename(cameraFilePath(), shared);
+    fs::create_symlink("../../../Shared/Cessna cameras.csv", cameraFilePath());
+    chmod(shared.c_str(), 0640);
+
+    getCurrentCamera()->x = 0.5f;
+    ASSERT_EQ(saveCameras(true, true), 1);
+    EXPECT_TRUE(fs::is_symlink(cameraFilePath()));
+    EXPECT_NE(SimulatedXPlane::readFile(shared).find("Cockpit,Pilot,1,0.500000,"),
+              std::string::npos);
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0640));
+    EXPECT_FALSE(SimulatedXPlane::exists(xplane.path("Shared/Cessna cameras.csv.tmp")));
+    EXPECT_EQ(SimulatedXPlane::readFile(backupPath()), SimulatedXPlane::readFile(shared));
+}
+
+TEST_F(CameraSave, AReadOnlyFileIsNeverReplaced) {
+    std::string before = readCameraFile();
+    // Only the mode says so: a process running as root could still write it.
+    chmod(cameraFilePath().c_str(), 0444);
+    getCurrentCamera()->x = 3.0f;
+    EXPECT_EQ(saveCameras(true, true), 0);
+    EXPECT_EQ(readCameraFile(), before);
+    EXPECT_EQ(std::filesystem::status(cameraFilePath()).permissions(), std::filesystem::perms(0444));
     EXPECT_TRUE(logHas("Ovilux: Unable to write camera file\n"));
     EXPECT_TRUE(spoken().empty());
     EXPECT_FALSE(SimulatedXPlane::exists(backupPath()));
