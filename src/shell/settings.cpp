@@ -18,6 +18,9 @@ const char* const settingsFileName = "Ovilux.ini";
 
 Settings settings;
 Settings defaultSettings;
+// The file exists but the last read could not take it in: it holds what the
+// user set, so no save may replace it until a read succeeds.
+bool fileUnreadable = false;
 
 enum class Kind { Float, Int, Bool, Position };
 
@@ -227,6 +230,10 @@ Settings* getDefaultSettings() { return &defaultSettings; }
 void saveSettings() {
     settings.INI_FILE_VERSION = 2413;
     std::string path = settingsPath();
+    if (fileUnreadable) {
+        sLogMsg("Unable to create %s", path.c_str());
+        return;
+    }
     std::string text;
     {
         CLocaleScope numbers;
@@ -248,6 +255,7 @@ void readSettings() {
 
     std::string path = settingsPath();
     FILE* file = fopen(path.c_str(), "r");
+    fileUnreadable = file == nullptr && errno != ENOENT;
     if (file == nullptr) {
         // Only a missing file is created; one that exists but cannot be read
         // is the user's and stays as it is.
@@ -269,6 +277,7 @@ void readSettings() {
             applyValue(*entry, value);
         }
     }
+    fileUnreadable = ferror(file) != 0;
     fclose(file);
     if (settings.SMOOTH_WINDOW < 60) {
         settings.SMOOTH_WINDOW = 60;

@@ -212,4 +212,26 @@ TEST_F(SettingsFile, AReadOnlyFileStaysAsItIs) {
               std::string::npos);
 }
 
+TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
+    namespace fs = std::filesystem;
+    // A link to itself exists but cannot be opened, whoever runs X-Plane.
+    fs::create_symlink("Ovilux.ini", iniPath());
+    xplane.startAndEnable();
+    xpsim::disablePlugin();
+    EXPECT_TRUE(fs::is_symlink(iniPath()));
+    EXPECT_EQ(fs::read_symlink(iniPath()), "Ovilux.ini");
+    EXPECT_NE(xpsim::logText().find("Ovilux: Unable to create " + iniPath() + "\n"),
+              std::string::npos);
+
+    // Readable again while the plug-in runs, yet never read: what it holds
+    // is the user's and outlives any save until the next read.
+    xpsim::enablePlugin();
+    fs::remove(iniPath());
+    writeIni("SMALL_ROTATION_SPEED 0.9\n");
+    saveSettings();
+    EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
+    xpsim::disablePlugin();
+    EXPECT_NE(ini().find("SMALL_ROTATION_SPEED 0.900000\n"), std::string::npos);
+}
+
 }  // namespace
