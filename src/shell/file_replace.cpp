@@ -75,6 +75,10 @@ bool writeAll(int descriptor, const std::string& contents) {
 }  // namespace
 
 bool replaceFileContents(const std::string& path, const std::string& contents) {
+    if (path.empty() || path[0] != '/') {
+        errno = EINVAL;
+        return false;
+    }
     std::string target;
     if (!resolveLinks(path, &target)) {
         return false;

@@ -5,7 +5,8 @@
 // A symbolic link is written through: the file it leads to is replaced and
 // the link stays. The replaced file keeps its permissions. A file the user
 // made read-only (no write bit at all), one that cannot be written in place,
-// and anything but a regular file are never replaced.
+// and anything but a regular file are never replaced; neither is a file named
+// by a relative path, which would land in X-Plane's working folder.
 #pragma once
 
 #include <string>

@@ -229,6 +229,9 @@ Settings* getDefaultSettings() { return &defaultSettings; }
 
 void saveSettings() {
     settings.INI_FILE_VERSION = 2413;
+    if (!hasPluginFolder()) {
+        return;
+    }
     std::string path = settingsPath();
     if (fileUnreadable) {
         sLogMsg("Unable to create %s", path.c_str());
@@ -253,6 +256,9 @@ void readSettings() {
     applyResetValues(settings);
     defaultSettings = settings;
 
+    if (!hasPluginFolder()) {
+        return;
+    }
     std::string path = settingsPath();
     FILE* file = fopen(path.c_str(), "r");
     fileUnreadable = file == nullptr && errno != ENOENT;

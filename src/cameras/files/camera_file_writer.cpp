@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include "cameras/files/camera_columns.h"
 #include "cameras/set/camera_editing.h"
 #include "cameras/files/camera_file.h"
@@ -76,8 +74,7 @@ int saveCameras(bool announce, bool backup) {
     }
     if (active->fileType == kAirportCameraFile) {
         // A first airport file may be made before its folder exists.
-        mkdir((getPluginPathString() + getAirportCameraDirectoryName(active->directoryIndex)).c_str(),
-              0755);
+        makePluginSubfolder(getAirportCameraDirectoryName(active->directoryIndex));
     }
     if (!replaceFileContents(active->path, cameraFileText(active))) {
         logMsg("Unable to write camera file");
