@@ -28,13 +28,18 @@ bool resolveLinks(const std::string& path, std::string* resolved) {
             *resolved = current;
             return true;
         }
-        char target[PATH_MAX];
-        ssize_t length = readlink(current.c_str(), target, sizeof(target) - 1);
+        std::string target(PATH_MAX, '\0');
+        ssize_t length = readlink(current.c_str(), &target[0], target.size());
         if (length < 0) {
             return false;
         }
-        target[length] = 0;
-        if (target[0] == '/') {
+        // A target filling the whole buffer may have been cut.
+        if (static_cast<size_t>(length) >= target.size()) {
+            errno = ENAMETOOLONG;
+            return false;
+        }
+        target.resize(static_cast<size_t>(length));
+        if (!target.empty() && target[0] == '/') {
             current = target;
         } else {
             current = current.substr(0, current.rfind('/') + 1) + target;
