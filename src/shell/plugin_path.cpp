@@ -1,6 +1,7 @@
 #include "shell/plugin_path.h"
 
 #include <cstring>
+#include <sys/stat.h>
 
 #include "shell/log.h"
 #include "xplane/sdk.h"
@@ -8,7 +9,19 @@
 namespace {
 const size_t kPathSize = 2000;
 std::string cachedPath;  // empty until the folder was found once
+bool unknownReported = false;
+
+// Once per load: every file of the plug-in would otherwise be looked for, and
+// made, in X-Plane's working folder.
+void reportUnknownFolder(const std::string& pluginFile) {
+    if (unknownReported) {
+        return;
+    }
+    unknownReported = true;
+    sLogMsg("Unable to determine the plugin directory from \"%s\"; no files will be written",
+            pluginFile.c_str());
 }
+}  // namespace
 
 int getPluginPath(char* out) {
     if (!cachedPath.empty()) {
@@ -33,7 +46,7 @@ int getPluginPath(char* out) {
         skip = strlen("/plugins/");
     }
     if (marker == std::string::npos) {
-        sLogMsg("Unable to determine the plugin directory");
+        reportUnknownFolder(path);
         out[0] = 0;
         return 0;
     }
@@ -43,7 +56,7 @@ int getPluginPath(char* out) {
     std::string folder = folderEnd == std::string::npos ? path.substr(0, marker + skip)
                                                         : path.substr(0, folderEnd + 1);
     if (folder.size() >= kPathSize) {
-        sLogMsg("Unable to determine the plugin directory");
+        reportUnknownFolder(path);
         out[0] = 0;
         return 0;
     }
@@ -60,4 +73,16 @@ std::string getPluginPathString() {
     return path;
 }
 
-void resetPluginPathCache() { cachedPath.clear(); }
+bool hasPluginFolder() { return !getPluginPathString().empty(); }
+
+void makePluginSubfolder(const char* name) {
+    if (hasPluginFolder()) {
+        // One that cannot be made shows as the write into it failing.
+        mkdir((cachedPath + name).c_str(), 0755);
+    }
+}
+
+void resetPluginPathCache() {
+    cachedPath.clear();
+    unknownReported = false;
+}

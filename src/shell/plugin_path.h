@@ -7,5 +7,11 @@
 // it cannot be determined.
 int getPluginPath(char* out);
 std::string getPluginPathString();
+// False when the folder cannot be determined (said once in the log): the
+// plug-in then reads and writes none of its own files, rather than putting
+// them into X-Plane's working folder.
+bool hasPluginFolder();
+// Makes NAME directly below the plug-in's folder, when that is known.
+void makePluginSubfolder(const char* name);
 // Forgets the cached folder (the plug-in was moved or reloaded).
 void resetPluginPathCache();

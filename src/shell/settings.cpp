@@ -19,6 +19,9 @@ const char* const settingsFileName = "Ovilux.ini";
 
 Settings settings;
 Settings defaultSettings;
+// The file exists but the last read could not take it in: it holds what the
+// user set, so no save may replace it until a read succeeds.
+bool fileUnreadable = false;
 
 enum class Kind { Float, Int, Bool, Position };
 
@@ -246,7 +249,14 @@ Settings* getDefaultSettings() { return &defaultSettings; }
 
 void saveSettings() {
     settings.INI_FILE_VERSION = 2413;
+    if (!hasPluginFolder()) {
+        return;
+    }
     std::string path = settingsPath();
+    if (fileUnreadable) {
+        sLogMsg("Unable to create %s", path.c_str());
+        return;
+    }
     std::string text;
     {
         CLocaleScope numbers;
@@ -266,8 +276,12 @@ void readSettings() {
     applyResetValues(settings);
     defaultSettings = settings;
 
+    if (!hasPluginFolder()) {
+        return;
+    }
     std::string path = settingsPath();
     FILE* file = openRegularFileStream(path);
+    fileUnreadable = file == nullptr && errno != ENOENT;
     if (file == nullptr) {
         // Only a missing file is created; one that exists but cannot be read
         // is the user's and stays as it is.
@@ -299,6 +313,7 @@ void readSettings() {
             notSettings.note(keyLine);
         }
     }
+    fileUnreadable = ferror(file) != 0;
     fclose(file);
     if (notSettings.count > 0) {
         sLogMsg("%s holds %d entries that are not settings, the first on line %d; they are not "

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <sys/stat.h>
 
 #include "cameras/files/camera_file.h"
 #include "libwinkit/message_box.h"
@@ -22,16 +21,11 @@ bool readWholeFile(const char* path, std::string* contents) {
     fclose(file);
     return !failed;
 }
-
-void makeBackupFolder() {
-    // A folder that cannot be made shows as the write failing after it.
-    mkdir((getPluginPathString() + "AircraftCameraBackups").c_str(), 0755);
-}
 }  // namespace
 
 int backUpCameraFile(const char* path) {
     std::string backupPath = getBackupFilePath(path);
-    if (backupPath.empty()) {
+    if (backupPath.empty() || !hasPluginFolder()) {
         return 0;
     }
     std::string contents;
@@ -39,7 +33,7 @@ int backUpCameraFile(const char* path) {
         sMsgBox("Error", "Unable to read: %s", path);
         return 0;
     }
-    makeBackupFolder();
+    makePluginSubfolder("AircraftCameraBackups");
     if (!replaceFileContents(backupPath, contents)) {
         sMsgBox("Error", "Unable to write:\n\n%s", backupPath.c_str());
         return 0;

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -81,8 +79,7 @@ int saveCameras(bool announce, bool backup) {
     }
     if (active->fileType == kAirportCameraFile) {
         // A first airport file may be made before its folder exists.
-        mkdir((getPluginPathString() + getAirportCameraDirectoryName(active->directoryIndex)).c_str(),
-              0755);
+        makePluginSubfolder(getAirportCameraDirectoryName(active->directoryIndex));
     }
     if (!replaceFileContents(active->path, cameraFileText(active))) {
         sLogMsg("Unable to write camera file %s (%s)", active->path, strerror(errno));

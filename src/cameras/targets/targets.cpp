@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
-#include <sys/stat.h>
 
 #include "cameras/files/camera_file_lines.h"
 #include "cameras/targets/near_targets.h"
@@ -139,6 +138,9 @@ std::string getTargetFilePath() { return getPluginPathString() + "MyTargets/MyTa
 void readTargets() {
     freeTargets();
     resetNearTargets();
+    if (!hasPluginFolder()) {
+        return;
+    }
     std::string path = getTargetFilePath();
     FILE* file = openRegularFileStream(path);
     if (file == nullptr) {
@@ -146,7 +148,7 @@ void readTargets() {
         if (error == ENOENT) {
             sLogMsg("Unable to read target file: %s, a new one will be created", path.c_str());
             // A fresh installation has no "MyTargets" folder yet.
-            mkdir((getPluginPathString() + "MyTargets").c_str(), 0755);
+            makePluginSubfolder("MyTargets");
             keptBecause.clear();
             saveTargets();
         } else {
@@ -194,6 +196,9 @@ int addTarget(char** fields, int count) {
 }
 
 int saveTargets() {
+    if (!hasPluginFolder()) {
+        return 0;
+    }
     std::string path = getTargetFilePath();
     if (!keptBecause.empty()) {
         reportUnwritable(path, keptBecause);

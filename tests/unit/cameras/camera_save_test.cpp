@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+
+#include <unistd.h>
 
 #include "camera_fixture.h"
 #include "cameras/files/camera_file.h"
+#include "cameras/targets/target_grid.h"
+#include "cameras/targets/targets.h"
+#include "shell/plugin_path.h"
 #include "shell/speech.h"
+#include "xplane/plugin_entry_points.h"
 #include "xpsim.h"
 
 namespace {
@@ -72,6 +79,91 @@ TEST_F(CameraSave, AFailedWriteLeavesTheOldFileAndSaysSo) {
                        " (Is a directory)\n"));
     EXPECT_TRUE(spoken().empty());
     EXPECT_FALSE(SimulatedXPlane::exists(backupPath()));
+}
+
+TEST_F(CameraSave, ALinkedFileIsWrittenThroughAndKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    // The user keeps the file elsewhere and links it into the aircraft folder.
+    std::string shared = xplane.path("Shared/Cessna cameras.csv");
+    fs::create_directories(xplane.path("Shared"));
+    fs::rename(cameraFilePath(), shared);
+    fs::create_symlink("../../../Shared/Cessna cameras.csv", cameraFilePath());
+    chmod(shared.c_str(), 0640);
+
+    getCurrentCamera()->x = 0.5f;
+    ASSERT_EQ(saveCameras(true, true), 1);
+    EXPECT_TRUE(fs::is_symlink(cameraFilePath()));
+    EXPECT_NE(SimulatedXPlane::readFile(shared).find("Cockpit,Pilot,1,0.500000,"),
+              std::string::npos);
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0640));
+    EXPECT_FALSE(SimulatedXPlane::exists(xplane.path("Shared/Cessna cameras.csv.tmp")));
+    EXPECT_EQ(SimulatedXPlane::readFile(backupPath()), SimulatedXPlane::readFile(shared));
+}
+
+TEST_F(CameraSave, AReadOnlyFileIsNeverReplaced) {
+    std::string before = readCameraFile();
+    // Only the mode says so: a process running as root could still write it.
+    chmod(cameraFilePath().c_str(), 0444);
+    getCurrentCamera()->x = 3.0f;
+    EXPECT_EQ(saveCameras(true, true), 0);
+    EXPECT_EQ(readCameraFile(), before);
+    EXPECT_EQ(std::filesystem::status(cameraFilePath()).permissions(), std::filesystem::perms(0444));
+    EXPECT_TRUE(logHas("Ovilux: Unable to write camera file " + cameraFilePath() +
+                       " (Permission denied)\n"));
+    EXPECT_TRUE(spoken().empty());
+    EXPECT_FALSE(SimulatedXPlane::exists(backupPath()));
+}
+
+// X-Plane's working folder is where files of a plug-in whose folder is unknown
+// would otherwise land.
+class WithoutPluginFolder : public CameraFixture {
+protected:
+    void SetUp() override {
+        CameraFixture::SetUp();
+        std::filesystem::remove_all(xplane.pluginFolder());
+        xpsim::attachPlugin({XPluginStart, XPluginEnable, XPluginDisable, XPluginStop,
+                             XPluginReceiveMessage},
+                            xplane.path("Ovilux.xpl"));
+        resetPluginPathCache();
+        char* folder = getcwd(nullptr, 0);
+        previousFolder = folder;
+        free(folder);
+        workingFolder = xplane.path("working folder");
+        std::filesystem::create_directory(workingFolder);
+        ASSERT_EQ(chdir(workingFolder.c_str()), 0);
+    }
+
+    void TearDown() override {
+        CameraFixture::TearDown();
+        EXPECT_EQ(chdir(previousFolder.c_str()), 0);
+    }
+
+    std::string previousFolder;
+    std::string workingFolder;
+};
+
+TEST_F(WithoutPluginFolder, NothingIsWrittenAndTheLogSaysSoOnce) {
+    writeCameraFile(headerLine() + joinRow(rowFields("Cockpit", "Pilot", 1)));
+    enablePlugin();
+    loadAircraft(kCessna);
+    ASSERT_EQ(getNumberOfCategories(), 1);
+
+    // The aircraft's own file lies in the aircraft's folder and is saved;
+    // its backup would go into the plug-in's folder and is not made.
+    getCurrentCamera()->x = 0.5f;
+    EXPECT_EQ(saveCameras(true, true), 1);
+    EXPECT_NE(readCameraFile().find("Cockpit,Pilot,1,0.500000,"), std::string::npos);
+    EXPECT_TRUE(messageBoxes().empty());
+    EXPECT_EQ(insertTarget("Spot", "2024-01-01 00:00:00", 47.0, 8.0, 0, 0), 1);
+    EXPECT_EQ(saveTargets(), 0);
+    xplane.disableAndStop();
+
+    EXPECT_TRUE(std::filesystem::is_empty(workingFolder));
+    EXPECT_FALSE(SimulatedXPlane::exists(xplane.pluginFolder()));
+    EXPECT_FALSE(SimulatedXPlane::exists(xplane.path("Ovilux.ini")));
+    EXPECT_EQ(countInLog("Ovilux: Unable to determine the plugin directory"), 1);
+    EXPECT_TRUE(logHas("Ovilux: Unable to determine the plugin directory from \"" +
+                       xplane.path("Ovilux.xpl") + "\"; no files will be written\n"));
 }
 
 TEST_F(CameraSave, DuplicateViewIdsAreWarnedOfOnce) {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
 #include "shell/settings.h"
 #include "support/simulated_xplane.h"
@@ -183,6 +184,60 @@ TEST_F(SettingsFile, ANewSaveNeverLeavesAHalfWrittenFile) {
     saveSettings();
     EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
     EXPECT_NE(xpsim::logText().find("Unable to create"), std::string::npos);
+}
+
+TEST_F(SettingsFile, SavesKeepPermissionsAndWriteThroughALink) {
+    namespace fs = std::filesystem;
+    // The user keeps the file with their other settings and links it here.
+    std::string kept = xplane.path("dotfiles/Ovilux.ini");
+    SimulatedXPlane::writeFile(kept, "SMALL_ROTATION_SPEED 0.9\n");
+    chmod(kept.c_str(), 0600);
+    fs::create_symlink(kept, iniPath());
+    xplane.startAndEnable();
+    EXPECT_FLOAT_EQ(getSettings()->SMALL_ROTATION_SPEED, 0.9f);
+    xpsim::disablePlugin();
+
+    EXPECT_TRUE(fs::is_symlink(iniPath()));
+    EXPECT_NE(SimulatedXPlane::readFile(kept).find("SMALL_ROTATION_SPEED 0.900000\n"),
+              std::string::npos);
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms(0600));
+}
+
+TEST_F(SettingsFile, AReadOnlyFileStaysAsItIs) {
+    writeIni("SMALL_ROTATION_SPEED 0.9\n");
+    // Only the mode says so: a process running as root could still write it.
+    chmod(iniPath().c_str(), 0444);
+    xplane.startAndEnable();
+    EXPECT_FLOAT_EQ(getSettings()->SMALL_ROTATION_SPEED, 0.9f);
+    getSettings()->LAST_CONTROL_PANEL_POSITION = WindowPosition{1, 100, 900, 1000, 100};
+    xpsim::disablePlugin();
+
+    EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
+    EXPECT_EQ(std::filesystem::status(iniPath()).permissions(), std::filesystem::perms(0444));
+    EXPECT_NE(xpsim::logText().find("Ovilux: Unable to create " + iniPath() + "\n"),
+              std::string::npos);
+}
+
+TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
+    namespace fs = std::filesystem;
+    // A link to itself exists but cannot be opened, whoever runs X-Plane.
+    fs::create_symlink("Ovilux.ini", iniPath());
+    xplane.startAndEnable();
+    xpsim::disablePlugin();
+    EXPECT_TRUE(fs::is_symlink(iniPath()));
+    EXPECT_EQ(fs::read_symlink(iniPath()), "Ovilux.ini");
+    EXPECT_NE(xpsim::logText().find("Ovilux: Unable to create " + iniPath() + "\n"),
+              std::string::npos);
+
+    // Readable again while the plug-in runs, yet never read: what it holds
+    // is the user's and outlives any save until the next read.
+    xpsim::enablePlugin();
+    fs::remove(iniPath());
+    writeIni("SMALL_ROTATION_SPEED 0.9\n");
+    saveSettings();
+    EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
+    xpsim::disablePlugin();
+    EXPECT_NE(ini().find("SMALL_ROTATION_SPEED 0.900000\n"), std::string::npos);
 }
 
 }  // namespace

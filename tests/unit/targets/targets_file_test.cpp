@@ -2,6 +2,7 @@
 // again, which rows reading drops, and that a user's file is never lost.
 #include <filesystem>
 #include <limits>
+#include <sys/stat.h>
 
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_grid.h"
@@ -151,6 +152,34 @@ TEST_F(TargetsFile, OnlyAMissingFileIsCreated) {
     EXPECT_EQ(saveTargets(), 1);
     EXPECT_EQ(readTargetsFile(), std::string(kTargetsHeader) +
                                      "Spot,2024-01-01 00:00:00,47.000000,8.000000,0.000000\n");
+}
+
+TEST_F(TargetsFile, ALinkedFileIsWrittenThroughAndAReadOnlyOneIsKept) {
+    namespace fs = std::filesystem;
+    // Shared between two X-Plane installations through a link.
+    std::string shared = xplane.path("Shared/targets.csv");
+    SimulatedXPlane::writeFile(shared, kTargetsHeader);
+    chmod(shared.c_str(), 0664);
+    fs::create_directories(fs::path(targetsFilePath()).parent_path());
+    fs::remove(targetsFilePath());
+    fs::create_symlink(shared, targetsFilePath());
+    enablePlugin();
+    EXPECT_EQ(insertTarget("Spot", "2024-01-01 00:00:00", 47.0, 8.0, 0, 0), 1);
+    ASSERT_EQ(saveTargets(), 1);
+    EXPECT_TRUE(fs::is_symlink(targetsFilePath()));
+    const std::string withSpot = std::string(kTargetsHeader) +
+                                 "Spot,2024-01-01 00:00:00,47.000000,8.000000,0.000000\n";
+    EXPECT_EQ(SimulatedXPlane::readFile(shared), withSpot);
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0664));
+
+    // Made read-only by the user: only the mode says so, as root could still
+    // write it.
+    chmod(shared.c_str(), 0444);
+    EXPECT_EQ(insertTarget("Other", "2024-01-01 00:00:00", 46.0, 7.0, 0, 0), 1);
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(SimulatedXPlane::readFile(shared), withSpot);
+    EXPECT_EQ(fs::status(shared).permissions(), fs::perms(0444));
+    EXPECT_TRUE(logHas("Unable to write target file: " + targetsFilePath()));
 }
 
 TEST_F(TargetsFile, EveryInsertionIsValidated) {
