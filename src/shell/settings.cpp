@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -12,6 +13,7 @@
 #include "shell/log.h"
 #include "shell/plugin_path.h"
 #include "shell/strings.h"
+#include "shell/value_ranges.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ enum class Kind { Float, Int, Bool, Position };
 
 // One row per key, in the order the file is written. The reader dispatches on
 // the same rows, so the two can never disagree on a key.
+// Numbers outside their row's range are refused; bools, the version and the
+// positions (checked field by field) have none.
 struct SettingsKey {
     const char* key;
     Kind kind;
@@ -34,33 +38,41 @@ struct SettingsKey {
     int Settings::*intField;
     bool Settings::*boolField;
     WindowPosition Settings::*positionField;
+    bool bounded;
+    ValueKind range;
 };
 
-#define FLOAT_KEY(name) {#name, Kind::Float, &Settings::name, nullptr, nullptr, nullptr}
-#define INT_KEY(name) {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr}
-#define BOOL_KEY(name) {#name, Kind::Bool, nullptr, nullptr, &Settings::name, nullptr}
-#define POSITION_KEY(name) {#name, Kind::Position, nullptr, nullptr, nullptr, &Settings::name}
+#define FLOAT_KEY(name, range) \
+    {#name, Kind::Float, &Settings::name, nullptr, nullptr, nullptr, true, ValueKind::range}
+#define INT_KEY(name, range) \
+    {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr, true, ValueKind::range}
+#define UNBOUNDED_INT_KEY(name) \
+    {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr, false, ValueKind::Count}
+#define BOOL_KEY(name) \
+    {#name, Kind::Bool, nullptr, nullptr, &Settings::name, nullptr, false, ValueKind::Count}
+#define POSITION_KEY(name) \
+    {#name, Kind::Position, nullptr, nullptr, nullptr, &Settings::name, false, ValueKind::Count}
 
 const SettingsKey settingsKeys[] = {
-    INT_KEY(INI_FILE_VERSION),
-    FLOAT_KEY(SMALL_ROTATION_SPEED),
-    FLOAT_KEY(MEDIUM_ROTATION_SPEED),
-    FLOAT_KEY(LARGE_ROTATION_SPEED),
-    FLOAT_KEY(VERY_LARGE_ROTATION_SPEED),
-    FLOAT_KEY(SMALL_MOVEMENT_SPEED),
-    FLOAT_KEY(MEDIUM_MOVEMENT_SPEED),
-    FLOAT_KEY(LARGE_MOVEMENT_SPEED),
-    FLOAT_KEY(VERY_LARGE_MOVEMENT_SPEED),
-    FLOAT_KEY(SMALL_HEADTRACK_RANGE),
-    FLOAT_KEY(MEDIUM_HEADTRACK_RANGE),
-    FLOAT_KEY(LARGE_HEADTRACK_RANGE),
-    FLOAT_KEY(VERY_LARGE_HEADTRACK_RANGE),
+    UNBOUNDED_INT_KEY(INI_FILE_VERSION),
+    FLOAT_KEY(SMALL_ROTATION_SPEED, RotationSpeed),
+    FLOAT_KEY(MEDIUM_ROTATION_SPEED, RotationSpeed),
+    FLOAT_KEY(LARGE_ROTATION_SPEED, RotationSpeed),
+    FLOAT_KEY(VERY_LARGE_ROTATION_SPEED, RotationSpeed),
+    FLOAT_KEY(SMALL_MOVEMENT_SPEED, MovementSpeed),
+    FLOAT_KEY(MEDIUM_MOVEMENT_SPEED, MovementSpeed),
+    FLOAT_KEY(LARGE_MOVEMENT_SPEED, MovementSpeed),
+    FLOAT_KEY(VERY_LARGE_MOVEMENT_SPEED, MovementSpeed),
+    FLOAT_KEY(SMALL_HEADTRACK_RANGE, RangeFactor),
+    FLOAT_KEY(MEDIUM_HEADTRACK_RANGE, RangeFactor),
+    FLOAT_KEY(LARGE_HEADTRACK_RANGE, RangeFactor),
+    FLOAT_KEY(VERY_LARGE_HEADTRACK_RANGE, RangeFactor),
     BOOL_KEY(ENABLE_PANSPEED_TOGGLE),
     BOOL_KEY(ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL),
-    INT_KEY(MOUSE_SMOOTHING_FACTOR),
-    FLOAT_KEY(MOUSE_SPEED_FACTOR),
-    INT_KEY(MOVEMENT_SMOOTHING_FACTOR),
-    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX),
+    INT_KEY(MOUSE_SMOOTHING_FACTOR, SmoothingWindow),
+    FLOAT_KEY(MOUSE_SPEED_FACTOR, SpeedFactor),
+    INT_KEY(MOVEMENT_SMOOTHING_FACTOR, SmoothingWindow),
+    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX, MonitorIndex),
     BOOL_KEY(ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START),
     BOOL_KEY(ENABLE_TRANSPARENT_MINI_CONTROL_PANEL),
     BOOL_KEY(ENABLE_SOLID_CONTROL_PANEL),
@@ -68,25 +80,25 @@ const SettingsKey settingsKeys[] = {
     BOOL_KEY(LOCK_KEYBOARD_CONTROL),
     BOOL_KEY(PAUSE_ON_FREE_TARGET_AIM),
     BOOL_KEY(HIDE_FAVORITES),
-    INT_KEY(SMOOTH_WINDOW),
+    INT_KEY(SMOOTH_WINDOW, SmoothWindow),
     BOOL_KEY(DISABLE_QUICK_LOOK_EMULATION),
     BOOL_KEY(ENABLE_FORCE_FOV),
     BOOL_KEY(ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS),
-    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR),
-    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR),
+    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR, SmoothingWindow),
+    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR, SmoothingWindow),
     BOOL_KEY(DISABLE_VOICE_PROMPTS),
     BOOL_KEY(POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP),
     BOOL_KEY(REVERSE_CIRCLE_VIEW_MOUSE_Y),
     BOOL_KEY(CIRCLE_VIEW_WHEEL_ZOOM),
     BOOL_KEY(USE_SMALL_FONT),
-    INT_KEY(MIDDLE_MOUSE_BEHAVIOR),
-    FLOAT_KEY(VIEW_AXIS_NULL_ZONE),
-    FLOAT_KEY(VIEW_AXIS_HEADING_CENTER),
-    FLOAT_KEY(VIEW_AXIS_PITCH_CENTER),
-    FLOAT_KEY(VIEW_AXIS_ZOOM_CENTER),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_LR_CENTER),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_UD_CENTER),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_FB_CENTER),
+    INT_KEY(MIDDLE_MOUSE_BEHAVIOR, MiddleMouseBehavior),
+    FLOAT_KEY(VIEW_AXIS_NULL_ZONE, NullZone),
+    FLOAT_KEY(VIEW_AXIS_HEADING_CENTER, AxisCentre),
+    FLOAT_KEY(VIEW_AXIS_PITCH_CENTER, AxisCentre),
+    FLOAT_KEY(VIEW_AXIS_ZOOM_CENTER, AxisCentre),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_LR_CENTER, AxisCentre),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_UD_CENTER, AxisCentre),
+    FLOAT_KEY(VIEW_AXIS_CAMERA_FB_CENTER, AxisCentre),
     POSITION_KEY(LAST_CONTROL_PANEL_POSITION),
     POSITION_KEY(LAST_MINI_CONTROL_PANEL_POSITION),
 };
@@ -143,23 +155,51 @@ const SettingsKey* findKey(const char* key) {
     return nullptr;
 }
 
-void parsePosition(char* value, WindowPosition* position) {
+void logRefused(const char* key, const char* value, ValueKind kind) {
+    const ValueRange& range = valueRange(kind);
+    sLogMsg("%s: %s %s refused, outside %g to %g; the setting keeps its value", settingsFileName,
+            key, value, range.min, range.max);
+}
+
+void parsePosition(const char* key, char* value, WindowPosition* position) {
     replaceChar(value, ':', ' ');
     int fields[5];
     // Only a complete position replaces the one held.
-    if (sscanf(value, "%d%d%d%d%d", &fields[0], &fields[1], &fields[2], &fields[3], &fields[4]) ==
+    if (sscanf(value, "%d%d%d%d%d", &fields[0], &fields[1], &fields[2], &fields[3], &fields[4]) !=
         5) {
-        *position = WindowPosition{fields[0], fields[1], fields[2], fields[3], fields[4]};
+        return;
     }
+    bool sane = isInRange(ValueKind::WindowMode, fields[0]);
+    for (int i = 1; i < 5; ++i) {
+        sane = sane && isInRange(ValueKind::ScreenCoordinate, fields[i]);
+    }
+    if (!sane) {
+        sLogMsg("%s: %s %d:%d:%d:%d:%d refused, mode outside 0 to 3 or a side beyond %g; the "
+                "setting keeps its value",
+                settingsFileName, key, fields[0], fields[1], fields[2], fields[3], fields[4],
+                valueRange(ValueKind::ScreenCoordinate).max);
+        return;
+    }
+    *position = WindowPosition{fields[0], fields[1], fields[2], fields[3], fields[4]};
 }
 
 void applyValue(const SettingsKey& entry, char* value) {
     switch (entry.kind) {
         case Kind::Float:
-            parseFloatC(value, &(settings.*entry.floatField));
+            if (!entry.bounded) {
+                parseFloatC(value, &(settings.*entry.floatField));
+            } else if (readFloatInRange(value, entry.range, &(settings.*entry.floatField)) ==
+                       NumberRead::Refused) {
+                logRefused(entry.key, value, entry.range);
+            }
             break;
         case Kind::Int:
-            parseIntC(value, &(settings.*entry.intField));
+            if (!entry.bounded) {
+                parseIntC(value, &(settings.*entry.intField));
+            } else if (readIntInRange(value, entry.range, &(settings.*entry.intField)) ==
+                       NumberRead::Refused) {
+                logRefused(entry.key, value, entry.range);
+            }
             break;
         case Kind::Bool: {
             int number = 0;
@@ -169,7 +209,7 @@ void applyValue(const SettingsKey& entry, char* value) {
             break;
         }
         case Kind::Position:
-            parsePosition(value, &(settings.*entry.positionField));
+            parsePosition(entry.key, value, &(settings.*entry.positionField));
             break;
     }
 }
@@ -247,6 +287,11 @@ Settings* getSettings() { return &settings; }
 
 Settings* getDefaultSettings() { return &defaultSettings; }
 
+const ValueRange* getSettingsValueRange(const char* key) {
+    const SettingsKey* entry = findKey(key);
+    return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
+}
+
 void saveSettings() {
     settings.INI_FILE_VERSION = 2413;
     if (!hasPluginFolder()) {
@@ -256,6 +301,13 @@ void saveSettings() {
     if (fileUnreadable) {
         sLogMsg("Unable to create %s", path.c_str());
         return;
+    }
+    // A value that could not be read back must never reach the file.
+    for (const SettingsKey& entry : settingsKeys) {
+        if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
+            sLogMsg("Unable to create %s: %s is not a finite number", path.c_str(), entry.key);
+            return;
+        }
     }
     std::string text;
     {

@@ -1,6 +1,8 @@
 // The user's preferences: one global record and the file "Ovilux.ini".
 #pragma once
 
+#include "shell/value_ranges.h"
+
 struct WindowPosition {
     int mode = 0;  // 0 none, 1 floating, 2 popped out, 3 docked
     int left = 0;
@@ -67,4 +69,7 @@ Settings* getDefaultSettings();
 // Resets the fields that have a default, keeps a copy of them, then reads the
 // file; a missing file is created.
 void readSettings();
+// The range a numeric key's value is read within (the settings panel's
+// bounds); null for the bools, the version and the panel positions.
+const ValueRange* getSettingsValueRange(const char* key);
 void saveSettings();

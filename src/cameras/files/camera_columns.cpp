@@ -10,17 +10,30 @@
 #include "cameras/pending_engine_hooks.h"
 #include "shell/c_locale.h"
 #include "shell/host_info.h"
+#include "shell/log.h"
+#include "shell/value_ranges.h"
 
 namespace {
-// World positions beyond this are taken for garbage: it keeps every row the
-// writer makes from a read value within the line limit.
-const double kMaxWorldValue = 1e9;
 const int kMaxAircraftNameWritten = 255;
+// A hostile file may hold thousands of refused numbers: the first few are
+// logged in full, the rest counted.
+const int kRefusalsLogged = 5;
+
+struct ValueChecks {
+    std::string path;
+    const char* label = "";  // of the column being read
+    int refused = 0;
+    bool nonFiniteWritten = false;
+};
+ValueChecks checks;
 const int kMaxPropertyText = 39;
 
 // ---------------------------------------------------------------- writing
 
 void appendNumber(std::string& out, const char* format, double value) {
+    if (!std::isfinite(value)) {
+        checks.nonFiniteWritten = true;
+    }
     char text[512];
     snprintf(text, sizeof(text), format, value);
     out += text;
@@ -81,15 +94,48 @@ bool isBlank(const char* text) {
     return true;
 }
 
-bool parseDouble(const char* field, double* out) {
-    CLocaleScope numbers;
-    char* end = nullptr;
-    double value = strtod(field, &end);
-    if (end == field || !std::isfinite(value) || std::fabs(value) > kMaxWorldValue) {
-        return false;
+// A number out of its column's range leaves the field at its reset value.
+void refuse(const char* field, ValueKind kind) {
+    if (++checks.refused > kRefusalsLogged) {
+        return;
     }
-    *out = value;
-    return true;
+    const ValueRange& range = valueRange(kind);
+    while (isspace(static_cast<unsigned char>(*field))) {
+        ++field;
+    }
+    sLogMsg("%s%s: %s %.40s refused, outside %g to %g; the camera keeps its default",
+            checks.path.empty() ? "Camera row" : "Camera file ", checks.path.c_str(), checks.label,
+            field, range.min, range.max);
+}
+
+template <typename Number>
+bool readNumber(const char* field, ValueKind kind, Number* out);
+
+template <>
+bool readNumber<float>(const char* field, ValueKind kind, float* out) {
+    NumberRead result = readFloatInRange(field, kind, out);
+    if (result == NumberRead::Refused) {
+        refuse(field, kind);
+    }
+    return result == NumberRead::Read;
+}
+
+template <>
+bool readNumber<double>(const char* field, ValueKind kind, double* out) {
+    NumberRead result = readDoubleInRange(field, kind, out);
+    if (result == NumberRead::Refused) {
+        refuse(field, kind);
+    }
+    return result == NumberRead::Read;
+}
+
+template <>
+bool readNumber<int>(const char* field, ValueKind kind, int* out) {
+    NumberRead result = readIntInRange(field, kind, out);
+    if (result == NumberRead::Refused) {
+        refuse(field, kind);
+    }
+    return result == NumberRead::Read;
 }
 
 // A text read into a fixed field: cut to fit; white space alone reads as the
@@ -133,9 +179,9 @@ void writeInteger(std::string& out, const CameraRow& row) {
     appendInteger(out, row.camera->*Field);
 }
 
-template <int Camera::*Field>
+template <int Camera::*Field, ValueKind Kind>
 void readInteger(const char* field, CameraRow& row) {
-    parseIntC(field, &(row.camera->*Field));
+    readNumber(field, Kind, &(row.camera->*Field));
 }
 
 template <float Camera::*Field>
@@ -148,9 +194,9 @@ void writeOneDecimal(std::string& out, const CameraRow& row) {
     appendNumber(out, "%.1f", row.camera->*Field);
 }
 
-template <float Camera::*Field>
+template <float Camera::*Field, ValueKind Kind>
 void readDecimal(const char* field, CameraRow& row) {
-    parseFloatC(field, &(row.camera->*Field));
+    readNumber(field, Kind, &(row.camera->*Field));
 }
 
 template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
@@ -160,7 +206,7 @@ void writeLimit(std::string& out, const CameraRow& row) {
 
 template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
 void readLimit(const char* field, CameraRow& row) {
-    parseFloatC(field, &(row.camera->*Limit.*Axis));
+    readNumber(field, ValueKind::Offset, &(row.camera->*Limit.*Axis));
 }
 
 template <double Camera::*Field>
@@ -172,9 +218,9 @@ void writeWorld(std::string& out, const CameraRow& row) {
     }
 }
 
-template <double Camera::*Field>
+template <double Camera::*Field, ValueKind Kind>
 void readWorld(const char* field, CameraRow& row) {
-    parseDouble(field, &(row.camera->*Field));
+    readNumber(field, Kind, &(row.camera->*Field));
 }
 
 void readNothing(const char*, CameraRow&) {}
@@ -192,7 +238,7 @@ void readCameraName(const char* field, CameraRow& row) {
 }
 
 void readZoom(const char* field, CameraRow& row) {
-    parseFloatC(field, &row.camera->zoom);
+    readNumber(field, ValueKind::Zoom, &row.camera->zoom);
     if (row.camera->zoom < 1.0f) {
         row.camera->zoom = 1.0f;
     }
@@ -201,7 +247,7 @@ void readZoom(const char* field, CameraRow& row) {
 void readFov(const char* field, CameraRow& row) {
     float fov = 0;
     if (parseFloatC(field, &fov)) {
-        row.camera->fov = (fov < 15.0f || fov > 170.0f) ? getDefaultFOV() : fov;
+        row.camera->fov = isInRange(ValueKind::FieldOfView, fov) ? fov : getDefaultFOV();
     }
 }
 
@@ -255,7 +301,7 @@ void readVersion(const char* field, CameraRow& row) {
 void writeDefaultFov(std::string& out, const CameraRow&) { appendNumber(out, "%f", getDefaultFOV()); }
 
 void readDefaultFov(const char* field, CameraRow& row) {
-    parseFloatC(field, &row.properties->defaultFov);
+    readNumber(field, ValueKind::FieldOfView, &row.properties->defaultFov);
 }
 
 void writeAircraft(std::string& out, const CameraRow& row) {
@@ -301,7 +347,7 @@ void readManualEnable(const char* field, CameraRow& row) {
 }
 
 void readElevation(const char* field, CameraRow& row) {
-    parseDouble(field, &row.camera->elevation);
+    readNumber(field, ValueKind::Elevation, &row.camera->elevation);
     row.reachedElevation = true;
 }
 
@@ -311,7 +357,7 @@ void readHideYoke(const char* field, CameraRow& row) {
     } else if (isWord(field, "FALSE")) {
         row.camera->hideYoke = 0;
     } else {
-        parseIntC(field, &row.camera->hideYoke);
+        readNumber(field, ValueKind::HideYoke, &row.camera->hideYoke);
     }
 }
 
@@ -322,19 +368,19 @@ constexpr CameraColumn flag(const char* label, bool leadingBlank = false) {
     return {label, leadingBlank, writeFlag<Field>, readFlag<Field>};
 }
 
-template <int Camera::*Field>
+template <int Camera::*Field, ValueKind Kind>
 constexpr CameraColumn integer(const char* label, bool leadingBlank = false) {
-    return {label, leadingBlank, writeInteger<Field>, readInteger<Field>};
+    return {label, leadingBlank, writeInteger<Field>, readInteger<Field, Kind>};
 }
 
-template <float Camera::*Field>
+template <float Camera::*Field, ValueKind Kind>
 constexpr CameraColumn decimal(const char* label, bool leadingBlank = false) {
-    return {label, leadingBlank, writeDecimal<Field>, readDecimal<Field>};
+    return {label, leadingBlank, writeDecimal<Field>, readDecimal<Field, Kind>};
 }
 
-template <float Camera::*Field>
+template <float Camera::*Field, ValueKind Kind>
 constexpr CameraColumn oneDecimal(const char* label, bool leadingBlank = false) {
-    return {label, leadingBlank, writeOneDecimal<Field>, readDecimal<Field>};
+    return {label, leadingBlank, writeOneDecimal<Field>, readDecimal<Field, Kind>};
 }
 
 template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
@@ -347,19 +393,19 @@ const bool kBlank = true;  // the label is written with one leading blank
 const CameraColumn kColumns[] = {
     {"Category Name", false, writeCategoryName, readNothing},
     {"Camera Name", false, writeCameraName, readCameraName},
-    integer<&Camera::viewId>("View ID"),
-    decimal<&Camera::x>("X"),
-    decimal<&Camera::y>("Y"),
-    decimal<&Camera::z>("Z"),
-    decimal<&Camera::heading>("heading"),
-    decimal<&Camera::pitch>("pitch"),
+    integer<&Camera::viewId, ValueKind::ViewId>("View ID"),
+    decimal<&Camera::x, ValueKind::Offset>("X"),
+    decimal<&Camera::y, ValueKind::Offset>("Y"),
+    decimal<&Camera::z, ValueKind::Offset>("Z"),
+    decimal<&Camera::heading, ValueKind::Angle>("heading"),
+    decimal<&Camera::pitch, ValueKind::Angle>("pitch"),
     flag<&Camera::trackIR>("TrackIR Enabled"),
     flag<&Camera::smoothTransition>("Smooth Transition"),
     flag<&Camera::headShake>("HeadShake"),
     flag<&Camera::retainMouseLookPosition>("RetainMouseLookPosition"),
     flag<&Camera::temporaryPositioning>("Enable Temporary Positioning", kBlank),
     flag<&Camera::linearTransition>("Enable Linear Transition"),
-    integer<&Camera::linearTransitionFrames>("Linear Transition Frames"),
+    integer<&Camera::linearTransitionFrames, ValueKind::Frames>("Linear Transition Frames"),
     flag<&Camera::autoAdvance>("Enable Auto Advance"),
     flag<&Camera::limitTrackIR>("Limit TrackIR"),
     limit<&Camera::maxTrackIR, &CameraPosition::x>("Max TrackIR X", kBlank),
@@ -374,17 +420,17 @@ const CameraColumn kColumns[] = {
     flag<&Camera::smoothCameraJoins>("Smooth Camera Joins"),
     flag<&Camera::trackHeading>("Enable Track Heading", kBlank),
     flag<&Camera::trackPitch>("Enable Track Pitch", kBlank),
-    decimal<&Camera::cgY>("CGY Offset", kBlank),
-    decimal<&Camera::cgZ>("CGZ Offset", kBlank),
+    decimal<&Camera::cgY, ValueKind::Offset>("CGY Offset", kBlank),
+    decimal<&Camera::cgZ, ValueKind::Offset>("CGZ Offset", kBlank),
     flag<&Camera::levelCamera>("Enable Level Camera", kBlank),
     flag<&Camera::enableViewAxis>("Enable View Axis", kBlank),
     flag<&Camera::external>("Enable External Camera", kBlank),
     {"Enable Cineflex Camera", kBlank, writeFlag<&Camera::cineflex>, readCineflex},
     {"Enable Free Camera", kBlank, writeFlag<&Camera::freeCamera>, readFreeCamera},
-    integer<&Camera::initialMovementRange>("Initial Movement Range", kBlank),
+    integer<&Camera::initialMovementRange, ValueKind::MovementRange>("Initial Movement Range", kBlank),
     flag<&Camera::bezierTransition>("Enable Bezier Transition", kBlank),
     {"Reserved", kBlank, writeUnused, readNothing},
-    oneDecimal<&Camera::transitionSeconds>("Transition Seconds"),
+    oneDecimal<&Camera::transitionSeconds, ValueKind::Seconds>("Transition Seconds"),
     flag<&Camera::hidden>("Hidden Camera"),
     {"Ovilux Version", false, writeVersion, readVersion},
     {"Default FOV", false, writeDefaultFov, readDefaultFov},
@@ -393,27 +439,29 @@ const CameraColumn kColumns[] = {
     {"Camera File Version", false, writeFileVersion, readFileVersion},
     {"Category Index", false, writeCategoryIndex, readNothing},
     {"Manual Enable", false, writeManualEnable, readManualEnable},
-    {"Latitude", kBlank, writeWorld<&Camera::latitude>, readWorld<&Camera::latitude>},
-    {"Longitude", false, writeWorld<&Camera::longitude>, readWorld<&Camera::longitude>},
+    {"Latitude", kBlank, writeWorld<&Camera::latitude>,
+     readWorld<&Camera::latitude, ValueKind::Latitude>},
+    {"Longitude", false, writeWorld<&Camera::longitude>,
+     readWorld<&Camera::longitude, ValueKind::Longitude>},
     {"Elevation", kBlank, writeWorld<&Camera::elevation>, readElevation},
     {"X-Plane 9 Chase View", kBlank, writeFlag<&Camera::xp9ChaseView>, readChaseView},
-    decimal<&Camera::roll>("roll", kBlank),
+    decimal<&Camera::roll, ValueKind::Angle>("roll", kBlank),
     {"Target Following Camera", kBlank, writeFlag<&Camera::targetFollowing>, readTargetFollowing},
     flag<&Camera::scenicFlyerGA>("Scenic Flyer GA Panel", kBlank),
     flag<&Camera::scenicFlyerGlass>("Scenic Flyer Glass Panel", kBlank),
     flag<&Camera::cinemaVerite>("Cinema Verite", kBlank),
-    decimal<&Camera::cgX>("CGX Offset", kBlank),
+    decimal<&Camera::cgX, ValueKind::Offset>("CGX Offset", kBlank),
     {"Hide Yoke", kBlank, writeInteger<&Camera::hideYoke>, readHideYoke},
     flag<&Camera::enableCameraAxis>("Enable Camera Axis", kBlank),
     flag<&Camera::xpRealistic>("Enable XPRealistic", kBlank),
     flag<&Camera::realView>("Enable RealView", kBlank),
     flag<&Camera::disable3DCockpitZoom>("Disable 3D Cockpit Zoom", kBlank),
     flag<&Camera::aglCamera>("AGL Camera", kBlank),
-    decimal<&Camera::heightAboveAgl>("Height ABove AGL (Meters)", kBlank),
+    decimal<&Camera::heightAboveAgl, ValueKind::Offset>("Height ABove AGL (Meters)", kBlank),
     flag<&Camera::circleView>("Circle View"),
-    oneDecimal<&Camera::transitionDelay>("Transition Delay", kBlank),
-    integer<&Camera::scriptId>("Script ID", kBlank),
-    integer<&Camera::cameraOrigin>("Camera Origin", kBlank),
+    oneDecimal<&Camera::transitionDelay, ValueKind::Seconds>("Transition Delay", kBlank),
+    integer<&Camera::scriptId, ValueKind::ScriptId>("Script ID", kBlank),
+    integer<&Camera::cameraOrigin, ValueKind::CameraOrigin>("Camera Origin", kBlank),
     flag<&Camera::targetReciprocal>("Target Reciprocal"),
 };
 static_assert(sizeof(kColumns) / sizeof(kColumns[0]) == kCameraFileColumns,
@@ -437,7 +485,8 @@ std::string cameraFileHeader() {
     return header;
 }
 
-void appendCameraRow(std::string& out, const CameraRow& row) {
+bool appendCameraRow(std::string& out, const CameraRow& row) {
+    checks.nonFiniteWritten = false;
     for (int i = 0; i < kCameraFileColumns; ++i) {
         if (i > 0) {
             out += ',';
@@ -445,6 +494,7 @@ void appendCameraRow(std::string& out, const CameraRow& row) {
         kColumns[i].write(out, row);
     }
     out += '\n';
+    return !checks.nonFiniteWritten;
 }
 
 void readCameraRow(char** fields, int count, CameraRow& row) {
@@ -452,6 +502,20 @@ void readCameraRow(char** fields, int count, CameraRow& row) {
         count = kCameraFileColumns;
     }
     for (int i = 1; i < count; ++i) {
+        checks.label = kColumns[i].label;
         kColumns[i].read(fields[i], row);
     }
+}
+
+void beginCameraValueChecks(const std::string& path) {
+    checks = ValueChecks();
+    checks.path = path;
+}
+
+void endCameraValueChecks() {
+    if (checks.refused > kRefusalsLogged) {
+        sLogMsg("Camera file %s: %d more numbers refused, outside their ranges",
+                checks.path.c_str(), checks.refused - kRefusalsLogged);
+    }
+    checks = ValueChecks();
 }

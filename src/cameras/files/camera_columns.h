@@ -33,7 +33,14 @@ const int kMaxCameraFileLine = 1999;
 const CameraColumn& cameraColumn(int index);
 // The labels joined by ',', then a blank and a line feed.
 std::string cameraFileHeader();
-// One row and its line feed; the caller holds a CLocaleScope.
-void appendCameraRow(std::string& out, const CameraRow& row);
-// Fields 1 up to count - 1 (at most 69) into row.camera and row.properties.
+// One row and its line feed; the caller holds a CLocaleScope. False when a
+// number in it is not finite: such a row must not reach a file.
+bool appendCameraRow(std::string& out, const CameraRow& row);
+// Fields 1 up to count - 1 (at most 69) into row.camera and row.properties. A
+// number outside its column's range (shell/value_ranges.h) is refused and the
+// field keeps its reset value.
 void readCameraRow(char** fields, int count, CameraRow& row);
+// Around the rows of one file: the refusals are logged with its path, the
+// first few in full and then one line with the count of the rest.
+void beginCameraValueChecks(const std::string& path);
+void endCameraValueChecks();

@@ -231,7 +231,9 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     bool complete = true;
     bool opened = source.file != nullptr;
     if (opened) {
+        beginCameraValueChecks(source.path);
         complete = readRows(source.file, source.path) == ReadOutcome::Complete;
+        endCameraValueChecks();
         if (ferror(source.file) != 0) {
             sLogMsg("Unable to read camera file %s (%s)", source.path.c_str(),
                     describeReadError(errno));

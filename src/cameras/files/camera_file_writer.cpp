@@ -24,6 +24,8 @@ void cleanText(char* text) {
     }
 }
 
+// Empty when a camera holds a number that is not finite: it would read back
+// as garbage, so the file keeps what it holds.
 std::string cameraFileText(GlobalCameraFileNameEntry* active) {
     CameraFileProperty& properties = active->properties;
     cleanText(properties.author);
@@ -45,7 +47,12 @@ std::string cameraFileText(GlobalCameraFileNameEntry* active) {
         for (int i = 0; i < category->numberOfCameras; ++i) {
             row.camera = &category->cameras[i];
             cleanText(row.camera->name);
-            appendCameraRow(text, row);
+            if (!appendCameraRow(text, row)) {
+                sLogMsg("Unable to write camera file %s: camera \"%s\" holds a number that is "
+                        "not finite",
+                        active->path, row.camera->name);
+                return std::string();
+            }
         }
     }
     return text;
@@ -77,11 +84,15 @@ int saveCameras(bool announce, bool backup) {
     if (Camera* current = getCurrentCamera()) {
         rememberCameraPosition(current);
     }
+    std::string text = cameraFileText(active);
+    if (text.empty()) {
+        return 0;
+    }
     if (active->fileType == kAirportCameraFile) {
         // A first airport file may be made before its folder exists.
         makePluginSubfolder(getAirportCameraDirectoryName(active->directoryIndex));
     }
-    if (!replaceFileContents(active->path, cameraFileText(active))) {
+    if (!replaceFileContents(active->path, text)) {
         sLogMsg("Unable to write camera file %s (%s)", active->path, strerror(errno));
         return 0;
     }

@@ -10,6 +10,7 @@
 #include "shell/c_locale.h"
 #include "shell/log.h"
 #include "shell/regular_file.h"
+#include "shell/value_ranges.h"
 
 namespace {
 QuickLookView quickLookViews[kMaxQuickLookViews];
@@ -19,18 +20,19 @@ const char* const kKeptTypes[] = {"v_3dc", "v_cir", "v_cha", "v_rid"};
 struct NumberKey {
     const char* key;
     float QuickLookView::*field;
+    ValueKind range;
 };
 
 // In the order they are tested, after the view type.
 const NumberKey kNumberKeys[] = {
-    {"_iql_pe_x_", &QuickLookView::pe_x},
-    {"_iql_pe_y_", &QuickLookView::pe_y},
-    {"_iql_pe_z_", &QuickLookView::pe_z},
-    {"_iql_look_os_psi_", &QuickLookView::look_os_psi},
-    {"_iql_look_os_the_", &QuickLookView::look_os_the},
-    {"_iql_circ_psi_", &QuickLookView::circ_psi},
-    {"_iql_circ_the_", &QuickLookView::circ_the},
-    {"_iql_circ_dis_", &QuickLookView::circ_dis},
+    {"_iql_pe_x_", &QuickLookView::pe_x, ValueKind::Offset},
+    {"_iql_pe_y_", &QuickLookView::pe_y, ValueKind::Offset},
+    {"_iql_pe_z_", &QuickLookView::pe_z, ValueKind::Offset},
+    {"_iql_look_os_psi_", &QuickLookView::look_os_psi, ValueKind::Angle},
+    {"_iql_look_os_the_", &QuickLookView::look_os_the, ValueKind::Angle},
+    {"_iql_circ_psi_", &QuickLookView::circ_psi, ValueKind::Angle},
+    {"_iql_circ_the_", &QuickLookView::circ_the, ValueKind::Angle},
+    {"_iql_circ_dis_", &QuickLookView::circ_dis, ValueKind::Offset},
 };
 
 const char* kViewTypeKey = "_iql_view_type_";
@@ -116,9 +118,16 @@ void parseQuickLookView(const char* line) {
     for (const NumberKey& entry : kNumberKeys) {
         if (strstr(line, entry.key) != nullptr) {
             float value = 0;
-            if (parseQuickLookIndexValue(line, entry.key, &number, &value)) {
-                quickLookViews[number].*entry.field = value;
+            if (!parseQuickLookIndexValue(line, entry.key, &number, &value)) {
+                return;
             }
+            if (!isInRange(entry.range, value)) {
+                const ValueRange& range = valueRange(entry.range);
+                sLogMsg("Quick look %d: %s%d %g refused, outside %g to %g", number, entry.key,
+                        number, value, range.min, range.max);
+                return;
+            }
+            quickLookViews[number].*entry.field = value;
             return;
         }
     }

@@ -30,7 +30,12 @@ struct TargetContext {
 Target* targetCollection[kMaxCollectedTargets] = {};
 TargetContext targetContext;
 
-void add(Target* target) { targetCollection[targetContext.count++] = target; }
+// The last slot is the closing empty entry, whatever was added before.
+void add(Target* target) {
+    if (targetContext.count < kMaxCollectedTargets - 1) {
+        targetCollection[targetContext.count++] = target;
+    }
+}
 
 // The neighbour row nearer the reference: the half degree decides.
 int neighbourRow(double latitude, int row) {
@@ -112,6 +117,9 @@ void collectNearTargets() {
 
     Camera* camera = getCurrentCamera();
     int origin = camera != nullptr ? camera->cameraOrigin : 0;
+    if (origin < 0 || origin > 2) {
+        origin = 0;  // as the reader takes an unknown origin
+    }
     // A camera never lists its own origin.
     if (origin != 0) {
         addFixed(getMyAircraftTarget());

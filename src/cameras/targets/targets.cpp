@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "shell/plugin_path.h"
 #include "shell/regular_file.h"
 #include "shell/strings.h"
+#include "shell/value_ranges.h"
 
 namespace {
 const int kTargetFields = 5;
@@ -110,6 +112,7 @@ std::string readLines(FILE* file, const std::string& path) {
     }
 }
 
+// Empty when a target's position is not finite: the file keeps what it holds.
 std::string targetFileText() {
     CLocaleScope numbers;
     std::string text = kHeader;
@@ -117,6 +120,11 @@ std::string targetFileText() {
     for (int row = 0; row < kTargetGridRows; ++row) {
         for (int column = 0; column < kTargetGridColumns; ++column) {
             for (Target* t = getTargetBucket(row, column); t != nullptr; t = t->next) {
+                if (!std::isfinite(t->latitude) || !std::isfinite(t->longitude) ||
+                    !std::isfinite(t->elevation)) {
+                    sLogMsg("Target %s has a position that is not a finite number", t->name);
+                    return std::string();
+                }
                 snprintf(line, sizeof(line), "%s,%s,%lf,%lf,%lf\n", t->name, t->date, t->latitude,
                          t->longitude, t->elevation);
                 text += line;
@@ -175,11 +183,20 @@ int addTarget(char** fields, int count) {
     double latitude = 0;
     double longitude = 0;
     double elevation = 0;
-    if (!parseNumber(fields[2], &latitude) || !parseNumber(fields[3], &longitude) ||
-        !parseNumber(fields[4], &elevation)) {
+    if (!parseNumber(fields[2], &latitude) || !parseNumber(fields[3], &longitude)) {
         return 0;
     }
     const char* name = fields[0];
+    NumberRead elevationRead = readDoubleInRange(fields[4], ValueKind::Elevation, &elevation);
+    if (elevationRead == NumberRead::NotANumber) {
+        return 0;
+    }
+    if (elevationRead == NumberRead::Refused) {
+        const ValueRange& range = valueRange(ValueKind::Elevation);
+        sLogMsg("Target %s was not stored, its elevation %.40s lies outside %g to %g", name,
+                fields[4], range.min, range.max);
+        return 0;
+    }
     if (!isValidLatitude(latitude)) {
         sLogMsg("Invalid Latitude detected while reading Target %s, Latitude: %lf Longitude: %lf "
                 "Elevation: %lf",
@@ -204,7 +221,12 @@ int saveTargets() {
         reportUnwritable(path, keptBecause);
         return 0;
     }
-    if (!replaceFileContents(path, targetFileText())) {
+    std::string text = targetFileText();
+    if (text.empty()) {
+        reportUnwritable(path, " (a target holds a number that is not finite)");
+        return 0;
+    }
+    if (!replaceFileContents(path, text)) {
         reportUnwritable(path, std::string(" (") + strerror(errno) + ")");
         return 0;
     }

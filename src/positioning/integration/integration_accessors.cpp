@@ -1,5 +1,6 @@
 // The accessors behind the integration datarefs. X-Plane hands the dataref's
 // index as reference constant.
+#include <cmath>
 #include <cstdint>
 
 #include "cameras/set/camera_set.h"
@@ -95,7 +96,12 @@ float getDatarefFloat(void* refcon) {
     return slot != nullptr ? *slot : 0.0f;
 }
 
+// Another plug-in's NaN or infinity would end up in the pose: it is ignored
+// and the offset keeps its last value.
 void setDatarefFloat(void* refcon, float value) {
+    if (!std::isfinite(value)) {
+        return;
+    }
     if (float* slot = storedFloat(indexOf(refcon))) {
         *slot = value;
     }
@@ -126,7 +132,7 @@ void setDatarefFloats(void* refcon, float* values, int offset, int count) {
     int n = elementsInRange(kViewIdArraySize, offset, count);
     for (int i = 0; i < n; ++i) {
         Camera* camera = getCameraByViewID(offset + i);
-        if (camera == nullptr) {
+        if (camera == nullptr || !std::isfinite(values[i])) {
             continue;
         }
         *cameraField(camera, index) = values[i];

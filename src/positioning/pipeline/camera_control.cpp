@@ -16,10 +16,19 @@ const int64_t kLostAfterMilliseconds = 500;
 const int kZoomAxisRole = 2;
 
 bool isBeingControlled = false;
+// What X-Plane was last handed, given again when a pose comes out non-finite.
+XPLMCameraPosition_t lastGoodPose{};
+bool hasLastGoodPose = false;
 // controlZoom holds the camera without the pipeline's ownership state.
 bool zoomHeld = false;
 int64_t lastCameraControlTime = 0;
 Camera* currentFreeCamera = nullptr;
+
+bool isFinitePosition(const XPLMCameraPosition_t& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) &&
+           std::isfinite(p.pitch) && std::isfinite(p.heading) && std::isfinite(p.roll) &&
+           std::isfinite(p.zoom);
+}
 }  // namespace
 
 void controlCamera(bool take, CameraPosition* pose) {
@@ -57,19 +66,30 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
     }
     CameraPosition p;
     translateExternalCameraPosition(camera, &p, &given);
-    out->x = p.x;
-    out->y = p.y;
-    out->z = p.z;
+    XPLMCameraPosition_t shown;
+    shown.x = p.x;
+    shown.y = p.y;
+    shown.z = p.z;
     // Free and cineflex cameras keep their stored [0, 360) angles; X-Plane
     // takes pitch and roll folded like every other angle handed to it.
-    out->pitch = fixPitchRollAngle(p.pitch);
-    out->heading = p.heading;
-    out->roll = fixPitchRollAngle(p.roll);
-    out->zoom = p.zoom;
+    shown.pitch = fixPitchRollAngle(p.pitch);
+    shown.heading = p.heading;
+    shown.roll = fixPitchRollAngle(p.roll);
+    shown.zoom = p.zoom;
     float axis = 0;
     if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {
-        out->zoom = zoomFromAxis(axis);
+        shown.zoom = zoomFromAxis(axis);
     }
+    if (!isFinitePosition(shown) || !std::isfinite(p.fov)) {
+        // X-Plane keeps the last good pose; the camera's own stays as it was.
+        if (hasLastGoodPose) {
+            *out = lastGoodPose;
+        }
+        return 1;
+    }
+    *out = shown;
+    lastGoodPose = shown;
+    hasLastGoodPose = true;
     setFov(p.fov);
     camera->worldPose = p;
     return 1;

@@ -1,5 +1,7 @@
 #include "positioning/pipeline/cockpit_output.h"
 
+#include <cmath>
+
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/pipeline/offsets.h"
@@ -13,11 +15,21 @@ void write(XPLMDataRef ref, float value) {
         XPLMSetDataf(ref, value);
     }
 }
+
+bool isFinitePose(const CameraPosition& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) &&
+           std::isfinite(p.heading) && std::isfinite(p.pitch) && std::isfinite(p.roll) &&
+           std::isfinite(p.fov);
+}
 }  // namespace
 
 void writeCockpitPose(Camera* camera, CameraPosition* p) {
     adjustOffsets(camera, p);
     adjustScriptOffsets(camera, p);
+    if (!isFinitePose(*p)) {
+        // X-Plane's pilot's head keeps the last good pose.
+        return;
+    }
     const EngineDataRefs& refs = engineDataRefs();
     write(refs.pilotsHeadX, p->x);
     write(refs.pilotsHeadY, p->y);

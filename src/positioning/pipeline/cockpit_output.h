@@ -6,5 +6,6 @@
 struct Camera;
 
 // Adds the offset stack and the effect scripts to p and writes it to X-Plane,
-// pitch and roll folded into (-180, 180].
+// pitch and roll folded into (-180, 180]. A pose that is not finite is not
+// written: the pilot's head stays where it was last put.
 void writeCockpitPose(Camera* camera, CameraPosition* p);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 #include <sys/stat.h>
 
 #include <unistd.h>
@@ -188,6 +189,16 @@ TEST_F(CameraSave, CommasInNamesBecomeBlanksInMemoryToo) {
     EXPECT_STREQ(getCategory(0)->name, "Cock pit");
     EXPECT_STREQ(getCurrentCamera()->name, "Pi lot");
     EXPECT_NE(readCameraFile().find("\nCock pit,Pi lot,1,"), std::string::npos);
+}
+
+TEST_F(CameraSave, ANonFiniteNumberIsNeverWritten) {
+    std::string before = readCameraFile();
+    getCurrentCamera()->heading = -std::numeric_limits<float>::infinity();
+    EXPECT_EQ(saveCameras(true, false), 0);
+    EXPECT_EQ(readCameraFile(), before);
+    EXPECT_TRUE(spoken().empty());
+    EXPECT_TRUE(logHas("Unable to write camera file " + cameraFilePath() +
+                       ": camera \"Pilot\" holds a number that is not finite"));
 }
 
 }  // namespace

@@ -108,4 +108,18 @@ TEST_F(Movement, AnAglCameraKeepsItsHeightAndACineflexCameraZeroesToTheAircraft)
     EXPECT_EQ(current().heading, 120.0f);
 }
 
+TEST_F(Movement, AbsurdSpeedsInTheSettingsFileNeverMakeThePoseInfinite) {
+    SimulatedXPlane::writeFile(xplane.pluginFolder() + "Ovilux.ini",
+                               "MEDIUM_ROTATION_SPEED 3e38\nMEDIUM_MOVEMENT_SPEED 3e38\n");
+    startWithCameras();
+    hold(ours("Pan_Left"), 2);
+    frames(1);
+    EXPECT_TRUE(std::isfinite(head("psi")));
+    EXPECT_NEAR(current().heading, 358.0, 1e-4);  // the default speed, 1 degree a frame
+    hold("sim/general/forward", 2);
+    frames(1);
+    EXPECT_TRUE(std::isfinite(head("x")) && std::isfinite(head("y")) && std::isfinite(head("z")));
+    EXPECT_LT(std::fabs(current().z + 2.0f), 1.0f);
+}
+
 }  // namespace

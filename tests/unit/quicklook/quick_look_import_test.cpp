@@ -223,4 +223,19 @@ TEST_F(QuickLooks, CockpitViewsOnlyOrNone) {
     EXPECT_EQ(box.message.find("Quick Look"), std::string::npos);
 }
 
+TEST_F(QuickLooks, AbsurdValuesInThePrefsFileAreRefused) {
+    enablePlugin();
+    SimulatedXPlane::writeFile(prefsPath(), "_iql_view_type_0 v_3dc\n"
+                                            "_iql_pe_x_0 3e38\n"
+                                            "_iql_pe_y_0 0.960000\n"
+                                            "_iql_look_os_psi_0 1e30\n");
+    readQuickLookViewsFrom(prefsPath());
+    const QuickLookView* view = getQuickLookView(0);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->pe_x, 0.0f);
+    EXPECT_FLOAT_EQ(view->pe_y, 0.96f);
+    EXPECT_EQ(view->look_os_psi, 0.0f);
+    EXPECT_TRUE(logHas("Quick look 0: _iql_pe_x_0 3e+38 refused, outside -1e+06 to 1e+06"));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <sys/stat.h>
 
@@ -238,6 +239,56 @@ TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
     EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
     xpsim::disablePlugin();
     EXPECT_NE(ini().find("SMALL_ROTATION_SPEED 0.900000\n"), std::string::npos);
+}
+
+TEST_F(SettingsFile, AbsurdNumbersAreRefusedAndLogged) {
+    writeIni("MEDIUM_ROTATION_SPEED 3e38\n"
+             "MEDIUM_MOVEMENT_SPEED 3e38\n"
+             "LARGE_MOVEMENT_SPEED 2.5\n"
+             "SMOOTH_WINDOW 10\n"
+             "HEAD_TRACK_SMOOTHING_FACTOR 100000\n"
+             "VIEW_AXIS_NULL_ZONE -1\n"
+             "MIDDLE_MOUSE_BEHAVIOR 7\n"
+             "LAST_CONTROL_PANEL_POSITION 9:10:700:910:0\n"
+             "LAST_MINI_CONTROL_PANEL_POSITION 1:10:700:910:0\n");
+    xplane.startAndEnable();
+
+    Settings* s = getSettings();
+    EXPECT_FLOAT_EQ(s->MEDIUM_ROTATION_SPEED, 1.0f);
+    EXPECT_FLOAT_EQ(s->MEDIUM_MOVEMENT_SPEED, 0.005f);
+    EXPECT_FLOAT_EQ(s->LARGE_MOVEMENT_SPEED, 2.5f);
+    EXPECT_EQ(s->SMOOTH_WINDOW, 60);
+    EXPECT_EQ(s->HEAD_TRACK_SMOOTHING_FACTOR, 0);
+    EXPECT_FLOAT_EQ(s->VIEW_AXIS_NULL_ZONE, 0.025f);
+    EXPECT_EQ(s->MIDDLE_MOUSE_BEHAVIOR, 2);
+    EXPECT_EQ(s->LAST_CONTROL_PANEL_POSITION.mode, 0);
+    EXPECT_EQ(s->LAST_MINI_CONTROL_PANEL_POSITION.left, 10);
+    const std::string log = xpsim::logText();
+    EXPECT_NE(log.find("Ovilux.ini: MEDIUM_ROTATION_SPEED 3e38 refused, outside 0 to 45; the "
+                       "setting keeps its value"),
+              std::string::npos);
+    EXPECT_NE(log.find("Ovilux.ini: HEAD_TRACK_SMOOTHING_FACTOR 100000 refused, outside 0 to 499"),
+              std::string::npos);
+    EXPECT_NE(log.find("Ovilux.ini: LAST_CONTROL_PANEL_POSITION 9:10:700:910:0 refused"),
+              std::string::npos);
+
+    // The settings panel bounds its fields by the same ranges.
+    ASSERT_NE(getSettingsValueRange("MEDIUM_ROTATION_SPEED"), nullptr);
+    EXPECT_EQ(getSettingsValueRange("MEDIUM_ROTATION_SPEED")->max, 45.0);
+    EXPECT_EQ(getSettingsValueRange("SMOOTH_WINDOW")->max, 36000.0);
+    EXPECT_EQ(getSettingsValueRange("ENABLE_FORCE_FOV"), nullptr);
+    EXPECT_EQ(getSettingsValueRange("NO_SUCH_KEY"), nullptr);
+}
+
+TEST_F(SettingsFile, ANonFiniteValueIsNeverWritten) {
+    writeIni("SMALL_ROTATION_SPEED 0.9\n");
+    xplane.startAndEnable();
+    getSettings()->LARGE_MOVEMENT_SPEED = std::numeric_limits<float>::infinity();
+    saveSettings();
+    EXPECT_EQ(ini(), "SMALL_ROTATION_SPEED 0.9\n");
+    EXPECT_NE(xpsim::logText().find("Unable to create " + iniPath() +
+                                    ": LARGE_MOVEMENT_SPEED is not a finite number"),
+              std::string::npos);
 }
 
 }  // namespace

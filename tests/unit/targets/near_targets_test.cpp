@@ -221,4 +221,31 @@ TEST_F(NearTargets, TheCameraIsSavedAsATarget) {
     EXPECT_NEAR(parking->elevation, 500.0, 1e-6);
 }
 
+TEST_F(NearTargets, AnUnknownCameraOriginNeverOverfillsTheCollection) {
+    // More stored targets near the aircraft than the collection holds.
+    std::string text = kTargetsHeader;
+    char line[128];
+    for (int i = 0; i < 1100; ++i) {
+        snprintf(line, sizeof line, "T%d,2024-01-01 00:00:00,%.6f,%.6f,500\n", i,
+                 47.0 + north(10 * (i % 40)), 8.0 + east(10 * (i / 40)));
+        text += line;
+    }
+    writeTargetsFile(text);
+    start({TestCameraRow("Outside", "Follow").pose(0, 5, 30, 0, 0).on(kExternal)
+               .on(kTargetFollowing).set(kOrigin, "5")});
+    frames(1);
+    EXPECT_EQ(cameraAt(0, 0).cameraOrigin, 0);
+    EXPECT_TRUE(logHas(": Camera Origin 5 refused, outside 0 to 2"));
+    selectNearestTarget();
+    EXPECT_LT(getNumberOfCollectedTargets(), kMaxCollectedTargets);
+    EXPECT_EQ(getCollectedTarget(kMaxCollectedTargets - 1), nullptr);
+
+    // An origin that reaches the camera some other way is taken as the aircraft's.
+    cameraAt(0, 0).cameraOrigin = 7;
+    selectNearestTarget();
+    EXPECT_LT(getNumberOfCollectedTargets(), kMaxCollectedTargets);
+    std::vector<std::string> names = collectedNames();
+    EXPECT_EQ(std::count(names.begin(), names.end(), "My Aircraft"), 0);
+}
+
 }  // namespace

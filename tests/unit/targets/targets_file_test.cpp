@@ -229,4 +229,31 @@ TEST_F(TargetsFile, ReadingAgainStartsTheNearTargetsAfresh) {
     EXPECT_EQ(getCurrentTargetIndex(), 0);
 }
 
+TEST_F(TargetsFile, AbsurdElevationsAreRefusedAndNonFiniteOnesNeverWritten) {
+    writeTargetsFile(std::string(kTargetsHeader) +
+                     "Tower,2024-01-01 00:00:00,47.0,8.0,600\n"
+                     "Space,2024-01-01 00:00:00,47.0,8.0,3e38\n"
+                     "Nothing,2024-01-01 00:00:00,47.0,8.0,inf\n");
+    enablePlugin();
+    EXPECT_EQ(getNumberOfStoredTargets(), 1);
+    EXPECT_TRUE(logHas("Target Space was not stored, its elevation 3e38 lies outside -10000 to 1e+06"));
+    EXPECT_TRUE(logHas("Target Nothing was not stored, its elevation inf lies outside"));
+
+    // The refused lines are the user's: the file is never saved over them.
+    std::string before = readTargetsFile();
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(readTargetsFile(), before);
+    EXPECT_TRUE(logHas(", line 3 cannot be read (not a valid target)"));
+
+    writeTargetsFile(std::string(kTargetsHeader) + "Tower,2024-01-01 00:00:00,47.0,8.0,600\n");
+    readTargets();
+    before = readTargetsFile();
+    Target* tower = getTargetBucket(getTargetRow(47.0), getTargetColumn(8.0));
+    ASSERT_NE(tower, nullptr);
+    tower->elevation = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(saveTargets(), 0);
+    EXPECT_EQ(readTargetsFile(), before);
+    EXPECT_TRUE(logHas("Target Tower has a position that is not a finite number"));
+}
+
 }  // namespace

@@ -1,0 +1,95 @@
+#include "shell/value_ranges.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+#include "shell/c_locale.h"
+
+namespace {
+// Wide enough for every value a user or a generator means; tight enough that
+// no sum, rotation or "%f" of a value read ever leaves the finite numbers or
+// the camera file's line limit.
+const ValueRange kRanges[] = {
+    {-90.0, 90.0},          // Latitude
+    {-180.0, 180.0},        // Longitude
+    {-1e4, 1e6},            // Elevation
+    {-1e6, 1e6},            // Offset
+    {-360.0, 360.0},        // Angle
+    {0.0, 100.0},           // Zoom
+    {15.0, 170.0},          // FieldOfView
+    {0.0, 86400.0},         // Seconds
+    {0.0, 1e7},             // Frames
+    {0.0, 3.0},             // MovementRange
+    {0.0, 2.0},             // HideYoke
+    {0.0, 2.0},             // CameraOrigin
+    {0.0, 65.0},            // ViewId
+    {0.0, 2147483647.0},    // ScriptId
+    {0.0, 45.0},            // RotationSpeed
+    {0.0, 100.0},           // MovementSpeed
+    {0.0, 100.0},           // RangeFactor
+    {0.0, 100.0},           // SpeedFactor
+    {0.0, 499.0},           // SmoothingWindow: the smoother's ring holds 500
+    {0.0, 36000.0},         // SmoothWindow
+    {-1.0, 1.0},            // AxisCentre
+    {0.0, 1.0},             // NullZone
+    {0.0, 2.0},             // MiddleMouseBehavior
+    {0.0, 63.0},            // MonitorIndex
+    {0.0, 3.0},             // WindowMode
+    {-1e6, 1e6},            // ScreenCoordinate
+};
+static_assert(sizeof(kRanges) / sizeof(kRanges[0]) == static_cast<size_t>(ValueKind::Count),
+              "one range for every kind of value");
+}  // namespace
+
+const ValueRange& valueRange(ValueKind kind) { return kRanges[static_cast<int>(kind)]; }
+
+bool isInRange(ValueKind kind, double value) {
+    const ValueRange& range = valueRange(kind);
+    return std::isfinite(value) && value >= range.min && value <= range.max;
+}
+
+NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
+    CLocaleScope numbers;
+    char* end = nullptr;
+    double value = strtod(token, &end);
+    if (end == token) {
+        return NumberRead::NotANumber;
+    }
+    if (!isInRange(kind, value)) {
+        return NumberRead::Refused;
+    }
+    *out = value;
+    return NumberRead::Read;
+}
+
+// strtof, as parseFloatC reads, so a float read here rounds as it always did.
+NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
+    CLocaleScope numbers;
+    char* end = nullptr;
+    float value = strtof(token, &end);
+    if (end == token) {
+        return NumberRead::NotANumber;
+    }
+    if (!isInRange(kind, value)) {
+        return NumberRead::Refused;
+    }
+    *out = value;
+    return NumberRead::Read;
+}
+
+NumberRead readIntInRange(const char* token, ValueKind kind, int* out) {
+    char* end = nullptr;
+    errno = 0;
+    long value = strtol(token, &end, 10);
+    if (end == token) {
+        return NumberRead::NotANumber;
+    }
+    if (errno == ERANGE || value < INT_MIN || value > INT_MAX ||
+        !isInRange(kind, static_cast<double>(value))) {
+        return NumberRead::Refused;
+    }
+    *out = static_cast<int>(value);
+    return NumberRead::Read;
+}
