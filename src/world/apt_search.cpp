@@ -173,6 +173,7 @@ AptScan::Next AptScan::checkLine(size_t lineStart, size_t lineEnd) {
 }
 
 AptScan::Next AptScan::scanBlock(size_t regionEnd) {
+    finder_.reset();
     const char* data = block_.get();
     size_t length = strlen(icao_);
     size_t position = 0;

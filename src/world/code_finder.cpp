@@ -13,6 +13,28 @@ typedef unsigned char Bytes16 __attribute__((vector_size(16)));
 const size_t kLanes = sizeof(Bytes16);
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "lanes are read as little-endian words");
 
+// Letters from the rarest in apt.dat text to the commonest; digits, blanks
+// and number punctuation fill every line and come last.
+const char kLettersByRarity[] = "qzjkvfgmpbchludxyswnrioeta";
+const int kFillsEveryLine = 100;
+
+// memchr is left once it has stopped this often and more than once per this
+// many bytes: the sixteen-at-a-time test is then the faster.
+const size_t kStopsBeforeJudging = 1024;
+const size_t kBytesPerStop = 64;
+
+int rarity(char c) {
+    char lower = asciiLower(c);
+    const char* place = lower != 0 ? strchr(kLettersByRarity, lower) : nullptr;
+    if (place != nullptr) {
+        return static_cast<int>(place - kLettersByRarity);
+    }
+    if ((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+') {
+        return kFillsEveryLine;
+    }
+    return 30;
+}
+
 unsigned char folded(char c) {
     return static_cast<unsigned char>(c) | 0x20;
 }
@@ -34,11 +56,28 @@ CodeFinder::CodeFinder(const std::string& code) : lower_(code) {
     for (char& c : lower_) {
         c = asciiLower(c);
     }
-    if (!lower_.empty()) {
-        firstFolded_ = folded(lower_.front());
-        secondFolded_ = folded(lower_[lower_.size() > 1 ? 1 : 0]);
-        lastFolded_ = folded(lower_.back());
+    if (lower_.empty()) {
+        return;
     }
+    firstFolded_ = folded(lower_.front());
+    secondFolded_ = folded(lower_[lower_.size() > 1 ? 1 : 0]);
+    lastFolded_ = folded(lower_.back());
+    for (size_t i = 1; i < lower_.size(); ++i) {
+        if (rarity(lower_[i]) < rarity(lower_[pivot_])) {
+            pivot_ = i;
+        }
+    }
+    char pivot = lower_[pivot_];
+    variants_[0] = pivot;
+    if (pivot >= 'a' && pivot <= 'z') {
+        variants_[1] = static_cast<char>(pivot - 'a' + 'A');
+        variantCount_ = 2;
+    }
+    sixteenAtATime_ = rarity(pivot) >= kFillsEveryLine;
+}
+
+void CodeFinder::reset() {
+    known_[0] = known_[1] = false;
 }
 
 bool CodeFinder::foundAt(const char* data, size_t start) const {
@@ -53,6 +92,49 @@ bool CodeFinder::foundAt(const char* data, size_t start) const {
     return true;
 }
 
+size_t CodeFinder::find(const char* data, size_t from, size_t to) {
+    size_t length = lower_.size();
+    // A line's first character is never the place.
+    size_t start = from > 0 ? from : 1;
+    if (length == 0 || start > to || to - start < length) {
+        return to;
+    }
+    return sixteenAtATime_ ? findSixteenAtATime(data, start, to) : findByRarest(data, start, to);
+}
+
+size_t CodeFinder::findByRarest(const char* data, size_t from, size_t to) {
+    size_t length = lower_.size();
+    size_t searchFrom = from + pivot_;
+    while (searchFrom < to) {
+        size_t best = to;
+        for (int v = 0; v < variantCount_; ++v) {
+            if (!known_[v] || next_[v] < searchFrom) {
+                const void* hit = memchr(data + searchFrom, variants_[v], to - searchFrom);
+                next_[v] = hit != nullptr ? static_cast<size_t>(static_cast<const char*>(hit) - data)
+                                          : to;
+                known_[v] = true;
+            }
+            if (next_[v] < best) {
+                best = next_[v];
+            }
+        }
+        if (best >= to) {
+            break;
+        }
+        size_t start = best - pivot_;
+        if (start + length <= to && foundAt(data, start)) {
+            return start;
+        }
+        passed_ += best + 1 - searchFrom;
+        searchFrom = best + 1;
+        if (++stops_ > kStopsBeforeJudging && stops_ * kBytesPerStop > passed_) {
+            sixteenAtATime_ = true;
+            return findSixteenAtATime(data, start + 1, to);
+        }
+    }
+    return to;
+}
+
 size_t CodeFinder::findOneByOne(const char* data, size_t from, size_t to) const {
     size_t length = lower_.size();
     for (size_t start = from; start + length <= to; ++start) {
@@ -63,21 +145,16 @@ size_t CodeFinder::findOneByOne(const char* data, size_t from, size_t to) const 
     return to;
 }
 
-size_t CodeFinder::find(const char* data, size_t from, size_t to) const {
+size_t CodeFinder::findSixteenAtATime(const char* data, size_t from, size_t to) const {
     size_t length = lower_.size();
-    // A line's first character is never the place.
-    size_t start = from > 0 ? from : 1;
-    if (length == 0 || start > to || to - start < length) {
-        return to;
-    }
     size_t secondOffset = length > 1 ? 1 : 0;
     size_t lastOffset = length - 1;
+    size_t start = from;
     // Each round tests the starts [start, start + kLanes); the loads reach one
     // byte before and lastOffset bytes further, all within [from - 1, to).
     for (; start + lastOffset + kLanes <= to; start += kLanes) {
         Bytes16 before = load(data + start - 1);
-        Bytes16 blank = (before == ' ') | (before == '\t') |
-                        ((before >= '\v') & (before <= '\r'));
+        Bytes16 blank = (before <= ' ') & (before != '\n');
         Bytes16 first = load(data + start) | 0x20;
         Bytes16 second = load(data + start + secondOffset) | 0x20;
         Bytes16 last = load(data + start + lastOffset) | 0x20;

@@ -206,6 +206,32 @@ TEST_F(WorldAptSearch, CodesOfDigitsAmongRowsFullOfDigits) {
     EXPECT_DOUBLE_EQ(last->elevation, 40);
 }
 
+// A code whose letters fill the rows' words, in either case, across blocks.
+TEST_F(WorldAptSearch, CodesOfCommonLettersAmongWords) {
+    std::string rows =
+        "1 10 0 0 TAXIWAY Longer Code\n"
+        "1 10 0 0 XTAXI Prefixed Code\n"
+        "1 10 0 0 KTXI Taxi Stand\n1302 city TAXI\n";
+    char line[200];
+    for (int n = 0; rows.size() < 3u * 1024 * 1024; ++n) {
+        std::snprintf(line, sizeof line, "1 %d 0 0 T%04d Taxiway Field %d\n", n % 9000, n % 10000, n);
+        rows += line;
+        for (int node = 1; node < 30; ++node) {
+            std::snprintf(line, sizeof line, "1202 %d %d twoway taxiway_%c TAXI%c\n", node - 1, node,
+                          'A' + node % 6, 'A' + node % 6);
+            rows += line;
+        }
+    }
+    rows += "1 20 0 0 taxi Lower Case\n1 30 0 0 TAXI Upper Case\n";
+    std::string text = aptDat(rows);
+
+    EXPECT_EQ(nameIn(text, "TAXI"), "Lower Case");
+    EXPECT_EQ(nameIn(text, "taxiway"), "Longer Code");
+    EXPECT_EQ(nameIn(text, "XTAXI"), "Prefixed Code");
+    EXPECT_EQ(nameIn(text, "TAXIA"), "(none)");
+    EXPECT_EQ(nameIn(text, "T0123"), "Taxiway Field 123");
+}
+
 // Far more than one read block, so airports straddle blocks and metadata rows
 // stand in another block than their header.
 TEST_F(WorldAptSearch, LargeFilesGiveEveryAirportAsALineByLineReadWould) {
