@@ -9,8 +9,8 @@ they agree, 1 with a diff and the first disagreement otherwise.
 
 Why the tolerance: poses are single-precision floats printed with "%.6f". A
 float carries 24 bits, so a compiler that orders or fuses the arithmetic
-differently (Debug against Release) moves the last bit or two: 132.426422
-against 132.426392 is two steps of a float near 132. RELATIVE allows about
+differently (the default build against Release) moves the last bit or two:
+132.426422 against 132.426392 is two steps of a float near 132. RELATIVE allows about
 eight such steps at any magnitude; ABSOLUTE covers values near zero that come
 out of cancelling coordinates of a few hundred metres (a float step at 500 m is
 3e-5). Anything the plug-in really does to a camera moves it by a millimetre or
