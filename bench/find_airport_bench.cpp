@@ -1,7 +1,9 @@
-// Finding the last airport of a global airport file of X-Plane's size, against
-// `grep -c` for its code over the same file. The file is generated once, with
-// the rows a real one has: headers, metadata, runways, pavement nodes, taxi
-// routes, starts, signs and frequencies.
+// Finding the last airports of a global airport file of X-Plane's size, one
+// with a code of letters and one with a code of digits, each against `grep -c`
+// for its code over the same file. Digits fill most of the file, so the digit
+// code is the hard case for a scan. The file is generated once, with the rows a
+// real one has: headers, metadata, runways, pavement nodes, taxi routes, starts,
+// signs and frequencies.
 #include <benchmark/benchmark.h>
 
 #include <cstdarg>
@@ -20,9 +22,12 @@ namespace {
 const uint64_t kTargetBytes = 320ull * 1024 * 1024;
 const char* const kPrefixes = "KCELYRZSFUPVOWNMBDGHAT";
 
+// The airport after the generated ones, last in the file.
+const char* const kDigitCode = "0000";
+
 std::string benchRoot;
 std::string aptDatPath;
-std::string lastCode;
+std::string letterCode;  // the last generated airport's
 
 void removeBenchRoot() {
     std::error_code ignored;
@@ -162,23 +167,31 @@ void prepareGlobalAirports() {
         out.row("%s", "");
         int n = 0;
         while (out.written() < kTargetBytes) {
-            lastCode = codeFor(n);
-            out.airport(lastCode, n);
+            letterCode = codeFor(n);
+            out.airport(letterCode, n);
             ++n;
         }
+        out.airport(kDigitCode, n);
         out.row("99");
     }
     std::fclose(file);
 }
 
-void BM_FindLastAirport(benchmark::State& state) {
+const std::string& codeOf(const char* kind) {
+    static const std::string digits = kDigitCode;
+    return strcmp(kind, "digits") == 0 ? digits : letterCode;
+}
+
+void BM_FindLastAirport(benchmark::State& state, const char* kind) {
     prepareGlobalAirports();
+    const std::string& code = codeOf(kind);
+    state.SetLabel(code);
     std::string previousRoot = xpsim::root();
     xpsim::setRoot(benchRoot);
     for (auto _ : state) {
-        std::unique_ptr<Airport> airport = findAirport(lastCode.c_str());
+        std::unique_ptr<Airport> airport = findAirport(code.c_str());
         if (!airport) {
-            state.SkipWithError("the last airport was not found");
+            state.SkipWithError("the airport was not found");
             break;
         }
         benchmark::DoNotOptimize(airport.get());
@@ -188,11 +201,15 @@ void BM_FindLastAirport(benchmark::State& state) {
     state.counters["file_MB"] = std::filesystem::file_size(aptDatPath) / 1e6;
     xpsim::setRoot(previousRoot);
 }
-BENCHMARK(BM_FindLastAirport)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_FindLastAirport, letters, "letters")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_FindLastAirport, digits, "digits")->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_GrepCountSameCode(benchmark::State& state) {
+// grep as a whole process (started through the shell), as a user would run it.
+void BM_GrepCountSameCode(benchmark::State& state, const char* kind) {
     prepareGlobalAirports();
-    std::string command = "grep -c '" + lastCode + "' '" + aptDatPath + "'";
+    const std::string& code = codeOf(kind);
+    state.SetLabel(code);
+    std::string command = "grep -c '" + code + "' '" + aptDatPath + "'";
     for (auto _ : state) {
         std::FILE* grep = popen(command.c_str(), "r");
         char count[64] = {};
@@ -207,6 +224,7 @@ void BM_GrepCountSameCode(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() *
                             static_cast<int64_t>(std::filesystem::file_size(aptDatPath)));
 }
-BENCHMARK(BM_GrepCountSameCode)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GrepCountSameCode, letters, "letters")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_GrepCountSameCode, digits, "digits")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

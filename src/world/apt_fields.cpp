@@ -79,6 +79,28 @@ void splitRow(const char* text, AptRow* row) {
     }
 }
 
+bool findRowField(const char* begin, const char* end, int n, const char** start, size_t* length) {
+    const char* c = begin;
+    for (int field = 1; field <= n && field <= kMaxRowFields; ++field) {
+        while (c < end && *c != 0 && iswhitespace(*c)) {
+            ++c;
+        }
+        if (c == end || *c == 0) {
+            return false;
+        }
+        const char* fieldStart = c;
+        while (c < end && *c != 0 && !iswhitespace(*c)) {
+            ++c;
+        }
+        if (field == n) {
+            *start = fieldStart;
+            *length = static_cast<size_t>(c - fieldStart);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool rowDouble(const AptRow& row, int n, double* out) {
     char number[kNumberSize];
     if (!copyNumber(row, n, number)) {

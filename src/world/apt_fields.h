@@ -21,6 +21,9 @@ struct AptRow {
 
 // Splits a zero-terminated row; the row keeps pointers into the text.
 void splitRow(const char* text, AptRow* row);
+// Field n (from 1) of a row that ends at `end` or at a zero byte, as splitRow
+// would find it; false when the row has fewer fields.
+bool findRowField(const char* begin, const char* end, int n, const char** start, size_t* length);
 // Field n counts from 1 (the row code). False when the row has no such field
 // or it is not wholly a number; *out is then untouched. The caller holds a
 // CLocaleScope.

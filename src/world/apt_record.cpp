@@ -1,5 +1,6 @@
 #include "world/apt_record.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "shell/c_locale.h"
@@ -10,12 +11,24 @@
 namespace {
 
 const int kMetadata = 1302;
-const size_t kMetadataCodeSize = 11;
 
 bool fieldIs(const AptRow& row, int n, const char* word) {
     size_t length = strlen(word);
     return n <= row.count && row.length[n - 1] == length &&
            equalIgnoringCase(row.start[n - 1], word, length);
+}
+
+// Field n of a row, cut to `cut` characters as the record keeps it, reads
+// `word`, ignoring case.
+bool fieldReads(const char* begin, const char* end, int n, size_t cut, const char* word) {
+    const char* start = nullptr;
+    size_t length = 0;
+    if (!findRowField(begin, end, n, &start, &length)) {
+        return false;
+    }
+    size_t kept = length < cut ? length : cut;
+    size_t wordLength = strlen(word);
+    return kept == wordLength && equalIgnoringCase(start, word, wordLength);
 }
 
 }  // namespace
@@ -41,7 +54,7 @@ void applyAirportMetadata(Airport* airport, const char* text) {
     AptRow row;
     splitRow(text, &row);
     if (row.count >= 3 && (fieldIs(row, 2, "icao_code") || fieldIs(row, 2, "faa_code"))) {
-        rowText(row, 3, airport->icao, kMetadataCodeSize);
+        rowText(row, 3, airport->icao, kMetadataCodeLength + 1);
     }
 }
 
@@ -57,6 +70,19 @@ void addAirportRow(Airport* airport, int code, const char* row) {
         case kMetadata: applyAirportMetadata(airport, row); break;
         default: break;
     }
+}
+
+bool rowMayGiveCode(int rowCode, const char* begin, const char* end, const char* icao) {
+    const size_t whole = SIZE_MAX;
+    if (isAirportHeader(rowCode)) {
+        return fieldReads(begin, end, 5, sizeof(Airport::icao) - 1, icao);
+    }
+    if (rowCode == kMetadata) {
+        return (fieldReads(begin, end, 2, whole, "icao_code") ||
+                fieldReads(begin, end, 2, whole, "faa_code")) &&
+               fieldReads(begin, end, 3, kMetadataCodeLength, icao);
+    }
+    return false;
 }
 
 bool airportHasCode(const Airport& airport, const char* icao) {

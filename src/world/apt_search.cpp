@@ -18,8 +18,8 @@
 namespace {
 
 // Large enough that reads cost little, small enough to stay in the CPU cache
-// while memchr passes over it. Smaller files (most packs' files) get a block
-// of their own size.
+// while the code finder passes over it. Smaller files (most packs' files) get a
+// block of their own size.
 const size_t kBlockSize = 1024 * 1024;
 const int kMetadataRow = 1302;
 
@@ -59,6 +59,20 @@ bool isSearchable(const char* icao) {
     return true;
 }
 
+// Whether the code found at the start of a field (CodeFinder) can be what an
+// airport's field gives, before the line around it is looked at: it ends the
+// field, unless the field is long enough to be cut to it or its over-long line
+// is cut right after it.
+bool mayStandAsCode(const char* data, size_t hit, size_t length, size_t regionEnd) {
+    size_t after = hit + length;
+    if (after >= regionEnd || data[after] == 0 || iswhitespace(data[after]) ||
+        length >= kMetadataCodeLength) {
+        return true;
+    }
+    return after >= kMaxLineKept &&
+           (after == kMaxLineKept || data[after - kMaxLineKept - 1] == '\n');
+}
+
 // The record every parsed airport is built in, kept for the life of the
 // process (main thread only); only the one found is copied out.
 Airport* workingRecord() {
@@ -67,8 +81,9 @@ Airport* workingRecord() {
 }
 
 // Walks the file a block of whole lines at a time. A matching airport's code
-// stands in its header or metadata row, so only airports with the code on such
-// a row are parsed, each at most once, in file order.
+// stands as the identifier of its header or the value of an "icao_code" or
+// "faa_code" row, so only airports with such a row are parsed, each at most
+// once, in file order.
 class AptScan {
 public:
     AptScan(int fd, const char* icao, size_t blockSize)
@@ -133,9 +148,13 @@ size_t AptScan::wholeLinesEnd(bool* overLong) const {
 
 AptScan::Next AptScan::checkLine(size_t lineStart, size_t lineEnd) {
     int64_t lineOffset = offset_ + static_cast<int64_t>(lineStart);
+    const char* begin = block_.get() + lineStart;
+    const char* end = block_.get() + lineEnd;
     int code = 0;
-    if (lineOffset < parsedUntil_ ||
-        !parseRowCode(block_.get() + lineStart, block_.get() + lineEnd, &code)) {
+    // The code also stands in numbers, names and other airports' rows: digits
+    // fill most lines. Only a row that names the code can lead to a parse.
+    if (lineOffset < parsedUntil_ || !parseRowCode(begin, end, &code) ||
+        !rowMayGiveCode(code, begin, end, icao_)) {
         return Next::Continue;
     }
     int64_t airportStart = -1;
@@ -163,6 +182,10 @@ AptScan::Next AptScan::scanBlock(size_t regionEnd) {
         size_t hit = finder_.find(data, position, regionEnd);
         if (hit >= regionEnd) {
             return Next::Continue;
+        }
+        if (!mayStandAsCode(data, hit, length, regionEnd)) {
+            position = hit + 1;
+            continue;
         }
         const char* feedBefore = findLastByte(data, '\n', hit);
         size_t lineStart = feedBefore != nullptr ? static_cast<size_t>(feedBefore - data) + 1 : 0;

@@ -162,6 +162,76 @@ TEST_F(WorldAptSearch, TruncatedAndEmptyFiles) {
     EXPECT_FALSE(searchAptFile(xplane.path("no such file"), "KSEA"));
 }
 
+// Codes of digits stand in nearly every row of a real file: in coordinates,
+// elevations, frequencies, names and other airports' rows. Only a header's
+// identifier or a code row's value names an airport, in any read block.
+TEST_F(WorldAptSearch, CodesOfDigitsAmongRowsFullOfDigits) {
+    std::string rows =
+        "1 0000 0 0 K000 Elevation 0000 Field\n"
+        "1302 datum_lat 10.00000000\n1302 city 0000\n1302 region_code 0000\n"
+        "20 10.00000000 20.00000000 0.0000 0 2 {@Y}0000\n"
+        "1050 120000 0000\n"
+        "1 10 0 0 0000 Renamed Zeros\n1302 icao_code K0RN\n"
+        "1 10 0 0 00000 Five Zeros\n"
+        "1 10 0 0 X0000 Prefixed Zeros\n"
+        "1 10 0 0 1234 Long Code Row\n1302 faa_code 12345678901234\n";
+    char line[200];
+    for (int n = 0; rows.size() < 3u * 1024 * 1024; ++n) {
+        std::snprintf(line, sizeof line, "1 %d 0 0 %05d Filler %d\n", n % 9000, 10000 + n, n);
+        rows += line;
+        for (int node = 0; node < 20; ++node) {
+            std::snprintf(line, sizeof line, "111 10.%08d 20.0000%04d\n", node * 10000, n % 10000);
+            rows += line;
+        }
+        rows += "1051 121000 UNICOM 0000\n";
+    }
+    rows +=
+        "1 20 0 0 0007 Seven\n1302 faa_code 0000\n"
+        "1 30 0 0 0000 Zeros Field\n"
+        "1 40 0 0 2468 Even Digits\n";
+    std::string text = aptDat(rows);
+
+    EXPECT_EQ(nameIn(text, "0000"), "Seven");
+    EXPECT_EQ(nameIn(text, "0007"), "(none)");
+    EXPECT_EQ(nameIn(text, "K0RN"), "Renamed Zeros");
+    EXPECT_EQ(nameIn(text, "00000"), "Five Zeros");
+    EXPECT_EQ(nameIn(text, "X0000"), "Prefixed Zeros");
+    EXPECT_EQ(nameIn(text, "1234567890"), "Long Code Row");
+    EXPECT_EQ(nameIn(text, "1234"), "(none)");
+    EXPECT_EQ(nameIn(text, "000"), "(none)");
+    EXPECT_EQ(nameIn(text, "10.00000000"), "(none)");
+    EXPECT_EQ(nameIn(text, "10123"), "Filler 123");
+    std::unique_ptr<Airport> last = search(text, "2468");
+    ASSERT_TRUE(last);
+    EXPECT_DOUBLE_EQ(last->elevation, 40);
+}
+
+// A code whose letters fill the rows' words, in either case, across blocks.
+TEST_F(WorldAptSearch, CodesOfCommonLettersAmongWords) {
+    std::string rows =
+        "1 10 0 0 TAXIWAY Longer Code\n"
+        "1 10 0 0 XTAXI Prefixed Code\n"
+        "1 10 0 0 KTXI Taxi Stand\n1302 city TAXI\n";
+    char line[200];
+    for (int n = 0; rows.size() < 3u * 1024 * 1024; ++n) {
+        std::snprintf(line, sizeof line, "1 %d 0 0 T%04d Taxiway Field %d\n", n % 9000, n % 10000, n);
+        rows += line;
+        for (int node = 1; node < 30; ++node) {
+            std::snprintf(line, sizeof line, "1202 %d %d twoway taxiway_%c TAXI%c\n", node - 1, node,
+                          'A' + node % 6, 'A' + node % 6);
+            rows += line;
+        }
+    }
+    rows += "1 20 0 0 taxi Lower Case\n1 30 0 0 TAXI Upper Case\n";
+    std::string text = aptDat(rows);
+
+    EXPECT_EQ(nameIn(text, "TAXI"), "Lower Case");
+    EXPECT_EQ(nameIn(text, "taxiway"), "Longer Code");
+    EXPECT_EQ(nameIn(text, "XTAXI"), "Prefixed Code");
+    EXPECT_EQ(nameIn(text, "TAXIA"), "(none)");
+    EXPECT_EQ(nameIn(text, "T0123"), "Taxiway Field 123");
+}
+
 // Far more than one read block, so airports straddle blocks and metadata rows
 // stand in another block than their header.
 TEST_F(WorldAptSearch, LargeFilesGiveEveryAirportAsALineByLineReadWould) {
