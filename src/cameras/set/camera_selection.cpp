@@ -19,16 +19,6 @@ void restoreIfSameCamera(Camera* before) {
     }
 }
 
-bool isCameraOfSet(Camera* camera) {
-    if (camera == nullptr) {
-        return false;
-    }
-    Category* category = getCategory(camera->categoryIndex);
-    return category != nullptr && camera->indexInCategory >= 0 &&
-           camera->indexInCategory < category->numberOfCameras &&
-           &category->cameras[camera->indexInCategory] == camera;
-}
-
 // The camera before the given one in set order, wrapping.
 Camera* previousInSet(Camera* camera) {
     int c = camera->categoryIndex;
@@ -68,6 +58,16 @@ int selectFromAircraftSet(int viewId, Camera* current) {
     return 0;
 }
 }  // namespace
+
+bool isCameraOfSet(const Camera* camera) {
+    if (camera == nullptr) {
+        return false;
+    }
+    Category* category = getCategory(camera->categoryIndex);
+    return category != nullptr && camera->indexInCategory >= 0 &&
+           camera->indexInCategory < category->numberOfCameras &&
+           &category->cameras[camera->indexInCategory] == camera;
+}
 
 void setCurrentCamera(Camera* camera) {
     if (!isCameraOfSet(camera)) {

@@ -3,6 +3,9 @@
 
 #include "cameras/set/camera.h"
 
+// True for a record that is one of the set's cameras in use, not a copy or
+// a slot past its category's end.
+bool isCameraOfSet(const Camera* camera);
 // Makes a camera of the set current (its category too); others are ignored.
 void setCurrentCamera(Camera* camera);
 void setCategory(int index);

@@ -54,16 +54,6 @@ void checkNearestAirportCamera() {
     }
 }
 
-bool isCameraSlotInUse(const Camera* camera) {
-    if (camera == nullptr) {
-        return false;
-    }
-    Category* category = getCategory(camera->categoryIndex);
-    return category != nullptr && camera->indexInCategory >= 0 &&
-           camera->indexInCategory < category->numberOfCameras &&
-           &category->cameras[camera->indexInCategory] == camera;
-}
-
 void writeCinemaVerite(const Camera* camera) {
     if (XPLMDataRef cinemaVerite = engineDataRefs().cinemaVerite) {
         XPLMSetDatai(cinemaVerite, camera->cinemaVerite ? 1 : 0);
@@ -207,7 +197,7 @@ void resetPipeline() {
     // Camera slots outlive the records read into them, so the camera left when
     // control went off is kept: the next selection moves from it and
     // remembers its pose. Only a slot the set no longer uses is forgotten.
-    if (!isCameraSlotInUse(lastCamera)) {
+    if (!isCameraOfSet(lastCamera)) {
         lastCamera = nullptr;
         lastCameraIsAirportCamera = false;
     }
