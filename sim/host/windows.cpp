@@ -2,6 +2,7 @@
 // its layer; a settable screen that is also the only monitor.
 #include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "internal.h"
@@ -16,9 +17,12 @@ constexpr int kDefaultHeight = 1080;
 struct Window {
     XPLMCreateWindow_t params{};
     float gravity[4] = {0, 1, 0, 1};
+    std::string title;
+    XPLMWindowPositioningMode positioningMode = xplm_WindowPositionFree;
 };
 
 std::vector<std::unique_ptr<Window>> windows;
+XPLMWindowID keyboardFocus = nullptr;
 int screenWidth = kDefaultWidth;
 int screenHeight = kDefaultHeight;
 
@@ -53,7 +57,7 @@ std::vector<WindowInfo> windowList() {
     for (auto& w : windows) {
         const XPLMCreateWindow_t& p = w->params;
         out.push_back({w.get(), p.left, p.top, p.right, p.bottom, p.visible != 0, p.layer,
-                       p.decorateAsFloatingWindow});
+                       p.decorateAsFloatingWindow, w->title, w->positioningMode});
     }
     return out;
 }
@@ -90,10 +94,14 @@ void drawWindows() {
     }
 }
 
-void dropWindows() { windows.clear(); }
+void dropWindows() {
+    windows.clear();
+    keyboardFocus = nullptr;
+}
 
 void resetWindows() {
     windows.clear();
+    keyboardFocus = nullptr;
     screenWidth = kDefaultWidth;
     screenHeight = kDefaultHeight;
 }
@@ -117,6 +125,7 @@ XPLM_API XPLMWindowID XPLMCreateWindowEx(XPLMCreateWindow_t* inParams) {
 }
 
 XPLM_API void XPLMDestroyWindow(XPLMWindowID inWindowID) {
+    if (xpsim::keyboardFocus == inWindowID) xpsim::keyboardFocus = nullptr;
     auto& all = xpsim::windows;
     all.erase(std::remove_if(all.begin(), all.end(),
                              [&](const auto& w) { return w.get() == inWindowID; }),
@@ -198,4 +207,56 @@ XPLM_API void XPLMGetAllMonitorBoundsGlobal(
     XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon) {
     if (inMonitorBoundsCallback)
         inMonitorBoundsCallback(0, 0, xpsim::screenHeight, xpsim::screenWidth, 0, inRefcon);
+}
+
+XPLM_API void XPLMSetWindowTitle(XPLMWindowID inWindowID, const char* inWindowTitle) {
+    if (xpsim::Window* w = find(inWindowID)) w->title = inWindowTitle ? inWindowTitle : "";
+}
+
+XPLM_API void XPLMTakeKeyboardFocus(XPLMWindowID inWindow) {
+    xpsim::keyboardFocus = find(inWindow) ? inWindow : nullptr;
+}
+
+XPLM_API int XPLMHasKeyboardFocus(XPLMWindowID inWindow) {
+    return inWindow != nullptr && xpsim::keyboardFocus == inWindow ? 1 : 0;
+}
+
+XPLM_API void XPLMSetWindowPositioningMode(XPLMWindowID inWindowID,
+                                           XPLMWindowPositioningMode inPositioningMode,
+                                           int /*inMonitorIndex*/) {
+    if (xpsim::Window* w = find(inWindowID)) w->positioningMode = inPositioningMode;
+}
+
+XPLM_API int XPLMWindowIsPoppedOut(XPLMWindowID inWindowID) {
+    xpsim::Window* w = find(inWindowID);
+    return w && w->positioningMode == xplm_WindowPopOut ? 1 : 0;
+}
+
+XPLM_API int XPLMWindowIsInVR(XPLMWindowID inWindowID) {
+    xpsim::Window* w = find(inWindowID);
+    return w && w->positioningMode == xplm_WindowVR ? 1 : 0;
+}
+
+// The simulator's desktop is its only OS window, so OS pixels are boxels with
+// y turned downwards from the screen's top.
+XPLM_API void XPLMGetWindowGeometryOS(XPLMWindowID inWindowID, int* outLeft, int* outTop,
+                                      int* outRight, int* outBottom) {
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    if (outLeft) *outLeft = w->params.left;
+    if (outTop) *outTop = xpsim::screenHeight - w->params.top;
+    if (outRight) *outRight = w->params.right;
+    if (outBottom) *outBottom = xpsim::screenHeight - w->params.bottom;
+}
+
+XPLM_API void XPLMSetWindowGeometryOS(XPLMWindowID inWindowID, int inLeft, int inTop,
+                                      int inRight, int inBottom) {
+    XPLMSetWindowGeometry(inWindowID, inLeft, xpsim::screenHeight - inTop, inRight,
+                          xpsim::screenHeight - inBottom);
+}
+
+XPLM_API void XPLMGetAllMonitorBoundsOS(XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback,
+                                        void* inRefcon) {
+    if (inMonitorBoundsCallback)
+        inMonitorBoundsCallback(0, 0, 0, xpsim::screenWidth, xpsim::screenHeight, inRefcon);
 }

@@ -220,6 +220,8 @@ struct WindowInfo {
     bool visible;
     XPLMWindowLayer layer;
     XPLMWindowDecoration decoration;
+    std::string title;
+    XPLMWindowPositioningMode positioningMode;
 };
 // In creation order (front of its layer last).
 std::vector<WindowInfo> windowList();

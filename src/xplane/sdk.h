@@ -430,4 +430,40 @@ XPLM_API void XPLMGetAllMonitorBoundsGlobal(
     XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon);
 XPLM_API void XPLMGetMouseLocationGlobal(int* outX, int* outY);
 
+typedef int XPLMWindowPositioningMode;
+enum {
+    xplm_WindowPositionFree = 0,
+    xplm_WindowCenterOnMonitor = 1,
+    xplm_WindowFullScreenOnMonitor = 2,
+    xplm_WindowFullScreenOnAllMonitors = 3,
+    xplm_WindowPopOut = 4,
+    xplm_WindowVR = 5
+};
+
+XPLM_API void XPLMSetWindowTitle(XPLMWindowID inWindowID, const char* inWindowTitle);
+// A null window gives the keyboard back to X-Plane.
+XPLM_API void XPLMTakeKeyboardFocus(XPLMWindowID inWindow);
+XPLM_API int XPLMHasKeyboardFocus(XPLMWindowID inWindow);
+// inMonitorIndex -1 means the main monitor (or none for the free mode).
+XPLM_API void XPLMSetWindowPositioningMode(XPLMWindowID inWindowID,
+                                           XPLMWindowPositioningMode inPositioningMode,
+                                           int inMonitorIndex);
+XPLM_API int XPLMWindowIsPoppedOut(XPLMWindowID inWindowID);
+XPLM_API int XPLMWindowIsInVR(XPLMWindowID inWindowID);
+// A popped-out window's geometry in the operating system's pixels, y down.
+XPLM_API void XPLMGetWindowGeometryOS(XPLMWindowID inWindowID, int* outLeft, int* outTop,
+                                      int* outRight, int* outBottom);
+XPLM_API void XPLMSetWindowGeometryOS(XPLMWindowID inWindowID, int inLeft, int inTop,
+                                      int inRight, int inBottom);
+XPLM_API void XPLMGetAllMonitorBoundsOS(XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback,
+                                        void* inRefcon);
+
+// ------------------------------------------------------- graphics
+
+XPLM_API void XPLMSetGraphicsState(int inEnableFog, int inNumberTexUnits, int inEnableLighting,
+                                   int inEnableAlphaTesting, int inEnableAlphaBlending,
+                                   int inEnableDepthTesting, int inEnableDepthWriting);
+XPLM_API void XPLMGenerateTextureNumbers(int* outTextureIDs, int inCount);
+XPLM_API void XPLMBindTexture2d(int inTextureNum, int inTextureUnit);
+
 #endif  // OVILUX_USE_REAL_SDK
