@@ -178,7 +178,9 @@ bool ImgWindow::updateImgui() {
     ImGui::SetNextWindowPos(ImVec2(0, 0), ImGuiCond_Always);
     ImGui::SetNextWindowSize(ImVec2(static_cast<float>(width), static_cast<float>(height)),
                              ImGuiCond_Always);
-    ImGui::Begin(windowTitle.c_str(), &windowOpen, windowFlags);
+    // ImGui asserts on an empty window name; an untitled window gets a hidden one.
+    ImGui::Begin(windowTitle.empty() ? "##untitled" : windowTitle.c_str(), &windowOpen,
+                 windowFlags);
     buildInterface();
     // buildInterface may have made another window (and its context) current.
     ImGui::SetCurrentContext(imguiContext);
