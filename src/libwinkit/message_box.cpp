@@ -4,16 +4,57 @@
 #include <cstdio>
 #include <memory>
 
+#include "libwinkit/msg_box_widget.h"
 #include "shell/log.h"
 
 namespace {
 std::unique_ptr<MsgBoxManager> manager;
 }
 
+MsgBoxManager::MsgBoxManager() {
+    XPLMCreateFlightLoop_t params{};
+    params.structSize = sizeof(params);
+    params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
+    params.callbackFunc = flightLoopHandler;
+    params.refcon = this;
+    flightLoopID = XPLMCreateFlightLoop(&params);
+    XPLMScheduleFlightLoop(flightLoopID, -1.0f, 1);
+}
+
+MsgBoxManager::~MsgBoxManager() {
+    XPLMDestroyFlightLoop(flightLoopID);
+    requests.clear();
+}
+
 void MsgBoxManager::addMsgBox(const char* title, const char* message, void (*callback)()) {
-    // Until boxes can be drawn, the log is where the user finds them.
-    sLogMsg("%s: %s", title ? title : "", message ? message : "");
     requests.push_back(MsgBoxRequest{title ? title : "", message ? message : "", callback});
+}
+
+float MsgBoxManager::flightLoopHandler(float, float, int, void* refcon) {
+    MsgBoxManager* self = static_cast<MsgBoxManager*>(refcon);
+    while (!self->requests.empty()) {
+        MsgBoxRequest request = std::move(self->requests.front());
+        self->requests.pop_front();
+        self->createMsgBox(request.title.c_str(), request.message.c_str(), request.callback);
+    }
+    return -1.0f;
+}
+
+void MsgBoxManager::createMsgBox(const char* title, const char* message, void (*callback)()) {
+    if (static_cast<int>(MsgBoxWidget::openBoxes().size()) >= kMaxOpenBoxes) {
+        sLogMsg("Too many message boxes open (%d); not shown: %s: %s", kMaxOpenBoxes, title,
+                message);
+        return;
+    }
+    int left = 0, top = 0, right = 0, bottom = 0;
+    XPLMGetScreenBoundsGlobal(&left, &top, &right, &bottom);
+    left += 175;
+    top -= 75;
+    MsgBoxWidget* box = new MsgBoxWidget(left, top, left + 100, top - 100,
+                                         xplm_WindowDecorationRoundRectangle, title, message,
+                                         callback);
+    box->init();
+    box->center();
 }
 
 void msgBox(const char* title, const char* message) { msgBox(title, message, nullptr); }
@@ -39,3 +80,15 @@ MsgBoxManager* getMsgBoxManager() {
 }
 
 void removeMsgBoxManager() { manager.reset(); }
+
+std::vector<MsgBoxView> liveMsgBoxes() {
+    std::vector<MsgBoxView> views;
+    for (const MsgBoxWidget* box : MsgBoxWidget::openBoxes()) {
+        MsgBoxView view{box->getWindowID(), box->title(), box->text(), box->hasCallback(),
+                        0, 0, 0, 0};
+        box->okCentre(&view.okX, &view.okY);
+        box->cancelCentre(&view.cancelX, &view.cancelY);
+        views.push_back(view);
+    }
+    return views;
+}

@@ -58,6 +58,9 @@ int CameraFixture::countInLog(const std::string& text) const {
 
 std::vector<std::pair<std::string, std::string>> CameraFixture::messageBoxes() const {
     std::vector<std::pair<std::string, std::string>> boxes;
+    for (const MsgBoxView& box : liveMsgBoxes()) {
+        boxes.emplace_back(box.title, box.message);
+    }
     for (const auto& request : getMsgBoxManager()->pendingRequests()) {
         boxes.emplace_back(request.title, request.message);
     }

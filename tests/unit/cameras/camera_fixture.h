@@ -29,7 +29,7 @@ protected:
 
     bool logHas(const std::string& text) const;
     int countInLog(const std::string& text) const;
-    // Title and text of every message box asked for since the test began.
+    // Title and text of every message box open, then of those still to open.
     std::vector<std::pair<std::string, std::string>> messageBoxes() const;
 
     SimulatedXPlane xplane;

@@ -6,6 +6,7 @@
 #include "cameras/targets/target.h"
 #include "libwinkit/message_box.h"
 #include "mouse_fixture.h"
+#include "support/message_boxes.h"
 #include "positioning/input/mouse_buttons.h"
 #include "shell/settings.h"
 
@@ -163,7 +164,7 @@ TEST_F(FreeTargetAim, PausesWhileAimingAndUnpausesOnRelease) {
     EXPECT_FALSE(paused());
     // Placed where the lowered view meets the ground: nearer than before.
     EXPECT_NE(getCurrentTarget()->localZ, z);
-    EXPECT_TRUE(getMsgBoxManager() == nullptr || getMsgBoxManager()->pendingRequests().empty());
+    EXPECT_TRUE(showMessageBoxes().empty());
 }
 
 TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
@@ -175,9 +176,9 @@ TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
     frames(15);
     rightUp(960, 400);
     frames(1);
-    ASSERT_NE(getMsgBoxManager(), nullptr);
-    ASSERT_FALSE(getMsgBoxManager()->pendingRequests().empty());
-    const auto& box = getMsgBoxManager()->pendingRequests().back();
+    std::vector<MsgBoxView> boxes = showMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    const MsgBoxView& box = boxes.back();
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.message,
               "Unable to position the free target.\n\nThere was no terrain found at the aim "

@@ -6,6 +6,7 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/generators/quick_look_views.h"
 #include "libwinkit/message_box.h"
+#include "support/message_boxes.h"
 #include "unit/positioning/positioning_fixture.h"
 
 namespace {
@@ -26,15 +27,15 @@ protected:
         loadAircraft(aircraft);
         ASSERT_NE(getCurrentCamera(), nullptr);
     }
-    // The information box of the new camera file; its OK action is the import.
-    MsgBoxManager::MsgBoxRequest newFileBox() const {
-        for (const auto& request : getMsgBoxManager()->pendingRequests()) {
-            if (request.title == "INFO") {
-                return request;
-            }
+    // The information box of the new camera file, open on screen; its "Ok"
+    // action is the import.
+    MsgBoxView newFileBox() const {
+        showMessageBoxes();
+        MsgBoxView box{};
+        if (!findMessageBox("INFO", &box)) {
+            ADD_FAILURE() << "no INFO box";
         }
-        ADD_FAILURE() << "no INFO box";
-        return {};
+        return box;
     }
     static std::vector<std::string> names(int category) {
         std::vector<std::string> found;
@@ -49,13 +50,14 @@ TEST_F(QuickLooks, ANewCameraFileOffersAndImportsThem) {
     installPrefs();
     enablePlugin();
     loadNewAircraft(kCessna);
-    MsgBoxManager::MsgBoxRequest box = newFileBox();
+    MsgBoxView box = newFileBox();
     EXPECT_EQ(box.message.rfind("Ovilux created a new camera file for this plane!\n\nOvilux also "
                                 "found some X-Plane Quick Look Views which can be imported\n",
                                 0),
               0u);
-    ASSERT_NE(box.callback, nullptr);
-    box.callback();
+    ASSERT_TRUE(box.hasCallback);
+    clickMessageBoxButton(box, true);
+    EXPECT_TRUE(liveMsgBoxes().empty());
 
     ASSERT_EQ(getNumberOfCategories(), 2);
     EXPECT_STREQ(getCategory(0)->name, "Cockpit");
@@ -121,9 +123,23 @@ TEST_F(QuickLooks, ANewCameraFileOffersAndImportsThem) {
     EXPECT_EQ(names(1).size(), 4u);
     EXPECT_EQ(getCameraByViewID(13), &cameraAt(1, 3));
 
-    // The answer counts once.
-    box.callback();
+    // The answer counts once: the box is gone, a second click meets nothing.
+    clickMessageBoxButton(box, true);
     EXPECT_EQ(names(0).size(), 5u);
+}
+
+TEST_F(QuickLooks, CancelImportsNothing) {
+    installPrefs();
+    enablePlugin();
+    loadNewAircraft(kCessna);
+    std::string file = readCameraFile();
+    MsgBoxView box = newFileBox();
+    ASSERT_TRUE(box.hasCallback);
+    clickMessageBoxButton(box, false);
+    EXPECT_TRUE(liveMsgBoxes().empty());
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_EQ(names(0), (std::vector<std::string>{"Pilot View"}));
+    EXPECT_EQ(readCameraFile(), file);
 }
 
 TEST_F(QuickLooks, KeyNumbersAreReadWhole) {
@@ -163,15 +179,19 @@ TEST_F(QuickLooks, TheImportKeepsToTheAircraftAndTheSetItWasOfferedFor) {
     installPrefs();
     enablePlugin();
     loadNewAircraft(kCessna);
-    void (*importCessna)() = newFileBox().callback;
-    ASSERT_NE(importCessna, nullptr);
+    MsgBoxView importCessna = newFileBox();
+    ASSERT_TRUE(importCessna.hasCallback);
     std::string cessnaFile = readCameraFile();
 
     // Another aircraft loads before the user answers: nothing goes into its set.
-    removeMsgBoxManager();
     loadNewAircraft(kGlider);
     ASSERT_EQ(getNumberOfCategories(), 1);
-    importCessna();
+    showMessageBoxes();
+    ASSERT_EQ(liveMsgBoxes().size(), 2u);
+    // The glider's box opened on top of it: the user brings the Cessna's forward.
+    XPLMBringWindowToFront(importCessna.window);
+    clickMessageBoxButton(importCessna, true);
+    showMessageBoxes();
     EXPECT_EQ(getNumberOfCategories(), 1);
     EXPECT_EQ(getCategory(0)->numberOfCameras, 1);
     EXPECT_EQ(readCameraFile(), cessnaFile);
@@ -184,12 +204,12 @@ TEST_F(QuickLooks, TheUsersCategoriesStay) {
     installPrefs();
     enablePlugin();
     loadNewAircraft(kCessna);
-    void (*import)() = newFileBox().callback;
-    ASSERT_NE(import, nullptr);
+    MsgBoxView import = newFileBox();
+    ASSERT_TRUE(import.hasCallback);
     // Before answering, the user makes a category of their own.
     ASSERT_EQ(addCategory(), 1);
     setCameraName(getCategory(1)->name, "Wing");
-    import();
+    clickMessageBoxButton(import, true);
     ASSERT_EQ(getNumberOfCategories(), 3);
     EXPECT_STREQ(getCategory(0)->name, "Cockpit");
     EXPECT_STREQ(getCategory(1)->name, "Wing");
@@ -205,7 +225,7 @@ TEST_F(QuickLooks, CockpitViewsOnlyOrNone) {
                                "_iql_view_type_0 v_3dc\n_iql_view_type_1 v_fwd\n");
     enablePlugin();
     loadNewAircraft(kCessna);
-    newFileBox().callback();
+    clickMessageBoxButton(newFileBox(), true);
     ASSERT_EQ(getNumberOfCategories(), 1);
     EXPECT_EQ(names(0), (std::vector<std::string>{"Pilot View", "Quick Look 0", "Quick Look 3"}));
     EXPECT_EQ(cameraAt(0, 2).viewId, 4);
@@ -218,8 +238,8 @@ TEST_F(QuickLooks, CockpitViewsOnlyOrNone) {
     enablePlugin();
     loadNewAircraft(kCessna);
     EXPECT_TRUE(logHas("Unable to read " + prefsPath()));
-    MsgBoxManager::MsgBoxRequest box = newFileBox();
-    EXPECT_EQ(box.callback, nullptr);
+    MsgBoxView box = newFileBox();
+    EXPECT_FALSE(box.hasCallback);
     EXPECT_EQ(box.message.find("Quick Look"), std::string::npos);
 }
 

@@ -9,6 +9,7 @@
 #include "shell/plugin_path.h"
 #include "shell/settings.h"
 #include "shell/speech.h"
+#include "support/message_boxes.h"
 #include "support/simulated_xplane.h"
 #include "xpsim.h"
 
@@ -211,16 +212,19 @@ TEST_F(Lifecycle, ReEnableRegistersNothingTwice) {
 
 TEST_F(Lifecycle, SystemStatusBox) {
     checkSystem();
-    const auto& requests = getMsgBoxManager()->pendingRequests();
-    ASSERT_FALSE(requests.empty());
-    EXPECT_EQ(requests.back().title, "System Status");
-    EXPECT_EQ(requests.back().message,
+    std::vector<MsgBoxView> boxes = showMessageBoxes();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.back().title, "System Status");
+    EXPECT_FALSE(boxes.back().hasCallback);
+    EXPECT_EQ(boxes.back().message,
               "TrackIR - Unknown Status.\n\nScenic Flyer - Status unknown.\n\n"
               "HeadShake - Not Found.\n\n");
 
     xpsim::addPlugin("lorwenhale.projects.pilotview", "PilotView");
     checkSystem();
-    const std::string& text = requests.back().message;
+    boxes = showMessageBoxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    const std::string& text = boxes.back().message;
     EXPECT_EQ(text.rfind("TrackIR - Unknown Status.\n\n", 0), 0u);
     const std::string pilotView =
         "PilotView - Found and it is not compatible with Ovilux.\nEither remove PilotView "
