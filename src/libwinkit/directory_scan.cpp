@@ -29,6 +29,12 @@ void DirectoryScan::stop() {
     }
 }
 
+void DirectoryScan::clear() {
+    stop();
+    root.reset();
+    status.reset();
+}
+
 bool DirectoryScan::finished() const { return done.load(std::memory_order_acquire); }
 
 uint32_t DirectoryScan::fileCount() const {

@@ -27,6 +27,8 @@ public:
     void cancel();
     // cancel(), then waits for the worker. The tree read so far stays.
     void stop();
+    // stop(), then drops the tree: as before the first scan.
+    void clear();
 
     // True once the worker has finished, and before the first scan: only then
     // may the tree be touched.

@@ -46,6 +46,11 @@ TEST_F(FileSelectorScan, HandsOverTheFilteredTreeOnceFinished) {
     ASSERT_NE(scan.tree(), nullptr);
     EXPECT_EQ(describe(*scan.tree(), true), "readme.txt\n");
     EXPECT_EQ(scan.fileCount(), 1u);
+
+    scan.clear();
+    EXPECT_TRUE(scan.finished());
+    EXPECT_EQ(scan.tree(), nullptr);
+    EXPECT_EQ(scan.fileCount(), 0u);
 }
 
 TEST_F(FileSelectorScan, CancelKeepsThePartialTree) {
