@@ -1,6 +1,7 @@
 // XPLMDisplay's windows: records in creation order, the last one in front of
-// its layer; a settable screen that is also the only monitor.
+// its layer; a settable screen that is the only monitor unless more are added.
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,25 @@ XPLMWindowID keyboardFocus = nullptr;
 int screenWidth = kDefaultWidth;
 int screenHeight = kDefaultHeight;
 
+// Empty: the screen is the only monitor, index 0.
+struct Bounds {
+    int left, top, right, bottom;
+};
+std::map<int, Bounds> monitors;
+
+Bounds desktop() {
+    if (monitors.empty()) return {0, screenHeight, screenWidth, 0};
+    Bounds all = monitors.begin()->second;
+    for (const auto& entry : monitors) {
+        const Bounds& m = entry.second;
+        all.left = std::min(all.left, m.left);
+        all.top = std::max(all.top, m.top);
+        all.right = std::max(all.right, m.right);
+        all.bottom = std::min(all.bottom, m.bottom);
+    }
+    return all;
+}
+
 Window* find(XPLMWindowID id) {
     for (auto& w : windows)
         if (w.get() == id) return w.get();
@@ -42,7 +62,13 @@ void followResize(Window& w, int dw, int dh) {
 
 }  // namespace
 
+void setMonitor(int index, int left, int top, int right, int bottom) {
+    if (monitors.empty()) monitors[0] = {0, screenHeight, screenWidth, 0};
+    monitors[index] = {left, top, right, bottom};
+}
+
 void setScreenSize(int width, int height) {
+    monitors.clear();
     int dw = width - screenWidth;
     int dh = height - screenHeight;
     screenWidth = width;
@@ -100,6 +126,7 @@ void dropWindows() {
 }
 
 void resetWindows() {
+    monitors.clear();
     windows.clear();
     keyboardFocus = nullptr;
     screenWidth = kDefaultWidth;
@@ -197,16 +224,24 @@ XPLM_API void XPLMGetScreenSize(int* outWidth, int* outHeight) {
 
 XPLM_API void XPLMGetScreenBoundsGlobal(int* outLeft, int* outTop, int* outRight,
                                         int* outBottom) {
-    if (outLeft) *outLeft = 0;
-    if (outTop) *outTop = xpsim::screenHeight;
-    if (outRight) *outRight = xpsim::screenWidth;
-    if (outBottom) *outBottom = 0;
+    xpsim::Bounds all = xpsim::desktop();
+    if (outLeft) *outLeft = all.left;
+    if (outTop) *outTop = all.top;
+    if (outRight) *outRight = all.right;
+    if (outBottom) *outBottom = all.bottom;
 }
 
 XPLM_API void XPLMGetAllMonitorBoundsGlobal(
     XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon) {
-    if (inMonitorBoundsCallback)
+    if (!inMonitorBoundsCallback) return;
+    if (xpsim::monitors.empty()) {
         inMonitorBoundsCallback(0, 0, xpsim::screenHeight, xpsim::screenWidth, 0, inRefcon);
+        return;
+    }
+    for (const auto& entry : xpsim::monitors) {
+        const xpsim::Bounds& m = entry.second;
+        inMonitorBoundsCallback(entry.first, m.left, m.top, m.right, m.bottom, inRefcon);
+    }
 }
 
 XPLM_API void XPLMSetWindowTitle(XPLMWindowID inWindowID, const char* inWindowTitle) {

@@ -213,6 +213,9 @@ void setSpeechHook(std::function<void(const std::string&)> hook);
 // The screen is also the only monitor, at (0, 0); windows follow a resize by
 // their gravity. Default 1920 x 1080.
 void setScreenSize(int width, int height);
+// Adds or moves a monitor (global boxels); the first call keeps the screen as
+// monitor 0. The screen's global bounds become the monitors' union.
+void setMonitor(int index, int left, int top, int right, int bottom);
 int windowCount();
 struct WindowInfo {
     XPLMWindowID id;

@@ -9,6 +9,7 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/targets/targets.h"
 #include "community/data_cache.h"
+#include "libwinkit/imgui_window.h"
 #include "libwinkit/message_box.h"
 #include "panels/window_manager.h"
 #include "positioning/input/capture_window.h"
@@ -157,4 +158,8 @@ PLUGIN_API void XPluginStop(void) {
     resetAiTraffic();
     // And the other plug-ins it links to.
     resetPluginLinks();
+    // Boxes asked for while disabled or stopping, and any window still open,
+    // go with the plug-in.
+    removeMsgBoxManager();
+    ImgWindow::destroyAllWindows();
 }

@@ -1,0 +1,45 @@
+#include "libwinkit/window_placement.h"
+
+#include "xplane/sdk.h"
+
+Monitor monitorHolding(int x, int y) {
+    std::map<int, Monitor> monitors = getXPlaneMonitors();
+    for (const auto& entry : monitors) {
+        const Monitor& m = entry.second;
+        if (x >= m.left && x < m.right && y > m.bottom && y <= m.top) {
+            return m;
+        }
+    }
+    if (!monitors.empty()) {
+        return monitors.begin()->second;
+    }
+    Monitor screen;
+    XPLMGetScreenBoundsGlobal(&screen.left, &screen.top, &screen.right, &screen.bottom);
+    screen.valid = true;
+    return screen;
+}
+
+void keepOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, int* right,
+                   int* bottom) {
+    if (*right > monitor.right) {
+        int shift = *right - monitor.right;
+        *left -= shift;
+        *right -= shift;
+    }
+    if (*left < monitor.left) {
+        int shift = monitor.left - *left;
+        *left += shift;
+        *right += shift;
+    }
+    if (*bottom < monitor.bottom) {
+        int shift = monitor.bottom - *bottom;
+        *bottom += shift;
+        *top += shift;
+    }
+    int highest = monitor.top - topMargin;
+    if (*top > highest) {
+        int shift = *top - highest;
+        *top -= shift;
+        *bottom -= shift;
+    }
+}

@@ -1,0 +1,12 @@
+// Keeping windows on a monitor X-Plane reports.
+#pragma once
+
+#include "libwinkit/monitor_evaluator.h"
+
+// The monitor holding the point, else the first X-Plane reports, else the
+// screen's bounds.
+Monitor monitorHolding(int x, int y);
+// Moves the rectangle into the monitor, its top at least topMargin below the
+// monitor's top: the left edge and the top win when it is larger.
+void keepOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, int* right,
+                   int* bottom);

@@ -1,0 +1,276 @@
+// ImGui windows driven the way X-Plane drives them: mouse, keys, visibility,
+// VR, fonts and the ini file.
+#include <cfloat>
+#include <cstring>
+#include <filesystem>
+
+#include "unit/winkit/winkit_fixture.h"
+
+namespace {
+
+constexpr int kDown = 8;
+constexpr int kUp = 16;
+constexpr int kControl = 4;
+constexpr int kAlt = 2;
+
+class ImguiWindows : public WinkitFixture {};
+
+// A window with one text field that takes the keyboard.
+class TextFieldWindow : public ImguiWindows {
+protected:
+    void SetUp() override {
+        ImguiWindows::SetUp();
+        window = makeWindow();
+        window->content = [this] {
+            if (window->frames <= 2) {
+                ImGui::SetKeyboardFocusHere();
+            }
+            ImGui::InputText("##field", field, sizeof(field));
+        };
+        xpsim::runFrames(3);
+        ASSERT_TRUE(io(window).WantCaptureKeyboard);
+    }
+    void typeKey(char c, int flags = kDown) { key(window, c, flags, static_cast<char>(toupper(c))); }
+
+    ProbeWindow* window = nullptr;
+    char field[256] = {};
+};
+
+TEST_F(ImguiWindows, AClickBetweenTwoFramesLastsOneFrame) {
+    ProbeWindow* window = makeWindow();
+    std::vector<bool> down;
+    int pressed = 0;
+    window->content = [&] {
+        down.push_back(ImGui::IsMouseDown(0));
+        if (ImGui::Button("Press", ImVec2(100, 40))) {
+            ++pressed;
+        }
+    };
+    xpsim::runFrames(1);
+    // The button lies 8 boxels in from the window's top-left corner.
+    EXPECT_TRUE(xpsim::mouseClick(150, 580, false, xplm_MouseDown));
+    EXPECT_TRUE(xpsim::mouseClick(150, 580, false, xplm_MouseUp));
+    xpsim::runFrames(3);
+    EXPECT_EQ(down, (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(pressed, 1);
+}
+
+TEST_F(ImguiWindows, ACursorOutsideTheWindowIsAnAbsentMouse) {
+    ProbeWindow* window = makeWindow();
+    xpsim::runFrames(1);
+    ImgWindow::HandleCursorFuncCB(window->getWindowID(), 120, 590, window);
+    EXPECT_EQ(io(window).MousePos.x, 20.0f);
+    EXPECT_EQ(io(window).MousePos.y, 10.0f);
+    ImgWindow::HandleCursorFuncCB(window->getWindowID(), 600, 590, window);
+    EXPECT_EQ(io(window).MousePos.x, -FLT_MAX);
+    EXPECT_EQ(io(window).MousePos.y, -FLT_MAX);
+}
+
+TEST_F(TextFieldWindow, KeysReachImguiOnePerFrameInOrder) {
+    EXPECT_TRUE(XPLMHasKeyboardFocus(window->getWindowID()));
+    for (char c : std::string("hello")) {
+        typeKey(c);
+    }
+    std::vector<std::string> seen;
+    for (int i = 0; i < 5; ++i) {
+        xpsim::runFrames(1);
+        seen.push_back(field);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"h", "he", "hel", "hell", "hello"}));
+}
+
+TEST_F(TextFieldWindow, OnlyPrintableKeysWithoutControlOrAltBecomeText) {
+    typeKey('a', kUp);
+    typeKey('b', kDown | kControl);
+    typeKey('c', kDown | kAlt);
+    key(window, '\t', kDown, 0x20);
+    key(window, static_cast<char>(0xE9), kDown, 0x45);
+    key(window, 0x7F, kDown, 0x20);
+    typeKey('d');
+    xpsim::runFrames(7);
+    EXPECT_STREQ(field, "d");
+}
+
+TEST_F(TextFieldWindow, AKeyStormIsBounded) {
+    for (int i = 0; i < 1000; ++i) {
+        typeKey('x');
+    }
+    xpsim::runFrames(100);
+    EXPECT_EQ(strlen(field), ImgWindow::kMaxQueuedKeys);
+}
+
+TEST_F(TextFieldWindow, LosingFocusLetsGoOfAHeldBackspace) {
+    for (char c : std::string("abcdef")) {
+        typeKey(c);
+    }
+    xpsim::runFrames(6);
+    key(window, 8, kDown, 0x08);
+    xpsim::runFrames(1);
+    ASSERT_STREQ(field, "abcde");
+    typeKey('z');
+    key(window, 0, 0, 0, 1);
+    EXPECT_FALSE(io(window).KeysDown[0x08]);
+    xpsim::runFrames(60);
+    EXPECT_STREQ(field, "abcde");
+}
+
+TEST_F(TextFieldWindow, HidingLetsGoOfKeysAndButtons) {
+    key(window, 8, kDown | 1, 0x08);
+    xpsim::runFrames(1);
+    ASSERT_TRUE(io(window).KeysDown[0x08]);
+    xpsim::mouseClick(150, 580, false, xplm_MouseDown);
+    typeKey('q');
+    window->SetVisible(false);
+    EXPECT_FALSE(io(window).KeysDown[0x08]);
+    EXPECT_FALSE(io(window).KeyShift);
+    EXPECT_FALSE(io(window).MouseDown[0]);
+    window->SetVisible(true);
+    xpsim::runFrames(2);
+    EXPECT_EQ(std::string(field).find('q'), std::string::npos);
+}
+
+TEST_F(ImguiWindows, KeysWhileImguiDoesNotWantTheKeyboardAreDropped) {
+    ProbeWindow* window = makeWindow();
+    char field[16] = {};
+    int focus = 0;
+    window->content = [&] {
+        if (focus > 0) {
+            ImGui::SetKeyboardFocusHere();
+            --focus;
+        }
+        ImGui::InputText("##field", field, sizeof(field));
+    };
+    xpsim::runFrames(1);
+    key(window, 'a', kDown, 'A');
+    xpsim::runFrames(1);
+    focus = 2;
+    xpsim::runFrames(3);
+    ASSERT_TRUE(io(window).WantCaptureKeyboard);
+    key(window, 'b', kDown, 'B');
+    xpsim::runFrames(1);
+    EXPECT_STREQ(field, "b");
+}
+
+TEST_F(ImguiWindows, SetVisibleAsksOnShowOnlyWhenItShowsTheWindow) {
+    ProbeWindow* window = new ProbeWindow(100, 600, 500, 300);
+    window->init();
+    window->allowShow = false;
+    window->SetVisible(true);
+    EXPECT_FALSE(window->GetVisible());
+    EXPECT_EQ(window->showsAsked, 1);
+    window->allowShow = true;
+    window->SetVisible(true);
+    EXPECT_TRUE(window->GetVisible());
+    window->SetVisible(true);
+    EXPECT_EQ(window->showsAsked, 2);
+    window->SetVisible(false);
+    window->SetVisible(false);
+    EXPECT_FALSE(window->GetVisible());
+    EXPECT_EQ(window->showsAsked, 2);
+}
+
+TEST_F(ImguiWindows, AVrRoundTripRestoresTheGeometry) {
+    ProbeWindow* window = makeWindow(100, 600, 500, 300);
+    xpsim::setValue("sim/graphics/VR/enabled", 1);
+    // Shown again while visible: onShow is not asked, the VR placement follows.
+    window->SetVisible(true);
+    EXPECT_EQ(window->showsAsked, 1);
+    EXPECT_EQ(xpsim::windowList().back().positioningMode, xplm_WindowVR);
+    XPLMSetWindowGeometry(window->getWindowID(), 0, 900, 800, 100);
+    xpsim::setValue("sim/graphics/VR/enabled", 0);
+    xpsim::runFrames(1);  // the panel's flight loop follows X-Plane out of VR
+    EXPECT_EQ(xpsim::windowList().back().positioningMode, xplm_WindowPositionFree);
+    int l, t, r, b;
+    geometry(window, &l, &t, &r, &b);
+    EXPECT_EQ(l, 100);
+    EXPECT_EQ(t, 600);
+    EXPECT_EQ(r, 500);
+    EXPECT_EQ(b, 300);
+}
+
+TEST_F(ImguiWindows, AnEmptyOrInvertedWindowSkipsItsFrame) {
+    ProbeWindow* window = makeWindow();
+    XPLMSetWindowGeometry(window->getWindowID(), 300, 300, 300, 500);
+    xpsim::runFrames(2);
+    EXPECT_EQ(window->frames, 0);
+    XPLMSetWindowGeometry(window->getWindowID(), 300, 500, 200, 300);
+    xpsim::runFrames(1);
+    EXPECT_EQ(window->frames, 0);
+    XPLMSetWindowGeometry(window->getWindowID(), 300, 500, 400, 300);
+    xpsim::runFrames(1);
+    EXPECT_EQ(window->frames, 1);
+}
+
+TEST_F(ImguiWindows, AMissingOrBrokenFontFallsBackToImguisOwn) {
+    ProbeWindow* missing = makeWindow(100, 600, 500, 300, 1, xplane.path("Resources/fonts/None.ttf"));
+    SimulatedXPlane::writeFile(xplane.path("Resources/fonts/Empty.ttf"), "");
+    ProbeWindow* empty = makeWindow(100, 600, 500, 300, 1, xplane.path("Resources/fonts/Empty.ttf"));
+    SimulatedXPlane::writeFile(xplane.path("Resources/fonts/Broken.ttf"), std::string(4000, 'x'));
+    ProbeWindow* broken =
+        makeWindow(100, 600, 500, 300, 1, xplane.path("Resources/fonts/Broken.ttf"));
+    ProbeWindow* roboto = makeWindow(100, 600, 500, 300, 1,
+                                     QfnImWindow::getXPlaneFontPath("Roboto-Regular.ttf"));
+    xpsim::runFrames(2);
+    for (ProbeWindow* window : {missing, empty, broken, roboto}) {
+        EXPECT_EQ(window->frames, 2);
+    }
+    EXPECT_TRUE(logHas("Unable to load the font " + xplane.path("Resources/fonts/None.ttf") +
+                       "; ImGui's default font is used"));
+    EXPECT_TRUE(logHas("Unable to load the font " + xplane.path("Resources/fonts/Empty.ttf")));
+    EXPECT_TRUE(logHas("Unable to build the fonts of window"));
+    EXPECT_EQ(io(roboto).Fonts->Fonts[0]->FontSize, 18.0f);
+    EXPECT_EQ(io(missing).Fonts->Fonts[0]->FontSize, 13.0f);  // ImGui's own font
+}
+
+TEST_F(ImguiWindows, ImguiIniLiesInThePluginsFolder) {
+    ProbeWindow* window = makeWindow();
+    window->SetWindowTitle("Probe");
+    xpsim::runFrames(1);
+    delete window;
+    EXPECT_TRUE(SimulatedXPlane::exists(xplane.pluginFolder() + "Imgui.ini"));
+    EXPECT_NE(SimulatedXPlane::readFile(xplane.pluginFolder() + "Imgui.ini").find("[Window][Probe]"),
+              std::string::npos);
+}
+
+TEST_F(ImguiWindows, UnusableMatricesLeaveBoxelsAsPixels) {
+    xpsim::defineDataref("sim/graphics/view/modelview_matrix", xplmType_FloatArray, 16);
+    xpsim::defineDataref("sim/graphics/view/projection_matrix", xplmType_FloatArray, 16);
+    xpsim::defineDataref("sim/graphics/view/viewport", xplmType_IntArray, 4);
+    ProbeWindow* window = makeWindow();
+    window->content = [] { ImGui::TextUnformatted("drawn with w = 0"); };
+    xpsim::runFrames(2);
+    EXPECT_EQ(window->frames, 2);
+}
+
+TEST_F(ImguiWindows, StoppingThePluginDeletesEveryWindow) {
+    makeWindow();
+    new ProbeWindow(0, 100, 100, 0);  // never initialised nor drawn
+    xpsim::runFrames(1);
+    ASSERT_EQ(ImgWindow::liveWindows().size(), 2u);
+    xplane.disableAndStop();
+    EXPECT_TRUE(ImgWindow::liveWindows().empty());
+    EXPECT_EQ(xpsim::windowCount(), 0);
+}
+
+}  // namespace
+
+TEST(WindowsWithoutPluginFolder, WriteNoIniFile) {
+    xpsim::reset();
+    char pattern[] = "/tmp/xpsim-noini-XXXXXX";
+    std::string root = mkdtemp(pattern);
+    xpsim::setRoot(root);
+    std::string cwdIni = std::filesystem::current_path() / "Imgui.ini";
+    bool before = std::filesystem::exists(cwdIni);
+    {
+        ProbeWindow* window = new ProbeWindow(100, 600, 500, 300);
+        window->init();
+        ImGui::SetCurrentContext(window->getImguiContext());
+        EXPECT_EQ(ImGui::GetIO().IniFilename, nullptr);
+        window->SetVisible(true);
+        xpsim::runFrames(1);
+        delete window;
+    }
+    EXPECT_EQ(std::filesystem::exists(cwdIni), before);
+    xpsim::reset();
+    std::filesystem::remove_all(root);
+}
