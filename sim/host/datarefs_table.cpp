@@ -70,6 +70,11 @@ const Row kRows[] = {
     {"sim/graphics/view/view_heading", kFloat, 1, RO, 0, nullptr},
     {"sim/graphics/view/view_roll", kFloat, 1, RO, 0, nullptr},
     {"sim/private/controls/camera/kill_wheel_zoom", kFloat, 1, RW, 0, nullptr},
+    // The window phase's matrices (column-major) and viewport; the drawing
+    // surface writes them whenever the desktop changes.
+    {"sim/graphics/view/modelview_matrix", kFloats, 16, RO, 0, nullptr},
+    {"sim/graphics/view/projection_matrix", kFloats, 16, RO, 0, nullptr},
+    {"sim/graphics/view/viewport", kInts, 4, RO, 0, nullptr},
 
     {"sim/operation/misc/frame_rate_period", kFloat, 1, RO, 1.0 / 60.0, nullptr},
     {"sim/time/total_running_time_sec", kFloat, 1, RO, 0, nullptr},

@@ -1,6 +1,10 @@
-// Mouse input: each event goes to the frontmost visible window under the
-// mouse and on down the stack while windows return 0; what no window takes
-// reaches X-Plane and is counted.
+// Mouse and keyboard input: each mouse event goes to the frontmost visible
+// window under the mouse and on down the stack while windows return 0; keys go
+// to the window holding the keyboard focus. What no window takes reaches
+// X-Plane and is counted.
+#include <cctype>
+#include <vector>
+
 #include "internal.h"
 #include "xpsim.h"
 
@@ -47,6 +51,48 @@ bool mouseWheel(int clicks) {
     }
     ++passed.wheels;
     return false;
+}
+
+bool keyEvent(const KeyStroke& stroke) {
+    const XPLMCreateWindow_t* p = detail::focusedWindow();
+    if (p && p->handleKeyFunc && detail::pluginCallbacksAllowed()) {
+        p->handleKeyFunc(detail::windowIdOf(p), stroke.key, stroke.flags,
+                         static_cast<char>(stroke.vkey), p->refcon, 0);
+        return true;
+    }
+    ++passed.keys;
+    return false;
+}
+
+namespace {
+
+void press(KeyStroke stroke, XPLMKeyFlags modifiers) {
+    stroke.flags |= modifiers;
+    if ((stroke.flags & xplm_ShiftFlag) && std::isalpha(static_cast<unsigned char>(stroke.key)))
+        stroke.key = static_cast<char>(std::toupper(static_cast<unsigned char>(stroke.key)));
+    XPLMKeyFlags held = stroke.flags & ~(xplm_DownFlag | xplm_UpFlag);
+    keyEvent({stroke.key, held | xplm_DownFlag, stroke.vkey});
+    keyEvent({stroke.key, held | xplm_UpFlag, stroke.vkey});
+}
+
+}  // namespace
+
+bool pressKey(const std::string& key, XPLMKeyFlags modifiers) {
+    KeyStroke stroke;
+    if (!detail::keyForName(key, &stroke)) return false;
+    press(stroke, modifiers);
+    return true;
+}
+
+bool typeText(const std::string& text) {
+    std::vector<KeyStroke> strokes;
+    for (char c : text) {
+        KeyStroke stroke;
+        if (!detail::keyForCharacter(c, &stroke)) return false;
+        strokes.push_back(stroke);
+    }
+    for (const KeyStroke& stroke : strokes) press(stroke, 0);
+    return true;
 }
 
 InputCounts inputReachedXPlane() { return passed; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "xplane/sdk.h"
+#include "xpsim.h"
 
 namespace xpsim::detail {
 
@@ -28,6 +29,7 @@ void resetFiles();
 void resetLog();
 void resetWindows();
 void resetInput();
+void resetDrawing();
 
 // Callbacks that point into the plug-in's code, dropped when it is unloaded.
 void dropCommandHandlers();
@@ -45,6 +47,25 @@ void runHeldCommands();
 void runFlightLoops();
 void runCameraPhase();
 void drawWindows();
+
+// The monitors changed: the drawing surface and the view datarefs follow.
+void desktopChanged();
+
+// The window phase on the OpenGL surface. Without a context these only keep
+// count; useGraphics() makes the context (and prepares a phase under way) for
+// the SDK's graphics calls, false while there is no display.
+void beginWindowPhase();
+void beforeWindowDraw(const WindowInfo& window);
+void afterWindowDraw(const std::string& title);
+void endWindowPhase();
+bool useGraphics();
+
+// The key of a character or of a key name (xpsim::pressKey's), without the
+// down or up flag; false when there is none.
+bool keyForCharacter(char c, KeyStroke* out);
+bool keyForName(const std::string& name, KeyStroke* out);
+// The focused window's record; null when X-Plane has the keyboard.
+const XPLMCreateWindow_t* focusedWindow();
 
 // Visible windows containing (x, y), front to back, and their IDs.
 std::vector<const XPLMCreateWindow_t*> windowsUnder(int x, int y);

@@ -23,6 +23,7 @@ void reset() {
     detail::resetPlanes();
     detail::resetTraffic();
     detail::resetLog();
+    detail::resetDrawing();
     detail::resetWindows();
     detail::resetInput();
 }

@@ -1,5 +1,5 @@
 // XPLMDisplay's windows: records in creation order, the last one in front of
-// its layer; a settable screen that is the only monitor unless more are added.
+// its layer; monitors whose union is the global desktop.
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -23,28 +23,9 @@ struct Window {
 };
 
 std::vector<std::unique_ptr<Window>> windows;
-XPLMWindowID keyboardFocus = nullptr;
-int screenWidth = kDefaultWidth;
-int screenHeight = kDefaultHeight;
-
-// Empty: the screen is the only monitor, index 0.
-struct Bounds {
-    int left, top, right, bottom;
-};
-std::map<int, Bounds> monitors;
-
-Bounds desktop() {
-    if (monitors.empty()) return {0, screenHeight, screenWidth, 0};
-    Bounds all = monitors.begin()->second;
-    for (const auto& entry : monitors) {
-        const Bounds& m = entry.second;
-        all.left = std::min(all.left, m.left);
-        all.top = std::max(all.top, m.top);
-        all.right = std::max(all.right, m.right);
-        all.bottom = std::min(all.bottom, m.bottom);
-    }
-    return all;
-}
+XPLMWindowID focusHolder = nullptr;
+// By X-Plane's monitor index, in global boxels.
+std::map<int, DesktopBounds> monitors;
 
 Window* find(XPLMWindowID id) {
     for (auto& w : windows)
@@ -52,43 +33,112 @@ Window* find(XPLMWindowID id) {
     return nullptr;
 }
 
-// Moves each edge by the screen's growth as far as its gravity says.
-void followResize(Window& w, int dw, int dh) {
-    w.params.left += static_cast<int>(w.gravity[0] * dw);
-    w.params.top += static_cast<int>(w.gravity[1] * dh);
-    w.params.right += static_cast<int>(w.gravity[2] * dw);
-    w.params.bottom += static_cast<int>(w.gravity[3] * dh);
+WindowInfo infoOf(const Window& w) {
+    const XPLMCreateWindow_t& p = w.params;
+    return {const_cast<Window*>(&w), p.left, p.top, p.right, p.bottom, p.visible != 0, p.layer,
+            p.decorateAsFloatingWindow, w.title, w.positioningMode};
+}
+
+DesktopBounds unionOfMonitors() {
+    if (monitors.empty()) return {};
+    DesktopBounds u = monitors.begin()->second;
+    for (const auto& [index, m] : monitors) {
+        u.left = std::min(u.left, m.left);
+        u.top = std::max(u.top, m.top);
+        u.right = std::max(u.right, m.right);
+        u.bottom = std::min(u.bottom, m.bottom);
+    }
+    return u;
+}
+
+// Gravity 0 ties an edge to the desktop's left or bottom, 1 to its right or
+// top; each edge moves by the move of what it is tied to.
+int follow(int edge, float gravity, int lowMove, int highMove) {
+    return edge + static_cast<int>((1 - gravity) * lowMove + gravity * highMove);
+}
+
+void changeMonitors(const std::map<int, DesktopBounds>& now) {
+    DesktopBounds before = unionOfMonitors();
+    monitors = now;
+    DesktopBounds after = unionOfMonitors();
+    int dl = after.left - before.left, dr = after.right - before.right;
+    int db = after.bottom - before.bottom, dt = after.top - before.top;
+    for (auto& w : windows) {
+        XPLMCreateWindow_t& p = w->params;
+        p.left = follow(p.left, w->gravity[0], dl, dr);
+        p.top = follow(p.top, w->gravity[1], db, dt);
+        p.right = follow(p.right, w->gravity[2], dl, dr);
+        p.bottom = follow(p.bottom, w->gravity[3], db, dt);
+    }
+    detail::desktopChanged();
+}
+
+// X-Plane tells the window that loses the keyboard with a key call whose
+// other arguments mean nothing.
+void moveKeyboardFocus(XPLMWindowID to) {
+    Window* from = find(focusHolder);
+    focusHolder = to;
+    if (from && from != to && from->params.handleKeyFunc && detail::pluginCallbacksAllowed())
+        from->params.handleKeyFunc(from, 0, 0, 0, from->params.refcon, 1);
+}
+
+void hide(Window& w) {
+    w.params.visible = 0;
+    if (focusHolder == &w) moveKeyboardFocus(nullptr);
+}
+
+std::map<int, DesktopBounds> singleMonitor(int width, int height) {
+    return {{0, DesktopBounds{0, height, width, 0}}};
 }
 
 }  // namespace
 
+void setScreenSize(int width, int height) { changeMonitors(singleMonitor(width, height)); }
+
 void setMonitor(int index, int left, int top, int right, int bottom) {
-    if (monitors.empty()) monitors[0] = {0, screenHeight, screenWidth, 0};
-    monitors[index] = {left, top, right, bottom};
+    std::map<int, DesktopBounds> now = monitors;
+    now[index] = DesktopBounds{left, top, right, bottom};
+    changeMonitors(now);
 }
 
-void setScreenSize(int width, int height) {
-    monitors.clear();
-    int dw = width - screenWidth;
-    int dh = height - screenHeight;
-    screenWidth = width;
-    screenHeight = height;
-    for (auto& w : windows) followResize(*w, dw, dh);
+DesktopBounds desktopBounds() { return unionOfMonitors(); }
+
+XPLMWindowID findWindow(const std::string& title) {
+    for (auto& w : windows)
+        if (w->title == title) return w.get();
+    return nullptr;
+}
+
+std::string windowTitle(XPLMWindowID id) {
+    Window* w = find(id);
+    return w ? w->title : std::string();
+}
+
+XPLMWindowID keyboardFocus() { return focusHolder; }
+
+bool closeWindow(const std::string& title) {
+    Window* w = find(findWindow(title));
+    if (!w || !w->params.visible ||
+        w->params.decorateAsFloatingWindow != xplm_WindowDecorationRoundRectangle)
+        return false;
+    hide(*w);
+    return true;
 }
 
 int windowCount() { return static_cast<int>(windows.size()); }
 
 std::vector<WindowInfo> windowList() {
     std::vector<WindowInfo> out;
-    for (auto& w : windows) {
-        const XPLMCreateWindow_t& p = w->params;
-        out.push_back({w.get(), p.left, p.top, p.right, p.bottom, p.visible != 0, p.layer,
-                       p.decorateAsFloatingWindow, w->title, w->positioningMode});
-    }
+    for (auto& w : windows) out.push_back(infoOf(*w));
     return out;
 }
 
 namespace detail {
+
+const XPLMCreateWindow_t* focusedWindow() {
+    Window* w = find(focusHolder);
+    return w ? &w->params : nullptr;
+}
 
 // Front to back: higher layers first, later windows first within a layer.
 std::vector<const XPLMCreateWindow_t*> windowsUnder(int x, int y) {
@@ -110,27 +160,31 @@ XPLMWindowID windowIdOf(const XPLMCreateWindow_t* params) {
 
 void drawWindows() {
     if (!pluginCallbacksAllowed()) return;
+    beginWindowPhase();
     // A draw callback may destroy its window: walk a copy of the IDs.
     std::vector<XPLMWindowID> ids;
     for (auto& w : windows) ids.push_back(w.get());
     for (XPLMWindowID id : ids) {
         Window* w = find(id);
-        if (w && w->params.visible && w->params.drawWindowFunc)
-            w->params.drawWindowFunc(id, w->params.refcon);
+        if (!w || !w->params.visible || !w->params.drawWindowFunc) continue;
+        std::string title = w->title;
+        beforeWindowDraw(infoOf(*w));
+        w->params.drawWindowFunc(id, w->params.refcon);
+        afterWindowDraw(title);
     }
+    endWindowPhase();
 }
 
 void dropWindows() {
     windows.clear();
-    keyboardFocus = nullptr;
+    focusHolder = nullptr;
 }
 
 void resetWindows() {
-    monitors.clear();
     windows.clear();
-    keyboardFocus = nullptr;
-    screenWidth = kDefaultWidth;
-    screenHeight = kDefaultHeight;
+    focusHolder = nullptr;
+    monitors = singleMonitor(kDefaultWidth, kDefaultHeight);
+    desktopChanged();
 }
 
 }  // namespace detail
@@ -152,7 +206,7 @@ XPLM_API XPLMWindowID XPLMCreateWindowEx(XPLMCreateWindow_t* inParams) {
 }
 
 XPLM_API void XPLMDestroyWindow(XPLMWindowID inWindowID) {
-    if (xpsim::keyboardFocus == inWindowID) xpsim::keyboardFocus = nullptr;
+    if (xpsim::focusHolder == inWindowID) xpsim::focusHolder = nullptr;
     auto& all = xpsim::windows;
     all.erase(std::remove_if(all.begin(), all.end(),
                              [&](const auto& w) { return w.get() == inWindowID; }),
@@ -185,7 +239,12 @@ XPLM_API int XPLMGetWindowIsVisible(XPLMWindowID inWindowID) {
 }
 
 XPLM_API void XPLMSetWindowIsVisible(XPLMWindowID inWindowID, int inIsVisible) {
-    if (xpsim::Window* w = find(inWindowID)) w->params.visible = inIsVisible ? 1 : 0;
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    if (inIsVisible)
+        w->params.visible = 1;
+    else
+        xpsim::hide(*w);
 }
 
 XPLM_API void XPLMSetWindowGravity(XPLMWindowID inWindowID, float inLeftGravity,
@@ -217,31 +276,29 @@ XPLM_API int XPLMIsWindowInFront(XPLMWindowID inWindow) {
     return 0;
 }
 
+// The simulator's one OpenGL surface is the whole desktop.
 XPLM_API void XPLMGetScreenSize(int* outWidth, int* outHeight) {
-    if (outWidth) *outWidth = xpsim::screenWidth;
-    if (outHeight) *outHeight = xpsim::screenHeight;
+    xpsim::DesktopBounds d = xpsim::desktopBounds();
+    if (outWidth) *outWidth = d.right - d.left;
+    if (outHeight) *outHeight = d.top - d.bottom;
 }
 
 XPLM_API void XPLMGetScreenBoundsGlobal(int* outLeft, int* outTop, int* outRight,
                                         int* outBottom) {
-    xpsim::Bounds all = xpsim::desktop();
-    if (outLeft) *outLeft = all.left;
-    if (outTop) *outTop = all.top;
-    if (outRight) *outRight = all.right;
-    if (outBottom) *outBottom = all.bottom;
+    xpsim::DesktopBounds d = xpsim::desktopBounds();
+    if (outLeft) *outLeft = d.left;
+    if (outTop) *outTop = d.top;
+    if (outRight) *outRight = d.right;
+    if (outBottom) *outBottom = d.bottom;
 }
 
 XPLM_API void XPLMGetAllMonitorBoundsGlobal(
     XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback, void* inRefcon) {
     if (!inMonitorBoundsCallback) return;
-    if (xpsim::monitors.empty()) {
-        inMonitorBoundsCallback(0, 0, xpsim::screenHeight, xpsim::screenWidth, 0, inRefcon);
-        return;
-    }
-    for (const auto& entry : xpsim::monitors) {
-        const xpsim::Bounds& m = entry.second;
-        inMonitorBoundsCallback(entry.first, m.left, m.top, m.right, m.bottom, inRefcon);
-    }
+    // A copy: the callback may ask about the screen again.
+    std::map<int, xpsim::DesktopBounds> all = xpsim::monitors;
+    for (const auto& [index, m] : all)
+        inMonitorBoundsCallback(index, m.left, m.top, m.right, m.bottom, inRefcon);
 }
 
 XPLM_API void XPLMSetWindowTitle(XPLMWindowID inWindowID, const char* inWindowTitle) {
@@ -249,11 +306,11 @@ XPLM_API void XPLMSetWindowTitle(XPLMWindowID inWindowID, const char* inWindowTi
 }
 
 XPLM_API void XPLMTakeKeyboardFocus(XPLMWindowID inWindow) {
-    xpsim::keyboardFocus = find(inWindow) ? inWindow : nullptr;
+    xpsim::moveKeyboardFocus(find(inWindow) ? inWindow : nullptr);
 }
 
 XPLM_API int XPLMHasKeyboardFocus(XPLMWindowID inWindow) {
-    return inWindow != nullptr && xpsim::keyboardFocus == inWindow ? 1 : 0;
+    return inWindow != nullptr && xpsim::focusHolder == inWindow ? 1 : 0;
 }
 
 XPLM_API void XPLMSetWindowPositioningMode(XPLMWindowID inWindowID,
@@ -273,25 +330,30 @@ XPLM_API int XPLMWindowIsInVR(XPLMWindowID inWindowID) {
 }
 
 // The simulator's desktop is its only OS window, so OS pixels are boxels with
-// y turned downwards from the screen's top.
+// y turned downwards from the desktop's top.
+namespace {
+int osY(int y) { return xpsim::desktopBounds().top - y; }
+}  // namespace
+
 XPLM_API void XPLMGetWindowGeometryOS(XPLMWindowID inWindowID, int* outLeft, int* outTop,
                                       int* outRight, int* outBottom) {
     xpsim::Window* w = find(inWindowID);
     if (!w) return;
     if (outLeft) *outLeft = w->params.left;
-    if (outTop) *outTop = xpsim::screenHeight - w->params.top;
+    if (outTop) *outTop = osY(w->params.top);
     if (outRight) *outRight = w->params.right;
-    if (outBottom) *outBottom = xpsim::screenHeight - w->params.bottom;
+    if (outBottom) *outBottom = osY(w->params.bottom);
 }
 
 XPLM_API void XPLMSetWindowGeometryOS(XPLMWindowID inWindowID, int inLeft, int inTop,
                                       int inRight, int inBottom) {
-    XPLMSetWindowGeometry(inWindowID, inLeft, xpsim::screenHeight - inTop, inRight,
-                          xpsim::screenHeight - inBottom);
+    XPLMSetWindowGeometry(inWindowID, inLeft, osY(inTop), inRight, osY(inBottom));
 }
 
 XPLM_API void XPLMGetAllMonitorBoundsOS(XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback,
                                         void* inRefcon) {
-    if (inMonitorBoundsCallback)
-        inMonitorBoundsCallback(0, 0, 0, xpsim::screenWidth, xpsim::screenHeight, inRefcon);
+    if (!inMonitorBoundsCallback) return;
+    std::map<int, xpsim::DesktopBounds> all = xpsim::monitors;
+    for (const auto& [index, m] : all)
+        inMonitorBoundsCallback(index, m.left, osY(m.top), m.right, osY(m.bottom), inRefcon);
 }

@@ -210,12 +210,18 @@ void setSpeechHook(std::function<void(const std::string&)> hook);
 
 // ------------------------------------------------------- windows and input
 
-// The screen is also the only monitor, at (0, 0); windows follow a resize by
-// their gravity. Default 1920 x 1080.
+// Global desktop boxels, y up.
+struct DesktopBounds {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+// Shorthand for a single monitor, index 0, at (0, 0): the other monitors go.
+// Windows follow every change of the desktop (the union of the monitors) by
+// their gravity. Default 1920 x 1080; 0 x 0 stands for no display yet.
 void setScreenSize(int width, int height);
-// Adds or moves a monitor (global boxels); the first call keeps the screen as
-// monitor 0. The screen's global bounds become the monitors' union.
+// Adds monitor `index` or moves it (XPLMGetAllMonitorBoundsGlobal reports
+// every monitor, XPLMGetScreenBoundsGlobal their union).
 void setMonitor(int index, int left, int top, int right, int bottom);
+DesktopBounds desktopBounds();
 int windowCount();
 struct WindowInfo {
     XPLMWindowID id;
@@ -228,6 +234,10 @@ struct WindowInfo {
 };
 // In creation order (front of its layer last).
 std::vector<WindowInfo> windowList();
+// The first window, in creation order, with that title; null when none.
+XPLMWindowID findWindow(const std::string& title);
+// "" for an unknown window or one without a title.
+std::string windowTitle(XPLMWindowID id);
 // The mouse moves (global coordinates, y up); windows under it are asked for
 // the cursor.
 void setMousePosition(int x, int y);
@@ -236,12 +246,59 @@ void setMousePosition(int x, int y);
 bool mouseClick(int x, int y, bool right, XPLMMouseStatus status);
 // At the current mouse position; clicks > 0 turn away from the user.
 bool mouseWheel(int clicks);
+// One key event as X-Plane hands it to a window: the character (0 for keys
+// that type none), the flags (shift 1, alt 2, ctrl 4, down 8, up 16) and
+// X-Plane's virtual key code.
+struct KeyStroke {
+    char key = 0;
+    XPLMKeyFlags flags = 0;
+    int vkey = 0;
+};
+// The event goes to the window holding the keyboard focus
+// (XPLMTakeKeyboardFocus); true when one did. Without one it reaches X-Plane.
+bool keyEvent(const KeyStroke& stroke);
+// Down then up. KEY is a character or the name of a key that types none:
+// RETURN, TAB, BACK, ESCAPE, SPACE, LEFT, RIGHT, UP, DOWN, HOME, END, PRIOR,
+// NEXT, INSERT, DELETE, ENTER (the keypad's). Modifiers are added to both
+// events; shift makes a letter upper case. False for an unknown key.
+bool pressKey(const std::string& key, XPLMKeyFlags modifiers = 0);
+// Each character pressed in turn, with shift where a US keyboard needs it;
+// false (and nothing sent) when a character has no key.
+bool typeText(const std::string& text);
+// The window holding the keyboard focus; null when X-Plane has it.
+XPLMWindowID keyboardFocus();
+// X-Plane's close box of the first window with that title: the window is
+// hidden. False when no visible window with a close box (the decoration of a
+// floating window) has that title.
+bool closeWindow(const std::string& title);
 // Events no window took.
 struct InputCounts {
     int leftClicks = 0;
     int rightClicks = 0;
     int wheels = 0;
+    int keys = 0;  // key events, down and up each
 };
 InputCounts inputReachedXPlane();
+
+// ------------------------------------------------------------- drawing
+
+// Windows are drawn on one OSMesa surface as large as the desktop, with
+// X-Plane's window-phase projection: glOrtho over the desktop's global boxels
+// (one boxel one pixel, y up), the modelview the identity, the viewport the
+// whole surface; "sim/graphics/view/modelview_matrix", "projection_matrix"
+// and "viewport" say the same. The context is made the first time a plug-in
+// asks for graphics (XPLMSetGraphicsState, XPLMGenerateTextureNumbers,
+// XPLMBindTexture2d) and stays current; from then on every frame with a
+// visible window clears the desktop and draws each visible window in turn.
+bool drawingContextExists();
+// Draw callbacks that left an attribute, client-attribute or matrix stack
+// deeper (or popped past its end) since reset; each one is also reported on
+// standard error and mended before the next window draws.
+int graphicsStackImbalances();
+// The desktop as the last frame drew it (only the background when that frame
+// drew nothing with GL), at global boxel (x, y); false outside the desktop.
+bool pixelAt(int x, int y, unsigned char rgba[4]);
+// The same desktop as a PNG file.
+bool screenshot(const std::string& pngPath);
 
 }  // namespace xpsim

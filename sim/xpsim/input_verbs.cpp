@@ -1,5 +1,5 @@
-// Verbs that move the mouse, press its buttons and turn its wheel as the user
-// would, and size the screen.
+// Verbs that move the mouse, press its buttons, turn its wheel and press keys
+// as the user would.
 #include "output.h"
 #include "verbs.h"
 #include "xplane/sdk.h"
@@ -55,21 +55,24 @@ bool wheel(const Words& args, std::string* error) {
     return true;
 }
 
-bool screen(const Words& args, std::string* error) {
-    int w = 0;
-    int h = 0;
-    if (!point(args, &w, &h, error)) return false;
-    if (w < 0 || h < 0) return fail(error, "bad screen size");
-    setScreenSize(w, h);
+bool key(const Words& args, std::string* error) {
+    XPLMKeyFlags modifiers = 0;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "shift") modifiers |= xplm_ShiftFlag;
+        else if (args[i] == "ctrl") modifiers |= xplm_ControlFlag;
+        else if (args[i] == "alt") modifiers |= xplm_OptionAltFlag;
+        else return fail(error, "bad modifier " + args[i]);
+    }
+    int passedBefore = inputReachedXPlane().keys;
+    if (!pressKey(args[0], modifiers)) return fail(error, "unknown key " + args[0]);
+    if (inputReachedXPlane().keys != passedBefore) printLine("key passed to X-Plane: " + args[0]);
     return true;
 }
 
-bool windows(const Words&, std::string*) {
-    for (const WindowInfo& w : windowList())
-        printLine("window " + std::to_string(w.left) + " " + std::to_string(w.top) + " " +
-                  std::to_string(w.right) + " " + std::to_string(w.bottom) + " layer " +
-                  std::to_string(w.layer) + (w.visible ? " visible" : " hidden"));
-    printLine("windows: " + std::to_string(windowCount()));
+bool type(const Words& args, std::string* error) {
+    int passedBefore = inputReachedXPlane().keys;
+    if (!typeText(args[0])) return fail(error, "no key types a character of " + args[0]);
+    if (inputReachedXPlane().keys != passedBefore) printLine("type passed to X-Plane: " + args[0]);
     return true;
 }
 
@@ -79,8 +82,8 @@ const Verb kInputVerbs[] = {
     {"mouse", 2, 2, "mouse X Y", mouse},
     {"click", 2, 4, "click X Y [left|right] [down|drag|up]", click},
     {"wheel", 1, 1, "wheel CLICKS", wheel},
-    {"screen", 2, 2, "screen W H", screen},
-    {"windows", 0, 0, "windows", windows},
+    {"key", 1, 4, "key KEY [shift] [ctrl] [alt]", key},
+    {"type", 1, 1, "type TEXT", type},
     {nullptr, 0, 0, nullptr, nullptr},
 };
 

@@ -59,7 +59,15 @@ int runScript(std::istream& in, const std::string& scriptName) {
     std::vector<std::string> words;
     std::string error;
     for (int number = 1; std::getline(in, line); ++number) {
-        if (!splitWords(line, &words, &error) || (!words.empty() && !runVerb(words, &error))) {
+        int imbalances = xpsim::graphicsStackImbalances();
+        bool ran = splitWords(line, &words, &error) && (words.empty() || runVerb(words, &error));
+        // A draw callback that leaves the GL stacks unbalanced would wreck
+        // X-Plane's own drawing: the line that drew it fails.
+        if (ran && xpsim::graphicsStackImbalances() != imbalances) {
+            ran = false;
+            error = "a window's draw callback left the GL stacks unbalanced";
+        }
+        if (!ran) {
             std::fflush(stdout);
             std::fprintf(stderr, "%s:%d: %s\n", scriptName.c_str(), number, error.c_str());
             shutDown();
