@@ -136,7 +136,8 @@ TEST_F(FileSelectorDialog, ATypedFilterIsAppliedToTheTree) {
                               "readME", FieldSide::LeftOfLabel));
     // The filter's Apply is the second one, beside the field.
     const TextRun* apply = nullptr;
-    for (const TextRun& run : shown()) {
+    std::vector<TextRun> before = shown();
+    for (const TextRun& run : before) {
         if (run.text == "Apply") {
             apply = &run;
         }
