@@ -1,0 +1,20 @@
+// What a folder scan shares with the thread that watches it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+struct DirctoryPopulateStatus {
+    // Written by the scan, read by the watcher at any time.
+    std::atomic<uint32_t> fileCount{0};
+    // Set by the watcher: the scan stops before its next entry.
+    std::atomic<bool> cancel{false};
+    // Set by the scan when its root folder cannot be opened.
+    std::atomic<bool> rootUnreadable{false};
+    // Entries the scan left out (too deep, path too long); only the scan
+    // touches it, to bound its log lines.
+    uint32_t entriesLeftOut = 0;
+
+    // Back to a fresh scan's values; not while a scan runs.
+    void reset();
+};
