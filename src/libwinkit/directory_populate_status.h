@@ -3,6 +3,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct DirctoryPopulateStatus {
     // Written by the scan, read by the watcher at any time.
@@ -11,10 +13,14 @@ struct DirctoryPopulateStatus {
     std::atomic<bool> cancel{false};
     // Set by the scan when its root folder cannot be opened.
     std::atomic<bool> rootUnreadable{false};
-    // Entries the scan left out (too deep, path too long); only the scan
-    // touches it, to bound its log lines.
+    // Entries the scan left out (too deep, path too long), and the log lines
+    // for the first of them. Only the scan writes them; X-Plane's log is
+    // written on the main thread, after the scan, by logLeftOut().
     uint32_t entriesLeftOut = 0;
+    std::vector<std::string> leftOutLines;
 
     // Back to a fresh scan's values; not while a scan runs.
     void reset();
+    // Logs and forgets the lines the finished scan kept; main thread only.
+    void logLeftOut();
 };

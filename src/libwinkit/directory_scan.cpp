@@ -26,6 +26,7 @@ void DirectoryScan::stop() {
     cancel();
     if (worker.joinable()) {
         worker.join();
+        status.logLeftOut();
     }
 }
 
@@ -47,6 +48,7 @@ FileDirectory* DirectoryScan::tree() {
     }
     if (worker.joinable()) {
         worker.join();  // the worker has nothing left to do but return
+        status.logLeftOut();
     }
     return root.get();
 }

@@ -18,9 +18,10 @@ const uint32_t kMaxLeftOutLines = 20;
 void noteLeftOut(DirctoryPopulateStatus& status, const char* why, const std::string& path) {
     ++status.entriesLeftOut;
     if (status.entriesLeftOut <= kMaxLeftOutLines) {
-        sLogMsg("File selector: %s, not listed: %.300s", why, path.c_str());
+        status.leftOutLines.push_back(std::string("File selector: ") + why +
+                                      ", not listed: " + path.substr(0, 300));
     } else if (status.entriesLeftOut == kMaxLeftOutLines + 1) {
-        logMsg("File selector: more entries not listed");
+        status.leftOutLines.push_back("File selector: more entries not listed");
     }
 }
 

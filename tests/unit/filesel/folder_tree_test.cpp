@@ -43,6 +43,7 @@ TEST_F(FileSelectorTree, ListsEveryFileAndFolderDepthFirst) {
     DirctoryPopulateStatus status;
     FileDirectory root(tree());
     root.populate(status);
+    status.logLeftOut();
 
     EXPECT_EQ(describe(root), "a.txt\nempty/\nsub/\nsub/b.txt\nsub/deeper/\nsub/deeper/c.txt\n");
     EXPECT_EQ(status.fileCount.load(), 3u);
@@ -116,6 +117,7 @@ TEST_F(FileSelectorTree, LinksAreListedAsFilesAndNeverFollowed) {
     DirctoryPopulateStatus status;
     FileDirectory root(tree());
     root.populate(status);
+    status.logLeftOut();
 
     EXPECT_EQ(describe(root),
               "dangling\nreal/\nreal/back-to-top\nreal/inner.txt\nring-a\nring-b\nself\nshortcut\nup\n");
@@ -128,6 +130,7 @@ TEST_F(FileSelectorTree, RootGivenThroughALinkIsRead) {
     FileDirectory root(tree() + "shortcut/");
     DirctoryPopulateStatus status;
     root.populate(status);
+    status.logLeftOut();
     EXPECT_EQ(describe(root), "inner.txt\n");
     EXPECT_FALSE(status.rootUnreadable.load());
 }
@@ -161,6 +164,7 @@ TEST_F(FileSelectorTree, FoldersBelowTheDepthBoundAreLeftOutWithALogLine) {
     DirctoryPopulateStatus status;
     FileDirectory root(tree());
     root.populate(status);
+    status.logLeftOut();
 
     // The root and kMaxScanDepth folders below it, each with its file.
     EXPECT_EQ(status.fileCount.load(), static_cast<uint32_t>(kMaxScanDepth + 1));
@@ -184,6 +188,7 @@ TEST_F(FileSelectorTree, PathsTooLongForTheOwnersBuffersAreLeftOutNeverCut) {
     DirctoryPopulateStatus status;
     FileDirectory root(tree());
     root.populate(status);
+    status.logLeftOut();
 
     EXPECT_EQ(status.fileCount.load(), 2u);
     const FileDirectory* deepest = &root;
@@ -206,6 +211,7 @@ TEST_F(FileSelectorTree, ARootThatCannotBeOpenedIsReported) {
         DirctoryPopulateStatus status;
         FileDirectory root(path);
         root.populate(status);
+    status.logLeftOut();
         EXPECT_TRUE(status.rootUnreadable.load()) << path;
         EXPECT_TRUE(root.files.empty());
         EXPECT_TRUE(root.subDirectories.empty());
@@ -219,6 +225,7 @@ TEST_F(FileSelectorTree, ACancelledScanReadsNoFurtherEntry) {
     status.cancel = true;
     FileDirectory root(tree());
     root.populate(status);
+    status.logLeftOut();
     EXPECT_EQ(describe(root), "");
     EXPECT_EQ(status.fileCount.load(), 0u);
     EXPECT_FALSE(status.rootUnreadable.load());
