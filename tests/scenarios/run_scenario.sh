@@ -20,6 +20,9 @@ mkdir -p "$work/root/Resources/plugins/Ovilux/lin_x64"
 cp "$plugin" "$work/root/Resources/plugins/Ovilux/lin_x64/Ovilux.xpl"
 
 status=0
+# Under LeakSanitizer the report of the suppressed OpenGL leaks would join the
+# script's output.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 root=$(cd "$work/root" && pwd -P)
 # Log lines name files by absolute path; the expected output names the root ROOT.
 (cd "$work/root" && "$xpsim" --root . "$script") >"$work/raw.txt" 2>&1 || status=$?
