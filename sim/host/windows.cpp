@@ -316,7 +316,19 @@ XPLM_API int XPLMHasKeyboardFocus(XPLMWindowID inWindow) {
 XPLM_API void XPLMSetWindowPositioningMode(XPLMWindowID inWindowID,
                                            XPLMWindowPositioningMode inPositioningMode,
                                            int /*inMonitorIndex*/) {
-    if (xpsim::Window* w = find(inWindowID)) w->positioningMode = inPositioningMode;
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    // In VR a window lives in the headset's space: X-Plane reports its geometry
+    // from (0, 0) at its bottom left, same size, and leaves it there when the
+    // window comes back to the desktop, for the plug-in to put back.
+    if (inPositioningMode == xplm_WindowVR && w->positioningMode != xplm_WindowVR) {
+        XPLMCreateWindow_t& p = w->params;
+        p.right -= p.left;
+        p.top -= p.bottom;
+        p.left = 0;
+        p.bottom = 0;
+    }
+    w->positioningMode = inPositioningMode;
 }
 
 XPLM_API int XPLMWindowIsPoppedOut(XPLMWindowID inWindowID) {

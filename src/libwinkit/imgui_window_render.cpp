@@ -51,8 +51,10 @@ void ImgWindow::boxelsToNative(int x, int y, int& outX, int& outY) const {
     if (!std::isfinite(nx) || !std::isfinite(ny) || std::fabs(nx) > 1e7 || std::fabs(ny) > 1e7) {
         return;
     }
-    outX = static_cast<int>(nx);
-    outY = static_cast<int>(ny);
+    // Boxel edges land on pixel edges; the matrices' floating point may put
+    // one a hair below, which truncation would turn into a lost row.
+    outX = static_cast<int>(std::lround(nx));
+    outY = static_cast<int>(std::lround(ny));
 }
 
 void ImgWindow::RenderImGui(ImDrawData* drawData) {

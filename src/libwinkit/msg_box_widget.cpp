@@ -21,6 +21,10 @@ MsgBoxWidget::MsgBoxWidget(int left, int top, int right, int bottom, int decorat
     : QfnImWindow(left, top, right, bottom, decoration),
       message(message ? message : ""),
       callback(callback) {
+    // Sized to its text, the box never scrolls (a long text scrolls in its own
+    // child). ImGui would otherwise judge the scrollbar of the sized box by
+    // the 100 by 100 first frame and hide the end of the longest line.
+    windowFlags |= ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse;
     SetWindowTitle(title ? title : "");
     SetVisible(true);
     boxes.push_back(this);

@@ -139,4 +139,19 @@ TEST_F(Windows, FrontOrderAndDrawing) {
     EXPECT_EQ(y, 50);
 }
 
+TEST_F(Windows, AWindowInVrIsMeasuredFromItsOwnCornerAndStaysThereAfter) {
+    XPLMWindowID w = make(1, 100, 600, 500, 300);
+    XPLMSetWindowPositioningMode(w, xplm_WindowVR, -1);
+    EXPECT_TRUE(XPLMWindowIsInVR(w));
+    int l, t, r, b;
+    XPLMGetWindowGeometry(w, &l, &t, &r, &b);
+    EXPECT_EQ(std::vector<int>({l, t, r, b}), std::vector<int>({0, 300, 400, 0}));
+    // Asked for VR again: it stays where it is.
+    XPLMSetWindowGeometry(w, 0, 200, 300, 0);
+    XPLMSetWindowPositioningMode(w, xplm_WindowVR, -1);
+    XPLMSetWindowPositioningMode(w, xplm_WindowPositionFree, -1);
+    XPLMGetWindowGeometry(w, &l, &t, &r, &b);
+    EXPECT_EQ(std::vector<int>({l, t, r, b}), std::vector<int>({0, 200, 300, 0}));
+}
+
 }  // namespace

@@ -242,6 +242,29 @@ TEST_F(ImguiWindows, UnusableMatricesLeaveBoxelsAsPixels) {
     EXPECT_EQ(window->frames, 2);
 }
 
+// The scissor box comes from X-Plane's matrices in floating point: a boxel
+// edge that lands a hair below its pixel must not cost the window a row.
+TEST_F(ImguiWindows, EveryRowAndColumnOfTheWindowIsDrawn) {
+    for (int top = 600; top < 640; top += 7) {
+        ProbeWindow* window = makeWindow(101 + top % 13, top, 501, top - 262, 0);
+        xpsim::runFrames(1);
+        int l, t, r, b;
+        geometry(window, &l, &t, &r, &b);
+        unsigned char border[4], pixel[4], outside[4];
+        // ImGui's window border runs round its outermost rows and columns.
+        ASSERT_TRUE(xpsim::pixelAt((l + r) / 2, b, border));
+        ASSERT_TRUE(xpsim::pixelAt((l + r) / 2, t, outside));
+        ASSERT_NE(std::vector<int>(border, border + 3), std::vector<int>(outside, outside + 3));
+        for (auto [x, y] : {std::pair<int, int>{(l + r) / 2, t - 1}, {l, (t + b) / 2},
+                            {r - 1, (t + b) / 2}}) {
+            ASSERT_TRUE(xpsim::pixelAt(x, y, pixel));
+            EXPECT_EQ(std::vector<int>(pixel, pixel + 3), std::vector<int>(border, border + 3))
+                << "top " << top << " at " << x << "," << y;
+        }
+        delete window;
+    }
+}
+
 TEST_F(ImguiWindows, StoppingThePluginDeletesEveryWindow) {
     makeWindow();
     new ProbeWindow(0, 100, 100, 0);  // never initialised nor drawn
