@@ -74,8 +74,8 @@ void cleanupUI() {
         oviluxMenu = nullptr;
         pluginsMenuItem = -1;
     }
-    // The traffic display and the settings, save-target and calibration
-    // panels are closed here once they exist.
+    // Panel cleanup: the traffic display is deleted here, and the settings,
+    // save-target and calibration panels are closed here, once they exist.
 }
 
 void menuHandlerCallback(void*, void* itemRef) {
