@@ -30,12 +30,16 @@ void resetLog();
 void resetWindows();
 void resetInput();
 void resetDrawing();
+void resetMenus();
+void resetDrawCallbacks();
 
 // Callbacks that point into the plug-in's code, dropped when it is unloaded.
 void dropCommandHandlers();
 void dropAccessorDatarefs();
 void dropCameraController();
 void dropWindows();
+void dropMenus();
+void dropDrawCallbacks();
 
 // Clock, owned by the frame loop.
 double now();
@@ -47,6 +51,8 @@ void runHeldCommands();
 void runFlightLoops();
 void runCameraPhase();
 void drawWindows();
+// The draw callbacks registered for the phase, before or after X-Plane draws it.
+void runDrawCallbacks(XPLMDrawingPhase phase, bool before);
 
 // The monitors changed: the drawing surface and the view datarefs follow.
 void desktopChanged();

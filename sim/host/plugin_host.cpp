@@ -39,6 +39,8 @@ void forgetPluginCode() {
     dropAccessorDatarefs();
     dropCameraController();
     dropWindows();
+    dropMenus();
+    dropDrawCallbacks();
 }
 
 template <typename F>

@@ -25,6 +25,8 @@ void reset() {
     detail::resetLog();
     detail::resetDrawing();
     detail::resetWindows();
+    detail::resetMenus();
+    detail::resetDrawCallbacks();
     detail::resetInput();
 }
 

@@ -161,6 +161,7 @@ XPLMWindowID windowIdOf(const XPLMCreateWindow_t* params) {
 void drawWindows() {
     if (!pluginCallbacksAllowed()) return;
     beginWindowPhase();
+    runDrawCallbacks(xplm_Phase_Window, true);
     // A draw callback may destroy its window: walk a copy of the IDs.
     std::vector<XPLMWindowID> ids;
     for (auto& w : windows) ids.push_back(w.get());
@@ -172,6 +173,7 @@ void drawWindows() {
         w->params.drawWindowFunc(id, w->params.refcon);
         afterWindowDraw(title);
     }
+    runDrawCallbacks(xplm_Phase_Window, false);
     endWindowPhase();
 }
 

@@ -301,4 +301,35 @@ bool pixelAt(int x, int y, unsigned char rgba[4]);
 // The same desktop as a PNG file.
 bool screenshot(const std::string& pngPath);
 
+// ------------------------------------------------------------- draw callbacks
+
+// Callbacks registered with XPLMRegisterDrawCallback and not unregistered.
+// Each frame's window phase calls those of xplm_Phase_Window: the
+// before-callbacks ahead of the windows, the after-callbacks behind them.
+int drawCallbackCount();
+bool isDrawCallbackRegistered(XPLMDrawCallback_f callback, XPLMDrawingPhase phase,
+                              int wantsBefore, void* refcon);
+// Calls made to draw callbacks since reset.
+int drawCallbackCalls();
+
+// ------------------------------------------------------------- menus
+
+struct MenuItemInfo {
+    // The names a user sees from the menu bar down, joined by "/": a submenu
+    // shows under its parent item's name ("Plugins/Ovilux/Enable").
+    std::string path;
+    bool enabled;
+    XPLMMenuCheck check;
+};
+// Every item strictly below the prefix (a menu or an item's path), depth
+// first in menu order.
+std::vector<MenuItemInfo> menuItems(const std::string& prefix);
+// Chooses the item as a user would: its menu's handler gets the menu's and
+// the item's references. False, with the reason, when the item is missing,
+// it or an item on the way is greyed, or it opens a submenu.
+bool chooseMenuItem(const std::string& path, std::string* error);
+// Menus the plug-in created and has not destroyed (X-Plane's Plugins menu
+// not counted).
+int menuCount();
+
 }  // namespace xpsim

@@ -122,10 +122,6 @@ bool plugin(const Words& args, std::string*) {
     return true;
 }
 
-bool menu(const Words&, std::string* error) {
-    return fail(error, "menus are not available yet");
-}
-
 bool enable(const Words&, std::string* error) {
     if (!enablePlugin()) return fail(error, "the plug-in did not enable");
     return true;
@@ -158,7 +154,6 @@ const Verb kSimulatorVerbs[] = {
     {"slope", 2, 2, "slope RISE_EAST RISE_SOUTH", slope},
     {"dataref", 2, 3, "dataref NAME TYPE [VALUE]", dataref},
     {"plugin", 1, 2, "plugin SIGNATURE [NAME]", plugin},
-    {"menu", 1, 1, "menu PATH", menu},
     {"enable", 0, 0, "enable", enable},
     {"disable", 0, 0, "disable", disable},
     {"wait", 1, 1, "wait MS", wait},

@@ -27,6 +27,7 @@ extern const Verb kCommandVerbs[];
 extern const Verb kCsvVerbs[];
 extern const Verb kInputVerbs[];
 extern const Verb kWindowVerbs[];
+extern const Verb kMenuVerbs[];
 
 // Whole-word numbers; integers also in hex ("0x01000000").
 bool parseInteger(const std::string& text, long* out);

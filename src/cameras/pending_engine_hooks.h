@@ -1,6 +1,5 @@
-// What the camera set asks of the positioning engine and the panels. The
-// engine's part is declared by the engine; the panels' part stands in for
-// them until they are built.
+// What the camera set asks of the positioning engine and the panels, as the
+// engine and the window manager declare it.
 #pragma once
 
 #include "positioning/pipeline/camera_control.h"
@@ -8,5 +7,4 @@
 #include "positioning/pipeline/same_camera.h"
 #include "positioning/integration/script_offsets.h"
 #include "positioning/pipeline/view_reset.h"
-
-bool isControlPanelVisable();
+#include "panels/window_manager.h"

@@ -1,10 +1,23 @@
 // The single-instance panels, each reached through its show function.
+// Stand-ins until the panels are built.
 #pragma once
 
-// Control panel states used by the shell: 4 destroys the panel, 7 rebuilds it
-// when the settings changed. Returns whether the panel is visible afterwards.
+#include "xplane/sdk.h"
+
+// Control panel states: 1 toggles it, 4 destroys it, 5 asks whether it is
+// visible, 6 asks whether it allows automatic advance, 7 rebuilds it when the
+// settings changed. Returns the answer, or whether the panel is visible.
 bool showNewControlPanel(int state);
-// Mini control panel: 0 creates it at start, 4 destroys it, 6 refreshes it.
+// Mini control panel: 0 creates it at start, 1 toggles it, 4 destroys it,
+// 6 refreshes it.
 void showNewMiniControlPanel(int state);
 // true destroys the target-information panel.
 void showTargetInfoPanel(bool destroy);
+// The crosshair of a target-following camera, drawn in the window phase.
+int myDrawCallback(XPLMDrawingPhase phase, int isBefore, void* reference);
+
+// The window that looks for a newer version of the plug-in.
+class UpdaterWidget {
+public:
+    static void create();
+};

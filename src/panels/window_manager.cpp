@@ -1,15 +1,43 @@
 #include "panels/window_manager.h"
 
+#include "panels/panels.h"
+#include "xplane/sdk.h"
+
 namespace {
+const int kToggle = 1;
+const int kQueryVisible = 5;
+const int kQueryAutoAdvance = 6;
+
 bool showTargetInformation = true;
+bool drawEnabled = false;
+}  // namespace
+
+void toggleControlPanel() { showNewControlPanel(kToggle); }
+
+bool isControlPanelVisable() { return showNewControlPanel(kQueryVisible); }
+
+bool allowAutoAdvance() {
+    return isControlPanelVisable() ? showNewControlPanel(kQueryAutoAdvance) : true;
 }
 
-void initUI() {}
+void toggleMiniControlPanel() { showNewMiniControlPanel(kToggle); }
 
-void cleanupUI() {}
-
-void updateEnabledMenuItems() {}
+void toggleTargetInformation() { showTargetInformation = !showTargetInformation; }
 
 void setTargetInformation(bool show) { showTargetInformation = show; }
 
-bool getTargetInformation() { return showTargetInformation; }
+bool displayTargetInfo() { return showTargetInformation; }
+
+void enableDrawing() {
+    if (!drawEnabled) {
+        XPLMRegisterDrawCallback(myDrawCallback, xplm_Phase_Window, 1, nullptr);
+    }
+    drawEnabled = true;
+}
+
+void diableDrawing() {
+    if (drawEnabled) {
+        XPLMUnregisterDrawCallback(myDrawCallback, xplm_Phase_Window, 1, nullptr);
+    }
+    drawEnabled = false;
+}

@@ -1,11 +1,51 @@
-// The plug-in menu and the panels' lifetimes.
+// The plug-in's entry in X-Plane's Plugins menu and the small window manager
+// behind it: the panels' toggles, the crosshair's draw callback and whether
+// target information shows. Main thread only.
 #pragma once
 
-// Builds the plug-in menu.
+// Builds the menu once (a second call while it exists changes nothing), takes
+// the crosshair away and sets the items' enable states.
 void initUI();
-// Removes the menu and the traffic display.
+// Leaves nothing behind: the menu is removed, the crosshair's draw callback
+// unregistered and the panels of the plug-in's session closed.
 void cleanupUI();
-// Enables or greys the menu items by the camera-control state.
+// X-Plane's menu callback; the item reference is the item's number, and one
+// outside the menu does nothing.
+void menuHandlerCallback(void* menuRef, void* itemRef);
+// Enables or greys the items by the camera-control state.
 void updateEnabledMenuItems();
+
+// The item numbers, which are also the items' order in the menu.
+enum OviluxMenuItem {
+    kMenuEnable = 0,
+    kMenuDisable = 1,
+    kMenuToggleControlPanel = 2,
+    kMenuSettings = 3,
+    kMenuToggleMiniControlPanel = 4,
+    kMenuSystemCheck = 5,
+    kMenuSaveTargetPosition = 6,
+    kMenuRefreshTargets = 7,
+    kMenuToggleTrafficDisplay = 8,
+    kMenuCalibrateViewAxis = 9,
+    kMenuCheckForUpdates = 10,
+    kMenuItemCount = 11
+};
+
+void toggleControlPanel();
+bool isControlPanelVisable();
+// Automatic advance along camera chains is held back while the control panel
+// is open with its "Allow Camera Auto Advance" box cleared.
+bool allowAutoAdvance();
+void toggleMiniControlPanel();
+
+// Whether the target-information panel may show; true at load, then the
+// setting ENABLE_SHOW_TARGET_INFORMATION at every plug-in enable.
+void toggleTargetInformation();
 void setTargetInformation(bool show);
-bool getTargetInformation();
+bool displayTargetInfo();
+
+// The crosshair of a target-following camera: its draw callback in the
+// window phase, before X-Plane draws it. Each call is a no-op when the
+// callback already is in the state asked for.
+void enableDrawing();
+void diableDrawing();

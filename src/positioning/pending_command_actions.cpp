@@ -1,13 +1,9 @@
 #include "positioning/pending_command_actions.h"
 
-#include "panels/panels.h"
-
-void toggleControlPanel() { showNewControlPanel(1); }
-
-void toggleMiniControlPanel() { showNewMiniControlPanel(1); }
-
 void toggleTrafficDisplay() {}
 
 void showNewSettingsPanel(bool) {}
 
 void showNewSaveTargetPanel() {}
+
+void createViewAxisCalibratePanel() {}

@@ -1,15 +1,13 @@
-// Actions of the command table whose subsystems are not built yet: the
-// panels. Each stands in under the name its subsystem will give it,
-// doing only what is plain without that subsystem; each goes from here when
-// the real one arrives.
+// Actions of the command table and the menu whose panels are not built yet.
+// Each stands in under the name its panel will give it, doing only what is
+// plain without that panel; each goes from here when the real one arrives.
 #pragma once
 
 #include "xplane/sdk.h"
 
-// Panels.
-void toggleControlPanel();
-void toggleMiniControlPanel();
 void toggleTrafficDisplay();
 // toggle true hides a visible settings panel instead of showing it.
 void showNewSettingsPanel(bool toggle);
 void showNewSaveTargetPanel();
+// Every request opens another calibration panel.
+void createViewAxisCalibratePanel();

@@ -14,6 +14,7 @@
 #include "XPLMDefs.h"
 #include "XPLMDisplay.h"
 #include "XPLMGraphics.h"
+#include "XPLMMenus.h"
 #include "XPLMNavigation.h"
 #include "XPLMPlanes.h"
 #include "XPLMPlugin.h"
@@ -465,5 +466,55 @@ XPLM_API void XPLMSetGraphicsState(int inEnableFog, int inNumberTexUnits, int in
                                    int inEnableDepthTesting, int inEnableDepthWriting);
 XPLM_API void XPLMGenerateTextureNumbers(int* outTextureIDs, int inCount);
 XPLM_API void XPLMBindTexture2d(int inTextureNum, int inTextureUnit);
+
+// ------------------------------------------------------- drawing callbacks
+
+typedef int XPLMDrawingPhase;
+enum {
+    xplm_Phase_FirstCockpit = 35,
+    xplm_Phase_Panel = 40,
+    xplm_Phase_Gauges = 45,
+    xplm_Phase_Window = 50,
+    xplm_Phase_LastCockpit = 55
+};
+
+// inIsBefore is 1 before X-Plane draws the phase, 0 after. Returning 0 from a
+// before-callback suppresses X-Plane's own drawing of the phase.
+typedef int (*XPLMDrawCallback_f)(XPLMDrawingPhase inPhase, int inIsBefore, void* inRefcon);
+
+// Both return 1 on success; unregistering needs the same four values.
+XPLM_API int XPLMRegisterDrawCallback(XPLMDrawCallback_f inCallback, XPLMDrawingPhase inPhase,
+                                      int inWantsBefore, void* inRefcon);
+XPLM_API int XPLMUnregisterDrawCallback(XPLMDrawCallback_f inCallback, XPLMDrawingPhase inPhase,
+                                        int inWantsBefore, void* inRefcon);
+
+// ------------------------------------------------------------------- menus
+
+typedef void* XPLMMenuID;
+
+typedef int XPLMMenuCheck;
+enum {
+    xplm_Menu_NoCheck = 0,
+    xplm_Menu_Unchecked = 1,
+    xplm_Menu_Checked = 2
+};
+
+// Called with the menu's reference and the chosen item's reference.
+typedef void (*XPLMMenuHandler_f)(void* inMenuRef, void* inItemRef);
+
+XPLM_API XPLMMenuID XPLMFindPluginsMenu(void);
+// A null parent puts the menu in the menu bar under inName; otherwise it
+// becomes the submenu of item inParentItem, which shows that item's own name.
+XPLM_API XPLMMenuID XPLMCreateMenu(const char* inName, XPLMMenuID inParentMenu, int inParentItem,
+                                   XPLMMenuHandler_f inHandler, void* inMenuRef);
+XPLM_API void XPLMDestroyMenu(XPLMMenuID inMenuID);
+XPLM_API void XPLMClearAllMenuItems(XPLMMenuID inMenuID);
+// Returns the new item's index, or a negative number on failure.
+XPLM_API int XPLMAppendMenuItem(XPLMMenuID inMenu, const char* inItemName, void* inItemRef,
+                                int inDeprecatedAndIgnored);
+XPLM_API void XPLMCheckMenuItem(XPLMMenuID inMenu, int index, XPLMMenuCheck inCheck);
+XPLM_API void XPLMEnableMenuItem(XPLMMenuID inMenu, int index, int enabled);
+// The items after it move up one index.
+XPLM_API void XPLMRemoveMenuItem(XPLMMenuID inMenu, int inIndex);
 
 #endif  // OVILUX_USE_REAL_SDK

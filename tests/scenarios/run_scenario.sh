@@ -24,9 +24,12 @@ status=0
 # script's output.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 root=$(cd "$work/root" && pwd -P)
+scripts=$(dirname "$script")
 # Log lines name files by absolute path; the expected output names the root ROOT.
+# A failing line is named by the script's path: the expected output names the
+# script alone, wherever the sources are.
 (cd "$work/root" && "$xpsim" --root . "$script") >"$work/raw.txt" 2>&1 || status=$?
-sed "s#$root#ROOT#g" "$work/raw.txt" >"$work/actual.txt"
+sed -e "s#$root#ROOT#g" -e "s#$scripts/##g" "$work/raw.txt" >"$work/actual.txt"
 echo "exit $status" >>"$work/actual.txt"
 
 if [ "${UPDATE_EXPECTED:-0}" = "1" ]; then

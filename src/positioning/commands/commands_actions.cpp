@@ -111,7 +111,7 @@ void runTargetCommand(int index) {
         case kCmdSelectPreviousTarget: onTargetCamera(selectPreviousTarget); break;
         case kCmdToggleTargetReciprocal: onTargetCamera(toggleTargetReciprocal); break;
         case kCmdSelectFreeTarget: onTargetCamera(selectFreeTarget); break;
-        case kCmdToggleTargetInformation: setTargetInformation(!getTargetInformation()); break;
+        case kCmdToggleTargetInformation: toggleTargetInformation(); break;
         case kCmdSaveCameraAsTarget: showNewSaveTargetPanel(); break;
         case kCmdToggleTargetFollowing: toggleTargetfollowing(); break;
         default: break;

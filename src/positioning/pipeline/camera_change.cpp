@@ -8,7 +8,7 @@
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pending_panels.h"
+#include "panels/window_manager.h"
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/input/wheel_zoom.h"

@@ -19,7 +19,7 @@
 #include "positioning/pipeline/leveling.h"
 #include "positioning/input/mouse_look.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pending_panels.h"
+#include "panels/window_manager.h"
 #include "cameras/targets/near_targets.h"
 #include "positioning/integration/plugin_links.h"
 #include "positioning/pipeline/same_camera.h"

@@ -6,7 +6,7 @@
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/transitions/frames.h"
 #include "positioning/pipeline/free_camera_sync.h"
-#include "positioning/pending_panels.h"
+#include "panels/window_manager.h"
 #include "positioning/transitions/transition_limits.h"
 #include "positioning/transitions/transition_values.h"
 #include "shell/angles.h"

@@ -1,0 +1,106 @@
+// The "Ovilux" item of X-Plane's Plugins menu and its submenu.
+#include <cstdint>
+
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/targets.h"
+#include "panels/panels.h"
+#include "panels/window_manager.h"
+#include "positioning/commands/movement.h"
+#include "positioning/pending_command_actions.h"
+#include "shell/lifecycle.h"
+#include "xplane/sdk.h"
+
+namespace {
+// The item in the Plugins menu; -1 while the menu does not exist.
+int pluginsMenuItem = -1;
+XPLMMenuID oviluxMenu = nullptr;
+
+const char* const kItemNames[kMenuItemCount] = {
+    "Enable",
+    "Disable",
+    "Toggle Control Panel",
+    "Settings",
+    "Toggle Mini-Control Panel",
+    "System Check",
+    "Save Target Position",
+    "Refresh Targets",
+    "Toggle Traffic Display",
+    "Calibrate View Axis",
+    "Check for Updates",
+};
+
+void enableItem(int item, bool enabled) {
+    if (oviluxMenu != nullptr) {
+        XPLMEnableMenuItem(oviluxMenu, item, enabled ? 1 : 0);
+    }
+}
+
+// As the Disable command does: a transition under way stops before camera
+// control goes off, so none is left to resume at the next enable.
+void disableCameraControl() {
+    if (isEnabled()) {
+        stopAnimationRequest();
+        disableOvilux(0);
+    }
+}
+
+void refreshTargets() {
+    readTargets();
+    collectNearTargets();
+    evaluateAndSortTargetDistance();
+}
+}  // namespace
+
+void initUI() {
+    if (oviluxMenu == nullptr) {
+        XPLMMenuID plugins = XPLMFindPluginsMenu();
+        pluginsMenuItem = XPLMAppendMenuItem(plugins, "Ovilux", nullptr, 1);
+        oviluxMenu = XPLMCreateMenu("Menu Navigation", plugins, pluginsMenuItem,
+                                    menuHandlerCallback, nullptr);
+        for (intptr_t item = 0; item < kMenuItemCount; ++item) {
+            XPLMAppendMenuItem(oviluxMenu, kItemNames[item], reinterpret_cast<void*>(item), 1);
+        }
+    }
+    diableDrawing();
+    updateEnabledMenuItems();
+}
+
+void cleanupUI() {
+    diableDrawing();
+    if (oviluxMenu != nullptr) {
+        XPLMRemoveMenuItem(XPLMFindPluginsMenu(), pluginsMenuItem);
+        XPLMClearAllMenuItems(oviluxMenu);
+        XPLMDestroyMenu(oviluxMenu);
+        oviluxMenu = nullptr;
+        pluginsMenuItem = -1;
+    }
+    // Panel cleanup: the traffic display is deleted here, and the settings,
+    // save-target and calibration panels are closed here, once they exist.
+}
+
+void menuHandlerCallback(void*, void* itemRef) {
+    switch (reinterpret_cast<intptr_t>(itemRef)) {
+        case kMenuEnable: enableOvilux(); break;
+        case kMenuDisable: disableCameraControl(); break;
+        case kMenuToggleControlPanel: toggleControlPanel(); break;
+        case kMenuSettings: showNewSettingsPanel(true); break;
+        case kMenuToggleMiniControlPanel: toggleMiniControlPanel(); break;
+        case kMenuSystemCheck: checkSystem(); break;
+        case kMenuSaveTargetPosition: showNewSaveTargetPanel(); break;
+        case kMenuRefreshTargets: refreshTargets(); break;
+        case kMenuToggleTrafficDisplay: toggleTrafficDisplay(); break;
+        case kMenuCalibrateViewAxis: createViewAxisCalibratePanel(); break;
+        case kMenuCheckForUpdates: UpdaterWidget::create(); break;
+        default: break;
+    }
+}
+
+void updateEnabledMenuItems() {
+    bool on = isEnabled() != 0;
+    enableItem(kMenuEnable, !on);
+    for (int item : {kMenuDisable, kMenuToggleControlPanel, kMenuToggleMiniControlPanel,
+                     kMenuSystemCheck, kMenuSaveTargetPosition, kMenuCalibrateViewAxis}) {
+        enableItem(item, on);
+    }
+    enableItem(kMenuRefreshTargets, true);
+}
