@@ -7,7 +7,3 @@ void toggleControlPanel() { showNewControlPanel(1); }
 void toggleMiniControlPanel() { showNewMiniControlPanel(1); }
 
 void toggleTrafficDisplay() {}
-
-void showNewSettingsPanel(bool) {}
-
-void showNewSaveTargetPanel() {}

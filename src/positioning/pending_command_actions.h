@@ -10,6 +10,3 @@
 void toggleControlPanel();
 void toggleMiniControlPanel();
 void toggleTrafficDisplay();
-// toggle true hides a visible settings panel instead of showing it.
-void showNewSettingsPanel(bool toggle);
-void showNewSaveTargetPanel();

@@ -292,21 +292,32 @@ const ValueRange* getSettingsValueRange(const char* key) {
     return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
 }
 
-void saveSettings() {
+bool saveSettings(std::string* whyNot) {
     settings.INI_FILE_VERSION = 2413;
+    auto fail = [&](const std::string& text) {
+        sLogMsg("%s", text.c_str());
+        if (whyNot != nullptr) {
+            *whyNot = text;
+        }
+        return false;
+    };
     if (!hasPluginFolder()) {
-        return;
+        // Not loaded from a plug-in folder (a test host): nothing to write to.
+        if (whyNot != nullptr) {
+            *whyNot = std::string("Unable to create ") + settingsFileName +
+                      ": the plug-in's folder is unknown";
+        }
+        return false;
     }
     std::string path = settingsPath();
     if (fileUnreadable) {
-        sLogMsg("Unable to create %s", path.c_str());
-        return;
+        return fail("Unable to create " + path);
     }
     // A value that could not be read back must never reach the file.
     for (const SettingsKey& entry : settingsKeys) {
         if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
-            sLogMsg("Unable to create %s: %s is not a finite number", path.c_str(), entry.key);
-            return;
+            return fail("Unable to create " + path + ": " + entry.key +
+                        " is not a finite number");
         }
     }
     std::string text;
@@ -320,8 +331,14 @@ void saveSettings() {
         }
     }
     if (!replaceFileContents(path, text)) {
-        sLogMsg("Unable to create %s", path.c_str());
+        std::string because = std::strerror(errno);
+        fail("Unable to create " + path);
+        if (whyNot != nullptr) {
+            *whyNot += ": " + because;
+        }
+        return false;
     }
+    return true;
 }
 
 void readSettings() {
