@@ -154,7 +154,13 @@ void SettingsWidget::buildSmoothingRows() {
 
 void SettingsWidget::buildCheckboxes() {
     Settings* s = getSettings();
-    ImGui::TextUnformatted("");
+    // Why the last save failed, on the empty line above the checkboxes: the
+    // panel has no room below its buttons.
+    if (errorText.empty()) {
+        ImGui::TextUnformatted("");
+    } else {
+        ImGui::TextColored(ImVec4(1, 0, 0, 1), "%s", errorText.c_str());
+    }
     ImGui::Checkbox("Enable Auto Show Mini Control Panel",
                     &s->ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL);
     ImGui::SameLine(kColumns[1]);
@@ -243,13 +249,6 @@ void SettingsWidget::buildButtons() {
             errorText.clear();
             SetVisible(false);
         }
-    }
-    if (!errorText.empty()) {
-        ImGui::PushStyleColor(ImGuiCol_Text, ImVec4(1, 0, 0, 1));
-        ImGui::PushTextWrapPos(0.0f);
-        ImGui::TextUnformatted(errorText.c_str());
-        ImGui::PopTextWrapPos();
-        ImGui::PopStyleColor();
     }
 }
 

@@ -294,30 +294,30 @@ const ValueRange* getSettingsValueRange(const char* key) {
 
 bool saveSettings(std::string* whyNot) {
     settings.INI_FILE_VERSION = 2413;
-    auto fail = [&](const std::string& text) {
-        sLogMsg("%s", text.c_str());
+    // The log names the whole path; the reason handed back is short enough
+    // for a panel's line.
+    auto fail = [&](const std::string& logged, const std::string& reason) {
+        if (!logged.empty()) {
+            sLogMsg("%s", logged.c_str());
+        }
         if (whyNot != nullptr) {
-            *whyNot = text;
+            *whyNot = std::string("Unable to save ") + settingsFileName + ": " + reason;
         }
         return false;
     };
     if (!hasPluginFolder()) {
         // Not loaded from a plug-in folder (a test host): nothing to write to.
-        if (whyNot != nullptr) {
-            *whyNot = std::string("Unable to create ") + settingsFileName +
-                      ": the plug-in's folder is unknown";
-        }
-        return false;
+        return fail("", "the plug-in's folder is unknown");
     }
     std::string path = settingsPath();
     if (fileUnreadable) {
-        return fail("Unable to create " + path);
+        return fail("Unable to create " + path, "the file could not be read at start");
     }
     // A value that could not be read back must never reach the file.
     for (const SettingsKey& entry : settingsKeys) {
         if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
-            return fail("Unable to create " + path + ": " + entry.key +
-                        " is not a finite number");
+            std::string reason = std::string(entry.key) + " is not a finite number";
+            return fail("Unable to create " + path + ": " + reason, reason);
         }
     }
     std::string text;
@@ -332,11 +332,7 @@ bool saveSettings(std::string* whyNot) {
     }
     if (!replaceFileContents(path, text)) {
         std::string because = std::strerror(errno);
-        fail("Unable to create " + path);
-        if (whyNot != nullptr) {
-            *whyNot += ": " + because;
-        }
-        return false;
+        return fail("Unable to create " + path, because);
     }
     return true;
 }
