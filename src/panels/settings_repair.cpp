@@ -34,29 +34,31 @@ void repair(int* value, int fallback, int min, double panelMax, const char* key)
 
 void repairSettingsRanges(Settings* settings, const Settings& defaults, int monitorCount) {
     const double kSpeedMin = 0.000005;
+    // Where the panel sets no upper bound, the range table's alone counts.
+    const double kNoPanelMax = HUGE_VAL;
     const double kDragMax = 10000.0;
-    REPAIR(SMALL_ROTATION_SPEED, kSpeedMin, kDragMax);
-    REPAIR(MEDIUM_ROTATION_SPEED, kSpeedMin, kDragMax);
-    REPAIR(LARGE_ROTATION_SPEED, kSpeedMin, kDragMax);
-    REPAIR(VERY_LARGE_ROTATION_SPEED, kSpeedMin, kDragMax);
-    REPAIR(SMALL_MOVEMENT_SPEED, kSpeedMin, kDragMax);
-    REPAIR(MEDIUM_MOVEMENT_SPEED, kSpeedMin, kDragMax);
-    REPAIR(LARGE_MOVEMENT_SPEED, kSpeedMin, kDragMax);
-    REPAIR(VERY_LARGE_MOVEMENT_SPEED, kSpeedMin, kDragMax);
-    REPAIR(SMALL_HEADTRACK_RANGE, kSpeedMin, kDragMax);
-    REPAIR(MEDIUM_HEADTRACK_RANGE, kSpeedMin, kDragMax);
-    REPAIR(LARGE_HEADTRACK_RANGE, kSpeedMin, kDragMax);
-    REPAIR(VERY_LARGE_HEADTRACK_RANGE, kSpeedMin, kDragMax);
+    REPAIR(SMALL_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(MEDIUM_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(LARGE_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(VERY_LARGE_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(SMALL_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(MEDIUM_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(LARGE_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(VERY_LARGE_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
+    REPAIR(SMALL_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
+    REPAIR(MEDIUM_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
+    REPAIR(LARGE_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
+    REPAIR(VERY_LARGE_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
     // The two factors live in memory only: no key, the drag's own bound.
     repair(&settings->panSpeedFactor, defaults.panSpeedFactor, 1.0, kDragMax, nullptr);
     repair(&settings->movementSpeedFactor, defaults.movementSpeedFactor, 1.0, kDragMax,
            nullptr);
-    REPAIR(MOUSE_SPEED_FACTOR, 0.0, kDragMax);
+    REPAIR(MOUSE_SPEED_FACTOR, 0.0, kNoPanelMax);
     REPAIR(MOUSE_SMOOTHING_FACTOR, 1, 50);
     REPAIR(MOVEMENT_SMOOTHING_FACTOR, 0, 50);
     REPAIR(HEAD_TRACK_SMOOTHING_FACTOR, 0, 50);
     REPAIR(VIEW_AXIS_SMOOTHING_FACTOR, 1, 100);
-    REPAIR(SMOOTH_WINDOW, 60, kDragMax);
+    REPAIR(SMOOTH_WINDOW, 60, kNoPanelMax);
     if (settings->MINI_CONTROL_PANEL_MONITOR_INDEX < 0 ||
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX >= monitorCount) {
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX = 0;
