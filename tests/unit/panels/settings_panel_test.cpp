@@ -149,4 +149,19 @@ TEST_F(SettingsPanel, DisableHidesThePanelAndStopDeletesIt) {
     EXPECT_FALSE(ImgWindow::isLive(panel));
 }
 
+TEST_F(SettingsPanel, AMonitorIndexPastTheMonitorsGoesBackToTheFirst) {
+    xpsim::setMonitor(0, 0, 1080, 1920, 0);
+    xpsim::setMonitor(1, 1920, 1080, 3840, 0);
+    Settings* s = getSettings();
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 1;
+    open();
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 1);
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 2;
+    xpsim::runFrames(2);
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 0);
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 20;
+    xpsim::runFrames(2);
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 0);
+}
+
 }  // namespace
