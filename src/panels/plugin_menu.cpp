@@ -3,7 +3,10 @@
 
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/targets.h"
+#include "panels/calibration_panel.h"
 #include "panels/panels.h"
+#include "panels/save_target_panel.h"
+#include "panels/settings_panel.h"
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pending_command_actions.h"
@@ -74,8 +77,9 @@ void cleanupUI() {
         oviluxMenu = nullptr;
         pluginsMenuItem = -1;
     }
-    // Panel cleanup: the traffic display is deleted here, and the settings,
-    // save-target and calibration panels are closed here, once they exist.
+    // The settings, save-target and calibration panels are put away by the
+    // plug-in's disable before it writes the settings (hidePanelsAtDisable);
+    // the traffic display is deleted here once it exists.
 }
 
 void menuHandlerCallback(void*, void* itemRef) {

@@ -6,8 +6,3 @@
 #include "xplane/sdk.h"
 
 void toggleTrafficDisplay();
-// toggle true hides a visible settings panel instead of showing it.
-void showNewSettingsPanel(bool toggle);
-void showNewSaveTargetPanel();
-// Every request opens another calibration panel.
-void createViewAxisCalibratePanel();

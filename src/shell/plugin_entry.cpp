@@ -11,6 +11,7 @@
 #include "community/data_cache.h"
 #include "libwinkit/imgui_window.h"
 #include "libwinkit/message_box.h"
+#include "panels/panel_lifetimes.h"
 #include "panels/window_manager.h"
 #include "positioning/input/capture_window.h"
 #include "positioning/commands/commands.h"
@@ -133,6 +134,8 @@ PLUGIN_API void XPluginDisable(void) {
         disableOvilux(0);
     }
     removeMsgBoxManager();
+    // A calibration in progress is cancelled before the settings are written.
+    hidePanelsAtDisable();
     // Only the panel positions held in memory survive; other unsaved changes
     // are dropped by re-reading the file.
     Settings* settings = getSettings();
@@ -161,5 +164,6 @@ PLUGIN_API void XPluginStop(void) {
     // Boxes asked for while disabled or stopping, and any window still open,
     // go with the plug-in.
     removeMsgBoxManager();
+    deletePanelsAtStop();
     ImgWindow::destroyAllWindows();
 }

@@ -292,21 +292,32 @@ const ValueRange* getSettingsValueRange(const char* key) {
     return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
 }
 
-void saveSettings() {
+bool saveSettings(std::string* whyNot) {
     settings.INI_FILE_VERSION = 2413;
+    // The log names the whole path; the reason handed back is short enough
+    // for a panel's line.
+    auto fail = [&](const std::string& logged, const std::string& reason) {
+        if (!logged.empty()) {
+            sLogMsg("%s", logged.c_str());
+        }
+        if (whyNot != nullptr) {
+            *whyNot = std::string("Unable to save ") + settingsFileName + ": " + reason;
+        }
+        return false;
+    };
     if (!hasPluginFolder()) {
-        return;
+        // Not loaded from a plug-in folder (a test host): nothing to write to.
+        return fail("", "the plug-in's folder is unknown");
     }
     std::string path = settingsPath();
     if (fileUnreadable) {
-        sLogMsg("Unable to create %s", path.c_str());
-        return;
+        return fail("Unable to create " + path, "the file could not be read at start");
     }
     // A value that could not be read back must never reach the file.
     for (const SettingsKey& entry : settingsKeys) {
         if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
-            sLogMsg("Unable to create %s: %s is not a finite number", path.c_str(), entry.key);
-            return;
+            std::string reason = std::string(entry.key) + " is not a finite number";
+            return fail("Unable to create " + path + ": " + reason, reason);
         }
     }
     std::string text;
@@ -320,8 +331,10 @@ void saveSettings() {
         }
     }
     if (!replaceFileContents(path, text)) {
-        sLogMsg("Unable to create %s", path.c_str());
+        std::string because = std::strerror(errno);
+        return fail("Unable to create " + path, because);
     }
+    return true;
 }
 
 void readSettings() {

@@ -1,6 +1,8 @@
 // The user's preferences: one global record and the file "Ovilux.ini".
 #pragma once
 
+#include <string>
+
 #include "shell/value_ranges.h"
 
 struct WindowPosition {
@@ -72,4 +74,6 @@ void readSettings();
 // The range a numeric key's value is read within (the settings panel's
 // bounds); null for the bools, the version and the panel positions.
 const ValueRange* getSettingsValueRange(const char* key);
-void saveSettings();
+// Writes "Ovilux.ini"; false, with a log line and the reason in *whyNot when
+// given, when the file was left as it was.
+bool saveSettings(std::string* whyNot = nullptr);

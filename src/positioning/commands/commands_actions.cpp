@@ -7,6 +7,8 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_camera.h"
+#include "panels/save_target_panel.h"
+#include "panels/settings_panel.h"
 #include "panels/window_manager.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/commands/commands_airport_actions.h"

@@ -1,0 +1,75 @@
+#include "panels/calibration_state.h"
+
+#include "positioning/input/joystick_axes.h"
+#include "shell/settings.h"
+
+namespace {
+
+struct CalibrationValues {
+    float nullZone = 0;
+    float centres[6] = {};
+};
+
+int openPanels = 0;
+CalibrationValues saved;
+
+float* centreOf(Settings* s, int axis) {
+    float* centres[6] = {&s->VIEW_AXIS_HEADING_CENTER,    &s->VIEW_AXIS_PITCH_CENTER,
+                         &s->VIEW_AXIS_ZOOM_CENTER,       &s->VIEW_AXIS_CAMERA_LR_CENTER,
+                         &s->VIEW_AXIS_CAMERA_UD_CENTER,  &s->VIEW_AXIS_CAMERA_FB_CENTER};
+    return centres[axis];
+}
+
+CalibrationValues current() {
+    Settings* s = getSettings();
+    CalibrationValues values;
+    values.nullZone = s->VIEW_AXIS_NULL_ZONE;
+    for (int axis = 0; axis < 6; ++axis) {
+        values.centres[axis] = *centreOf(s, axis);
+    }
+    return values;
+}
+
+void apply(const CalibrationValues& values) {
+    Settings* s = getSettings();
+    s->VIEW_AXIS_NULL_ZONE = values.nullZone;
+    for (int axis = 0; axis < 6; ++axis) {
+        *centreOf(s, axis) = values.centres[axis];
+    }
+}
+
+}  // namespace
+
+void beginAxisCalibration() {
+    if (openPanels++ == 0) {
+        saved = current();
+        setAxisCalibrationActive(true);
+    }
+}
+
+void endAxisCalibration() {
+    if (openPanels > 0 && --openPanels == 0) {
+        setAxisCalibrationActive(false);
+    }
+}
+
+int openAxisCalibrations() { return openPanels; }
+
+void restoreCalibrationValues() {
+    if (openPanels > 0) {
+        apply(saved);
+    }
+}
+
+float savedCalibrationNullZone() { return saved.nullZone; }
+
+bool saveSettingsOutsideCalibration(std::string* whyNot) {
+    if (openPanels == 0) {
+        return saveSettings(whyNot);
+    }
+    CalibrationValues inProgress = current();
+    apply(saved);
+    bool ok = saveSettings(whyNot);
+    apply(inProgress);
+    return ok;
+}

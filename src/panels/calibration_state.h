@@ -1,0 +1,18 @@
+// What every open calibration panel shares: one copy of the null zone and the
+// six axis centres, taken when the first panel opened, and the count of open
+// panels. Axis input stays suspended while any panel is open.
+#pragma once
+
+#include <string>
+
+// A panel opens: the first one saves the values and suspends axis input.
+void beginAxisCalibration();
+// A panel closes: the last one resumes axis input and drops the saved copy.
+void endAxisCalibration();
+int openAxisCalibrations();
+// The values in force before the first open panel come back.
+void restoreCalibrationValues();
+float savedCalibrationNullZone();
+// saveSettings, with the saved null zone and centres written in place of a
+// calibration's values in progress.
+bool saveSettingsOutsideCalibration(std::string* whyNot);

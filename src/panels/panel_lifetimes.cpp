@@ -1,0 +1,16 @@
+#include "panels/panel_lifetimes.h"
+
+#include "panels/calibration_panel.h"
+#include "panels/save_target_panel.h"
+#include "panels/settings_panel.h"
+
+void hidePanelsAtDisable() {
+    CalibrateViewAxisWidget::deleteAll();
+    hideSettingsPanel();
+    hideSaveTargetPanel();
+}
+
+void deletePanelsAtStop() {
+    deleteSettingsPanel();
+    deleteSaveTargetPanel();
+}

@@ -1,0 +1,9 @@
+// What the plug-in's disable and stop do to the settings, save-target and
+// calibration panels, so that nothing is left behind.
+#pragma once
+
+// Calibration panels are cancelled and deleted; the settings and save-target
+// panels hide, kept by their holders with what was typed.
+void hidePanelsAtDisable();
+// The settings and save-target panels are deleted.
+void deletePanelsAtStop();

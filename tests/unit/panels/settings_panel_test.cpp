@@ -1,0 +1,167 @@
+// The settings panel as a pilot uses it: opened by its command, ticked, typed
+// into and saved through what the window shows.
+#include <sys/stat.h>
+
+#include <cmath>
+
+#include "panels/settings_panel.h"
+#include "shell/settings.h"
+#include "unit/panels/panels_fixture.h"
+
+namespace {
+
+class SettingsPanel : public PanelsFixture {
+protected:
+    SettingsWidget* open() {
+        xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+        xpsim::runFrames(3);
+        SettingsWidget* panel = settingsPanel();
+        EXPECT_NE(panel, nullptr);
+        return panel;
+    }
+    static int lineCount(const std::string& text) {
+        int lines = 0;
+        for (char c : text) lines += c == '\n';
+        return lines;
+    }
+};
+
+TEST_F(SettingsPanel, OpensCentredOnTheMainMonitorAtItsSizeAndTogglesWithItsCommand) {
+    SettingsWidget* panel = open();
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    int sl = 0, st = 0, sr = 0, sb = 0;
+    XPLMGetScreenBoundsGlobal(&sl, &st, &sr, &sb);
+    EXPECT_EQ(r - l, 710);
+    EXPECT_EQ(t - b, 600);
+    // No main monitor named by X-Plane's window positions: the screen's middle.
+    EXPECT_NEAR((l + r) / 2.0, (sl + sr) / 2.0, 1.0);
+    EXPECT_NEAR((t + b) / 2.0, (st + sb) / 2.0, 1.0);
+    EXPECT_TRUE(panel->GetVisible());
+    for (const char* shown : {"Small", "Medium", "Large", "Very Large", "Pan Speed in Degrees",
+                              "Camera Smoothing Factor", "Circle View Wheel Zoom",
+                              "Mini Control Panel Monitor", "Save Settings"})
+        EXPECT_TRUE(shows(panel, shown)) << shown << " in\n" << allText(text(panel));
+
+    xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+    xpsim::runFrames(2);
+    EXPECT_FALSE(panel->GetVisible());
+    xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+    xpsim::runFrames(2);
+    EXPECT_EQ(settingsPanel(), panel);  // the same panel, where it was
+    EXPECT_TRUE(panel->GetVisible());
+}
+
+TEST_F(SettingsPanel, ATickedBoxIsSavedAsTheOnlyChangeAndThePanelHides) {
+    std::string before = SimulatedXPlane::readFile(iniPath());
+    ASSERT_EQ(lineCount(before), 47);
+    ASSERT_NE(before.find("ENABLE_FORCE_FOV 0\n"), std::string::npos);
+    SettingsWidget* panel = open();
+    click(panel, "Enable Force Fov");
+    EXPECT_TRUE(getSettings()->ENABLE_FORCE_FOV);
+    click(panel, "Save Settings");
+    xpsim::runFrames(2);
+
+    std::string expected = before;
+    expected.replace(expected.find("ENABLE_FORCE_FOV 0\n"), 19, "ENABLE_FORCE_FOV 1\n");
+    EXPECT_EQ(SimulatedXPlane::readFile(iniPath()), expected);
+    EXPECT_FALSE(panel->GetVisible());
+}
+
+TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaults) {
+    const Settings* defaults = getDefaultSettings();
+    Settings* s = getSettings();
+    SettingsWidget* panel = open();
+    // The fields take digits, signs and exponents only: "nan" never gets in,
+    // and 1e39 is infinite as a float.
+    typeIntoDrag(panel, "Pan Speed in Degrees", 600, "nan");
+    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
+    typeIntoDrag(panel, "Pan Speed in Degrees", 600, "1e39");
+    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
+    typeIntoDrag(panel, "Movement Speed in Meters", 240, "1e39");
+    EXPECT_FLOAT_EQ(s->SMALL_MOVEMENT_SPEED, defaults->SMALL_MOVEMENT_SPEED);
+    typeIntoDrag(panel, "Pan Speed in Degrees", 360, "0");
+    EXPECT_FLOAT_EQ(s->MEDIUM_ROTATION_SPEED, defaults->MEDIUM_ROTATION_SPEED);
+    typeIntoDrag(panel, "Head Track Range in Meters", 480, "-1e39");
+    EXPECT_FLOAT_EQ(s->LARGE_HEADTRACK_RANGE, defaults->LARGE_HEADTRACK_RANGE);
+    typeIntoDrag(panel, "Pan Speed Factor", 240, "1e39");
+    EXPECT_FLOAT_EQ(s->panSpeedFactor, defaults->panSpeedFactor);
+    typeIntoDrag(panel, "View Axis Smoothing Factor", 240, "500");
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, defaults->VIEW_AXIS_SMOOTHING_FACTOR);
+    // A value in range stays as typed.
+    typeIntoDrag(panel, "Pan Speed in Degrees", 240, "3");
+    EXPECT_FLOAT_EQ(s->SMALL_ROTATION_SPEED, 3.0f);
+}
+
+TEST_F(SettingsPanel, DefaultSettingsKeepsTheCalibrationAndThePanelPositions) {
+    Settings* s = getSettings();
+    s->VIEW_AXIS_NULL_ZONE = 0.125f;
+    s->VIEW_AXIS_PITCH_CENTER = -0.0625f;
+    s->VIEW_AXIS_CAMERA_FB_CENTER = 0.25f;
+    s->LAST_CONTROL_PANEL_POSITION = WindowPosition{1, 10, 500, 300, 100};
+    s->SMALL_ROTATION_SPEED = 7.0f;
+    s->ENABLE_FORCE_FOV = true;
+    std::string before = SimulatedXPlane::readFile(iniPath());
+    SettingsWidget* panel = open();
+    click(panel, "Default Settings");
+
+    EXPECT_FLOAT_EQ(s->SMALL_ROTATION_SPEED, getDefaultSettings()->SMALL_ROTATION_SPEED);
+    EXPECT_FALSE(s->ENABLE_FORCE_FOV);
+    EXPECT_FLOAT_EQ(s->VIEW_AXIS_NULL_ZONE, 0.125f);
+    EXPECT_FLOAT_EQ(s->VIEW_AXIS_PITCH_CENTER, -0.0625f);
+    EXPECT_FLOAT_EQ(s->VIEW_AXIS_CAMERA_FB_CENTER, 0.25f);
+    EXPECT_EQ(s->LAST_CONTROL_PANEL_POSITION.left, 10);
+    EXPECT_EQ(SimulatedXPlane::readFile(iniPath()), before);  // nothing written
+    EXPECT_TRUE(panel->GetVisible());
+}
+
+TEST_F(SettingsPanel, AFailedSaveKeepsThePanelOpenAndSaysWhy) {
+    chmod(iniPath().c_str(), 0444);
+    std::string before = SimulatedXPlane::readFile(iniPath());
+    SettingsWidget* panel = open();
+    click(panel, "Enable Force Fov");
+    click(panel, "Save Settings");
+    EXPECT_TRUE(panel->GetVisible());
+    EXPECT_TRUE(shows(panel, "Unable to save Ovilux.ini: Permission denied")) << allText(text(panel));
+    EXPECT_EQ(SimulatedXPlane::readFile(iniPath()), before);
+
+    chmod(iniPath().c_str(), 0644);
+    click(panel, "Save Settings");
+    xpsim::runFrames(2);
+    EXPECT_FALSE(panel->GetVisible());
+    EXPECT_NE(SimulatedXPlane::readFile(iniPath()).find("ENABLE_FORCE_FOV 1\n"),
+              std::string::npos);
+}
+
+TEST_F(SettingsPanel, DisableHidesThePanelAndStopDeletesIt) {
+    SettingsWidget* panel = open();
+    xpsim::disablePlugin();
+    ASSERT_EQ(settingsPanel(), panel);
+    EXPECT_FALSE(panel->GetVisible());
+    xpsim::enablePlugin();
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+    xpsim::runFrames(2);
+    EXPECT_EQ(settingsPanel(), panel);
+    EXPECT_TRUE(panel->GetVisible());
+    xplane.disableAndStop();
+    EXPECT_EQ(settingsPanel(), nullptr);
+    EXPECT_FALSE(ImgWindow::isLive(panel));
+}
+
+TEST_F(SettingsPanel, AMonitorIndexPastTheMonitorsGoesBackToTheFirst) {
+    xpsim::setMonitor(0, 0, 1080, 1920, 0);
+    xpsim::setMonitor(1, 1920, 1080, 3840, 0);
+    Settings* s = getSettings();
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 1;
+    open();
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 1);
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 2;
+    xpsim::runFrames(2);
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 0);
+    s->MINI_CONTROL_PANEL_MONITOR_INDEX = 20;
+    xpsim::runFrames(2);
+    EXPECT_EQ(s->MINI_CONTROL_PANEL_MONITOR_INDEX, 0);
+}
+
+}  // namespace
