@@ -6,6 +6,7 @@
 
 #include "libwinkit/font_file.h"
 #include "panels/calibration_state.h"
+#include "panels/monitor_bounds.h"
 #include "panels/panel_placement.h"
 #include "panels/settings_repair.h"
 #include "shell/host_info.h"
@@ -14,19 +15,11 @@
 namespace {
 
 const float kColumns[4] = {240, 360, 480, 600};
-const int kMaxMonitors = 15;
-
-void countMonitor(int, int, int, int, int, void* refcon) {
-    int* count = static_cast<int*>(refcon);
-    if (*count < kMaxMonitors) {
-        ++*count;
-    }
-}
-
+// The monitors the panel may be put on: read once, when it is made.
 int readMonitorCount() {
-    int count = 0;
-    XPLMGetAllMonitorBoundsGlobal(countMonitor, &count);
-    return count > 0 ? count : 1;  // no report: the whole screen is monitor 0
+    MonitorBounds bounds{};
+    getMonitorBounds(&bounds);
+    return bounds.count;
 }
 
 void rowLabel(const char* label) {
