@@ -36,7 +36,8 @@ protected:
     // then edits it as text), types the text and presses return.
     static void typeIntoDrag(ImgWindow* window, const std::string& rowLabel, int column,
                              const std::string& typed) {
-        const TextRun* row = findText(text(window), rowLabel);
+        std::vector<TextRun> shown = text(window);
+        const TextRun* row = findText(shown, rowLabel);
         ASSERT_NE(row, nullptr) << rowLabel;
         int left = 0, top = 0, right = 0, bottom = 0;
         XPLMGetWindowGeometry(window->getWindowID(), &left, &top, &right, &bottom);
