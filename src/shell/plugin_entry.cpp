@@ -7,6 +7,8 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/targets/near_targets.h"
+#include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
 #include "community/data_cache.h"
 #include "libwinkit/imgui_window.h"
@@ -155,6 +157,9 @@ PLUGIN_API void XPluginStop(void) {
     }
     joinCommunityCacheWorker();
     removeGlobalCameras(nullptr);
+    // The stored targets go with the plug-in; the next start reads them again.
+    resetNearTargets();
+    freeTargets();
     removeIntegrationDataRefs();
     DataCache::cleanUpCache();
     // A plug-in loaded again looks its traffic datarefs up afresh.
