@@ -22,25 +22,25 @@ Camera* addFlyByCamera(Category* category, float heading, float x, float y, floa
 }
 }  // namespace
 
-int createFlyBy(const FlyBySpec& spec) {
-    Category* category = startGeneratedCategory(spec.name);
+int createFlyBy(const FlyBySpec& flyBy) {
+    Category* category = startGeneratedCategory(flyBy.name);
     if (category == nullptr) {
         return 0;
     }
-    float start = spec.attackHeading;
+    float start = flyBy.attackHeading;
     float end = fixAngle(start - 180.0f);
-    float d = spec.distance;
+    float d = flyBy.distance;
 
-    Camera* first = addFlyByCamera(category, start, spec.cpaX - d * std::sin(radians(start)),
-                                   spec.cpaY + spec.initialHeight,
-                                   spec.cpaZ + d * std::cos(radians(start)));
+    Camera* first = addFlyByCamera(category, start, flyBy.cpaX - d * std::sin(radians(start)),
+                                   flyBy.cpaY + flyBy.initialHeight,
+                                   flyBy.cpaZ + d * std::cos(radians(start)));
     first->autoAdvance = true;
 
-    Camera* last = addFlyByCamera(category, end, spec.cpaX - d * std::sin(radians(end)),
-                                  spec.cpaY - spec.initialHeight,
-                                  spec.cpaZ + d * std::cos(radians(end)));
+    Camera* last = addFlyByCamera(category, end, flyBy.cpaX - d * std::sin(radians(end)),
+                                  flyBy.cpaY - flyBy.initialHeight,
+                                  flyBy.cpaZ + d * std::cos(radians(end)));
     last->linearTransition = true;
-    last->transitionSeconds = spec.duration;
+    last->transitionSeconds = flyBy.duration;
     // Reached only through the chain; next and previous camera skip it.
     last->hidden = true;
 

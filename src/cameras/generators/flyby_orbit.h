@@ -33,5 +33,5 @@ struct OrbitSpec {
 // Each fills the category of the given name (case ignored), made at the end
 // when there is none, replacing its cameras; 0 with an "ERROR" box when there
 // is no room for a new category.
-int createFlyBy(const FlyBySpec& spec);
-int createOrbit(const OrbitSpec& spec);
+int createFlyBy(const FlyBySpec& flyBy);
+int createOrbit(const OrbitSpec& orbit);

@@ -11,23 +11,23 @@ const int kSingleTurnCameras = 37;
 const float kStepDegrees = 10.0f;
 }  // namespace
 
-int createOrbit(const OrbitSpec& spec) {
-    Category* category = startGeneratedCategory(spec.name);
+int createOrbit(const OrbitSpec& orbit) {
+    Category* category = startGeneratedCategory(orbit.name);
     if (category == nullptr) {
         return 0;
     }
-    int count = spec.continuous ? kContinuousCameras : kSingleTurnCameras;
-    float half = (spec.maxHeight - spec.minHeight) / 2.0f;
-    float legSeconds = spec.duration / static_cast<float>(count);
+    int count = orbit.continuous ? kContinuousCameras : kSingleTurnCameras;
+    float half = (orbit.maxHeight - orbit.minHeight) / 2.0f;
+    float legSeconds = orbit.duration / static_cast<float>(count);
     float step = 0;
     Camera* camera = nullptr;
     for (int i = 0; i < count; ++i) {
-        float heading = fixAngle(spec.initialHeading - step);
+        float heading = fixAngle(orbit.initialHeading - step);
         camera = addGeneratedCamera(category);
         camera->heading = heading;
-        camera->x = -std::sin(radians(heading)) * spec.radius;
-        camera->z = std::cos(radians(heading)) * spec.radius;
-        camera->y = spec.minHeight + half + half * std::sin(radians(step));
+        camera->x = -std::sin(radians(heading)) * orbit.radius;
+        camera->z = std::cos(radians(heading)) * orbit.radius;
+        camera->y = orbit.minHeight + half + half * std::sin(radians(step));
         camera->external = true;
         camera->autoAdvance = true;
         camera->trackHeading = true;
@@ -36,16 +36,16 @@ int createOrbit(const OrbitSpec& spec) {
         camera->temporaryPositioning = false;
         camera->retainMouseLookPosition = false;
         camera->smoothCameraJoins = false;
-        camera->levelCamera = spec.useLevelCamera;
+        camera->levelCamera = orbit.useLevelCamera;
         // The first camera is where the orbit is chosen; a ring comes back to it.
-        if (i > 0 || spec.continuous) {
+        if (i > 0 || orbit.continuous) {
             camera->linearTransition = true;
             camera->transitionSeconds = legSeconds;
         }
         camera->hidden = i > 0;
-        step = fixAngle(spec.reverseRotation ? step + kStepDegrees : step - kStepDegrees);
+        step = fixAngle(orbit.reverseRotation ? step + kStepDegrees : step - kStepDegrees);
     }
-    if (!spec.continuous) {
+    if (!orbit.continuous) {
         camera->autoAdvance = false;
     }
     finishGeneratedCategory(category);

@@ -21,14 +21,14 @@ protected:
     void startCockpit() { start({TestCameraRow("Cockpit", "Pilot")}); }
 
     static FlyBySpec flyBy(const char* name) {
-        FlyBySpec spec;
-        strncpy(spec.name, name, kMaxNameLength);
-        return spec;
+        FlyBySpec request;
+        strncpy(request.name, name, kMaxNameLength);
+        return request;
     }
     static OrbitSpec orbit(const char* name) {
-        OrbitSpec spec;
-        strncpy(spec.name, name, kMaxNameLength);
-        return spec;
+        OrbitSpec request;
+        strncpy(request.name, name, kMaxNameLength);
+        return request;
     }
     static Category& category(int index) { return *getCategory(index); }
 };
@@ -74,9 +74,9 @@ TEST_F(Generators, AFlyByWithTheDefaults) {
 
 TEST_F(Generators, SingleAndContinuousOrbits) {
     startCockpit();
-    OrbitSpec spec = orbit("Orbit");
-    spec.duration = 37.0f;
-    ASSERT_EQ(createOrbit(spec), 1);
+    OrbitSpec request = orbit("Orbit");
+    request.duration = 37.0f;
+    ASSERT_EQ(createOrbit(request), 1);
     Category& single = category(1);
     ASSERT_EQ(single.numberOfCameras, 37);
     // Camera 0 is where the orbit begins: visible, reached without a leg.
@@ -104,13 +104,13 @@ TEST_F(Generators, SingleAndContinuousOrbits) {
     EXPECT_NEAR(single.cameras[36].x, single.cameras[0].x, 1e-4);
     EXPECT_NEAR(single.cameras[36].z, single.cameras[0].z, 1e-4);
 
-    spec = orbit("Ring");
-    spec.continuous = true;
-    spec.reverseRotation = true;
-    spec.minHeight = 2.0f;
-    spec.maxHeight = 2.0f;
-    spec.useLevelCamera = true;
-    ASSERT_EQ(createOrbit(spec), 1);
+    request = orbit("Ring");
+    request.continuous = true;
+    request.reverseRotation = true;
+    request.minHeight = 2.0f;
+    request.maxHeight = 2.0f;
+    request.useLevelCamera = true;
+    ASSERT_EQ(createOrbit(request), 1);
     Category& ring = category(2);
     ASSERT_EQ(ring.numberOfCameras, 36);
     for (int i = 0; i < 36; ++i) {
@@ -171,12 +171,12 @@ TEST_F(Generators, NoRoomForANewCategory) {
 TEST_F(Generators, AnOrbitPlaysRoundTheAircraftKeepingItInView) {
     startCockpit();
     xpsim::setValue("sim/flightmodel/position/psi", 30.0);
-    OrbitSpec spec = orbit("Orbit");
-    spec.duration = 3.7f;
-    spec.radius = 40.0f;
-    spec.minHeight = 5.0f;
-    spec.maxHeight = 15.0f;
-    ASSERT_EQ(createOrbit(spec), 1);
+    OrbitSpec request = orbit("Orbit");
+    request.duration = 3.7f;
+    request.radius = 40.0f;
+    request.minHeight = 5.0f;
+    request.maxHeight = 15.0f;
+    ASSERT_EQ(createOrbit(request), 1);
     // Long enough for the engine's frame-rate estimate to reach 60 fps.
     frames(150);
     select(1, 0);
