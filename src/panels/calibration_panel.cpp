@@ -14,18 +14,10 @@ namespace {
 
 std::vector<CalibrateViewAxisWidget*> panels;
 
-const char* const kAxisLabels[6] = {"View Heading",        "View Pitch",
+const char* const kAxisLabels[kCalibratedAxes] = {"View Heading",        "View Pitch",
                                     "View Zoom",           "Camera Left / Right",
                                     "Camera Up / Down",    "Camera Forward / Back"};
 const int kZoomAxis = 2;
-
-void setCentre(int axis, float value) {
-    Settings* s = getSettings();
-    float* centres[6] = {&s->VIEW_AXIS_HEADING_CENTER,   &s->VIEW_AXIS_PITCH_CENTER,
-                         &s->VIEW_AXIS_ZOOM_CENTER,      &s->VIEW_AXIS_CAMERA_LR_CENTER,
-                         &s->VIEW_AXIS_CAMERA_UD_CENTER, &s->VIEW_AXIS_CAMERA_FB_CENTER};
-    *centres[axis] = value;
-}
 
 }  // namespace
 
@@ -35,8 +27,8 @@ CalibrateViewAxisWidget::CalibrateViewAxisWidget(int left, int top, int right, i
     SetWindowTitle("Calibrate View Axis");
     findViewCameraAxisAssignments();
     beginAxisCalibration();
-    for (int axis = 0; axis < 6; ++axis) {
-        setCentre(axis, 0.0f);
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
+        *axisCentre(getSettings(), axis) = 0.0f;
     }
     getSettings()->VIEW_AXIS_NULL_ZONE = 0.0f;
     SetVisible(true);
@@ -93,13 +85,13 @@ void CalibrateViewAxisWidget::drawAxisBar(int axis) {
 }
 
 void CalibrateViewAxisWidget::measureCentres() {
-    for (int axis = 0; axis < 6; ++axis) {
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
         float value = 0.0f;
         // The axis smoother settles over the first readings.
         for (int reading = 0; reading <= 100; ++reading) {
             getAxisValue(axis, &value);
         }
-        setCentre(axis, value);
+        *axisCentre(getSettings(), axis) = value;
     }
     getSettings()->VIEW_AXIS_NULL_ZONE = savedCalibrationNullZone();
 }
@@ -112,7 +104,7 @@ void CalibrateViewAxisWidget::buildInterface() {
     ImGui::TextUnformatted("");
     ImGui::TextUnformatted(kInstructions[step]);
     ImGui::TextUnformatted("");
-    for (int axis = 0; axis < 6; ++axis) {
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
         drawAxisBar(axis);
     }
     if (step == 2) {

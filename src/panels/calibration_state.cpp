@@ -7,25 +7,18 @@ namespace {
 
 struct CalibrationValues {
     float nullZone = 0;
-    float centres[6] = {};
+    float centres[kCalibratedAxes] = {};
 };
 
 int openPanels = 0;
 CalibrationValues saved;
 
-float* centreOf(Settings* s, int axis) {
-    float* centres[6] = {&s->VIEW_AXIS_HEADING_CENTER,    &s->VIEW_AXIS_PITCH_CENTER,
-                         &s->VIEW_AXIS_ZOOM_CENTER,       &s->VIEW_AXIS_CAMERA_LR_CENTER,
-                         &s->VIEW_AXIS_CAMERA_UD_CENTER,  &s->VIEW_AXIS_CAMERA_FB_CENTER};
-    return centres[axis];
-}
-
 CalibrationValues current() {
     Settings* s = getSettings();
     CalibrationValues values;
     values.nullZone = s->VIEW_AXIS_NULL_ZONE;
-    for (int axis = 0; axis < 6; ++axis) {
-        values.centres[axis] = *centreOf(s, axis);
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
+        values.centres[axis] = *axisCentre(s, axis);
     }
     return values;
 }
@@ -33,12 +26,20 @@ CalibrationValues current() {
 void apply(const CalibrationValues& values) {
     Settings* s = getSettings();
     s->VIEW_AXIS_NULL_ZONE = values.nullZone;
-    for (int axis = 0; axis < 6; ++axis) {
-        *centreOf(s, axis) = values.centres[axis];
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
+        *axisCentre(s, axis) = values.centres[axis];
     }
 }
 
 }  // namespace
+
+float* axisCentre(Settings* s, int axis) {
+    float* centres[kCalibratedAxes] = {
+        &s->VIEW_AXIS_HEADING_CENTER,   &s->VIEW_AXIS_PITCH_CENTER,
+        &s->VIEW_AXIS_ZOOM_CENTER,      &s->VIEW_AXIS_CAMERA_LR_CENTER,
+        &s->VIEW_AXIS_CAMERA_UD_CENTER, &s->VIEW_AXIS_CAMERA_FB_CENTER};
+    return centres[axis];
+}
 
 void beginAxisCalibration() {
     if (openPanels++ == 0) {

@@ -5,6 +5,13 @@
 
 #include <string>
 
+#include "shell/settings.h"
+
+const int kCalibratedAxes = 6;
+// The centre of axis 0-5 (view heading, pitch, zoom, camera left/right,
+// up/down, forward/back) in a settings record.
+float* axisCentre(Settings* settings, int axis);
+
 // A panel opens: the first one saves the values and suspends axis input.
 void beginAxisCalibration();
 // A panel closes: the last one resumes axis input and drops the saved copy.

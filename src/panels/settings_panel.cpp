@@ -219,12 +219,9 @@ void SettingsWidget::restoreDefaults() {
     Settings kept = *s;
     *s = *getDefaultSettings();
     s->VIEW_AXIS_NULL_ZONE = kept.VIEW_AXIS_NULL_ZONE;
-    s->VIEW_AXIS_HEADING_CENTER = kept.VIEW_AXIS_HEADING_CENTER;
-    s->VIEW_AXIS_PITCH_CENTER = kept.VIEW_AXIS_PITCH_CENTER;
-    s->VIEW_AXIS_ZOOM_CENTER = kept.VIEW_AXIS_ZOOM_CENTER;
-    s->VIEW_AXIS_CAMERA_LR_CENTER = kept.VIEW_AXIS_CAMERA_LR_CENTER;
-    s->VIEW_AXIS_CAMERA_UD_CENTER = kept.VIEW_AXIS_CAMERA_UD_CENTER;
-    s->VIEW_AXIS_CAMERA_FB_CENTER = kept.VIEW_AXIS_CAMERA_FB_CENTER;
+    for (int axis = 0; axis < kCalibratedAxes; ++axis) {
+        *axisCentre(s, axis) = *axisCentre(&kept, axis);
+    }
     s->LAST_CONTROL_PANEL_POSITION = kept.LAST_CONTROL_PANEL_POSITION;
     s->LAST_MINI_CONTROL_PANEL_POSITION = kept.LAST_MINI_CONTROL_PANEL_POSITION;
 }
