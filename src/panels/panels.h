@@ -2,12 +2,9 @@
 // Stand-ins until the panels are built.
 #pragma once
 
+#include "panels/control_panel/control_panel.h"
 #include "xplane/sdk.h"
 
-// Control panel states: 1 toggles it, 4 destroys it, 5 asks whether it is
-// visible, 6 asks whether it allows automatic advance, 7 rebuilds it when the
-// settings changed. Returns the answer, or whether the panel is visible.
-bool showNewControlPanel(int state);
 // Mini control panel: 0 creates it at start, 1 toggles it, 4 destroys it,
 // 6 refreshes it.
 void showNewMiniControlPanel(int state);

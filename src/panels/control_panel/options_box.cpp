@@ -1,0 +1,4 @@
+#include "panels/control_panel/control_panel.h"
+
+void ControlPanelWidget::populateBasicOptions() {}
+bool ControlPanelWidget::cameraHasAdvancedOptions() const { return false; }
