@@ -15,3 +15,8 @@ bool DataCache::isCommunityFileCacheBusy(int* read, int* total) {
 }
 
 void DataCache::cleanUpCache() {}
+
+std::vector<DataCache::AirportLocation>& DataCache::findCloseAirports(bool) {
+    static std::vector<AirportLocation> none;
+    return none;
+}

@@ -59,8 +59,6 @@ void ControlPanelWidget::testForWindowMove() {}
 
 void ControlPanelWidget::populateSaveRow() {}
 
-void ControlPanelWidget::processModelDialog() { dialogRequest = kDialogNone; }
-
 ControlPanelWidget* controlPanel() { return panelPtr; }
 
 bool showNewControlPanel(int state) {

@@ -42,6 +42,8 @@ public:
 
     bool allowAutoAdvance() const { return collapsed || autoAdvanceAllowed; }
     bool isTranslucent() const { return translucent; }
+    // Opens the dialog of that number in the next frame, as its menu item does.
+    void requestDialog(int dialog) { dialogRequest = dialog; }
 
 protected:
     void configureImguiContext() override;
