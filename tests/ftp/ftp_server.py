@@ -202,7 +202,7 @@ def main():
 
     signal.signal(signal.SIGTERM, finish)
     signal.signal(signal.SIGINT, finish)
-    timer = threading.Timer(args.lifetime, lambda: os.kill(os.getpid(), signal.SIGTERM))
+    timer = threading.Timer(args.lifetime, finish)
     timer.daemon = True
     timer.start()
 
