@@ -208,6 +208,17 @@ const std::vector<std::string>& spokenTexts();
 // Called with each spoken text as it is spoken (the runner prints it).
 void setSpeechHook(std::function<void(const std::string&)> hook);
 
+// ---------------------------------------------------------------- clipboard
+
+// X-Plane offers plug-ins no clipboard; on Linux the plug-in starts the
+// desktop's clipboard tool. The simulator stands in for a desktop that has
+// one: an "xclip" first on PATH (and an X11 display named) that records the
+// text it is given. Once per process; the runner installs it at start.
+void installClipboardTool();
+// The text the tool recorded last, once the tools started so far have ended
+// (waits at most 5 seconds); false when nothing was recorded.
+bool clipboardText(std::string* text);
+
 // ------------------------------------------------------- windows and input
 
 // Global desktop boxels, y up.

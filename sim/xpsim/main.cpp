@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
     xpsim::setRoot(options.root);
     xpsim::setFps(options.fps);
     xpsim::startNewLogFile();
+    xpsim::installClipboardTool();
     xpsim::setSpeechHook([](const std::string& text) { printLine("speak: " + text); });
 
     std::ifstream file;

@@ -11,7 +11,7 @@ namespace {
 const Verb* find(const std::string& name) {
     for (const Verb* family :
          {kSimulatorVerbs, kFileVerbs, kTrafficVerbs, kCommandVerbs, kCsvVerbs,
-          kInputVerbs, kWindowVerbs, kMenuVerbs})
+          kInputVerbs, kWindowVerbs, kMenuVerbs, kClipboardVerbs})
         for (const Verb* verb = family; verb->name; ++verb)
             if (name == verb->name) return verb;
     return nullptr;

@@ -28,6 +28,7 @@ extern const Verb kCsvVerbs[];
 extern const Verb kInputVerbs[];
 extern const Verb kWindowVerbs[];
 extern const Verb kMenuVerbs[];
+extern const Verb kClipboardVerbs[];
 
 // Whole-word numbers; integers also in hex ("0x01000000").
 bool parseInteger(const std::string& text, long* out);

@@ -1,0 +1,22 @@
+// The community server every exchange talks to: host (with port) and the
+// shared account's password are fixed when the plug-in is built
+// (OVILUX_COMMUNITY_SERVER, OVILUX_COMMUNITY_PASSWORD); the account and the
+// folders on the server are the same for every build.
+#pragma once
+
+#include <string>
+
+const char* const kCommunityUser = "QFNUpdates";
+const char* const kCommunityFolder = "Ovilux/CommunityFiles/";
+
+// "host" or "host:port", as ftplib's FtpConnect takes it. Safe from any thread.
+std::string communityServerAddress();
+std::string communityServerPassword();
+
+// Points this process at another server (tests start their own); an empty
+// address goes back to the built-in values.
+void setCommunityServer(const std::string& address, const std::string& password);
+
+// The values the build fixed (community_server_values.cpp).
+const char* builtCommunityServerAddress();
+const char* builtCommunityServerPassword();

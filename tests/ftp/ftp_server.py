@@ -1,0 +1,214 @@
+#!/usr/bin/python3
+"""The community server for tests: a real FTP server on 127.0.0.1.
+
+It serves a root folder holding the server's layout ("Ovilux/Versions.txt" and
+the folder "Ovilux/CommunityFiles"), accepts the shared account "QFNUpdates"
+with the password given, prints "port N" on its first line once it listens and
+stops by itself after its lifetime. A name listing (NLST) of a folder answers
+one "Ovilux/CommunityFiles/<name>" line per file, the folder's path as the
+client named it in front of each name, as the community server does.
+
+Modes, to misbehave on request:
+  normal          serves as a good server does
+  refuse-writes   every store, delete and rename is refused (550)
+  abort-transfer  every transfer (store or retrieve) is cut off half-way and
+                  answered "426 Transfer aborted."
+  die-listing     a name listing sends half its lines, then the server dies
+  hostile-names   a name listing also carries names that try to leave the
+                  library folder or overflow its buffers
+
+  ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import sys
+import tempfile
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import FilesystemError
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.servers import FTPServer
+
+USER = "QFNUpdates"
+HOSTILE_NAMES = [
+    "../escaped.csv",
+    "../../Resources/plugins/Ovilux/Ovilux.ini",
+    "/etc/passwd",
+    "sub/folder.csv",
+    "back\\slash.csv",
+    ".",
+    "..",
+    "",
+    "control\x01char.csv",
+    "L" * 3000 + ".csv",
+]
+
+
+def prepare_root(root):
+    os.makedirs(os.path.join(root, "Ovilux", "CommunityFiles"), exist_ok=True)
+    versions = os.path.join(root, "Ovilux", "Versions.txt")
+    if not os.path.exists(versions):
+        with open(versions, "w") as out:
+            out.write("Ovilux 2.4.3\n")
+
+
+class CommunityHandler(FTPHandler):
+    mode = "normal"
+    _last_nlst_arg = ""
+
+    def _listing_lines(self, path, arg):
+        names = sorted(self.run_as_current_user(self.fs.listdir, path))
+        prefix = (arg or "").strip().lstrip("/").rstrip("/")
+        lines = [(prefix + "/" + name) if prefix else name for name in names]
+        if self.mode == "hostile-names":
+            lines += [prefix + "/" + name for name in HOSTILE_NAMES]
+        return lines
+
+    def ftp_NLST(self, path):
+        if not self.fs.isdir(path):
+            return FTPHandler.ftp_NLST(self, path)
+        try:
+            lines = self._listing_lines(path, self._last_nlst_arg)
+        except (OSError, FilesystemError) as err:
+            self.respond("550 %s." % err)
+            return
+        if self.mode == "die-listing":
+            lines = lines[: max(1, len(lines) // 2)]
+        data = "".join(line + "\r\n" for line in lines)
+        self.push_dtp_data(data.encode("utf8", "surrogateescape"), cmd="NLST")
+        return path
+
+    def pre_process_command(self, line, cmd, arg):
+        if cmd == "NLST":
+            self._last_nlst_arg = arg
+        if self.mode == "refuse-writes" and cmd in ("STOR", "APPE", "STOU", "DELE", "RNFR", "RNTO", "MKD", "RMD"):
+            self.respond("550 Not enough privileges.")
+            return
+        return FTPHandler.pre_process_command(self, line, cmd, arg)
+
+
+class AbortingDTPHandler(DTPHandler):
+    """Cuts every transfer off once half of it (or the first chunk) went by."""
+
+    def __init__(self, sock, cmd_channel):
+        DTPHandler.__init__(self, sock, cmd_channel)
+        self._moved = 0
+
+    def _abort(self):
+        # The data connection is closed before the reply, as a server does.
+        self._resp = ("426 Transfer aborted.", lambda *args, **kwargs: None)
+        self.close()
+
+    def handle_read(self):
+        chunk_size = self.ac_in_buffer_size
+        try:
+            chunk = self.recv(chunk_size)
+        except OSError:
+            self.handle_error()
+            return
+        if chunk:
+            half = chunk[: max(1, len(chunk) // 2)]
+            self.file_obj.write(half)
+        self._abort()
+
+    handle_read_event = handle_read
+
+    def initiate_send(self):
+        if self._moved == 0 and self.producer_fifo:
+            producer = self.producer_fifo[0]
+            file_obj = getattr(producer, "file", None)
+            if file_obj is not None:
+                data = file_obj.read()
+                half = data[: max(1, len(data) // 2)]
+                self._moved = len(half)
+                self.socket.setblocking(True)
+                try:
+                    self.socket.sendall(half)
+                except OSError:
+                    pass
+                self._abort()
+                return
+        DTPHandler.initiate_send(self)
+
+
+class DyingDTPHandler(DTPHandler):
+    """Sends what was queued (half a listing), then the server dies: no reply,
+    the connections dropped as a crashed server drops them."""
+
+    def initiate_send(self):
+        data = b""
+        for item in list(self.producer_fifo):
+            if isinstance(item, (bytes, bytearray)):
+                data += item
+            else:
+                more = item.more()
+                while more:
+                    data += more
+                    more = item.more()
+        self.socket.setblocking(True)
+        try:
+            self.socket.sendall(data)
+        except OSError:
+            pass
+        os._exit(3)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--password", required=True)
+    parser.add_argument("--root")
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--lifetime", type=float, default=60)
+    parser.add_argument(
+        "--mode",
+        default="normal",
+        choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names"],
+    )
+    args = parser.parse_args()
+
+    temporary = None
+    root = args.root
+    if not root:
+        temporary = tempfile.mkdtemp(prefix="ovilux-ftp-")
+        root = temporary
+    prepare_root(root)
+
+    authorizer = DummyAuthorizer()
+    authorizer.add_user(USER, args.password, root, perm="elradfmw")
+    CommunityHandler.authorizer = authorizer
+    CommunityHandler.mode = args.mode
+    CommunityHandler.banner = "Ovilux community test server ready."
+    CommunityHandler.passive_ports = None
+    if args.mode == "abort-transfer":
+        CommunityHandler.dtp_handler = AbortingDTPHandler
+    if args.mode == "die-listing":
+        CommunityHandler.dtp_handler = DyingDTPHandler
+
+    import logging
+
+    logging.basicConfig(level=logging.CRITICAL)
+    server = FTPServer(("127.0.0.1", args.port), CommunityHandler)
+    server.max_cons = 16
+
+    def finish(*_):
+        # Stops at once, wherever the loop is; the temporary root goes with it.
+        if temporary:
+            shutil.rmtree(temporary, ignore_errors=True)
+        os._exit(0)
+
+    signal.signal(signal.SIGTERM, finish)
+    signal.signal(signal.SIGINT, finish)
+    timer = threading.Timer(args.lifetime, finish)
+    timer.daemon = True
+    timer.start()
+
+    print("port %d" % server.address[1], flush=True)
+    server.serve_forever(handle_exit=False)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,34 @@
+// The community server for in-process tests: tests/ftp/ftp_server.py started
+// on a free port of 127.0.0.1 with a fresh root, the plug-in pointed at it for
+// the server's lifetime, stopped (and the plug-in pointed back) at the end.
+#pragma once
+
+#include <string>
+#include <vector>
+
+const char* const kTestServerPassword = "Tst#1234567890";
+
+class CommunityTestServer {
+public:
+    // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names.
+    explicit CommunityTestServer(const std::string& mode = "normal");
+    ~CommunityTestServer();
+    CommunityTestServer(const CommunityTestServer&) = delete;
+    CommunityTestServer& operator=(const CommunityTestServer&) = delete;
+
+    bool running() const { return port_ > 0; }
+    int port() const { return port_; }
+    // The server's folder of shared files, ending in "/".
+    std::string communityFolder() const { return root_ + "/Ovilux/CommunityFiles/"; }
+    const std::string& root() const { return root_; }
+    // The names in the shared-files folder, sorted.
+    std::vector<std::string> sharedFiles() const;
+
+private:
+    std::string root_;
+    int pid_ = -1;
+    int port_ = 0;
+};
+
+// A port on 127.0.0.1 where nothing listens (a server that is down).
+int closedLocalPort();

@@ -1,0 +1,244 @@
+// Sharing the aircraft's camera file with a real FTP server on 127.0.0.1:
+// what arrives on the server, the sharing record beside the camera file, and
+// the message box the user gets, for good and for failing servers.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+
+#include "../cameras/camera_fixture.h"
+#include "cameras/files/camera_file.h"
+#include "community/community_server.h"
+#include "community/share_camera_file.h"
+#include "community/share_record.h"
+#include "shell/strings.h"
+#include "support/community_test_server.h"
+#include "support/message_boxes.h"
+#include "xpsim.h"
+
+namespace {
+
+const char* const kThanks =
+    "Your camera file has been successfully submitted to the community server.\n\n"
+    "\t\tThank you for your contribution.";
+const char* const kSendError = "Unable to send aircraft file to the community server";
+
+class ShareCameraFile : public CameraFixture {
+protected:
+    void SetUp() override {
+        CameraFixture::SetUp();
+        enablePlugin();
+        ASSERT_EQ(readCameras(nullptr), 1);
+        setVersion("1.0");
+    }
+
+    static void setVersion(const char* version) {
+        copyText(getCurrentActiveCameraFile()->properties.fileVersion,
+                 sizeof(CameraFileProperty::fileVersion), version);
+    }
+
+    std::string recordPath() const {
+        return xplane.path(std::string(kCessnaFolder) + "Ovilux_Cessna_172SP.shr");
+    }
+
+    // Shares and returns the box the user then sees, as "TITLE|MESSAGE".
+    std::string share() {
+        shareCameraFile();
+        std::vector<MsgBoxView> boxes = showMessageBoxes();
+        if (boxes.empty()) {
+            return "no box";
+        }
+        std::string shown = boxes.back().title + "|" + boxes.back().message;
+        clickMessageBoxButton(boxes.back(), true);
+        return shown;
+    }
+
+    static std::vector<std::string> lines(const std::string& text) {
+        std::vector<std::string> out;
+        size_t start = 0;
+        for (size_t end = text.find('\n'); end != std::string::npos;
+             start = end + 1, end = text.find('\n', start)) {
+            out.push_back(text.substr(start, end - start));
+        }
+        if (start < text.size()) {
+            out.push_back(text.substr(start) + "(no newline)");
+        }
+        return out;
+    }
+};
+
+TEST_F(ShareCameraFile, FirstShareUploadsTheSavedFileUnderItsOwnNameAndWritesTheRecord) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    time_t before = time(nullptr);
+
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+    time_t after = time(nullptr);
+
+    std::vector<std::string> shared = server.sharedFiles();
+    ASSERT_EQ(shared.size(), 1u);
+    // Saved first, then sent byte for byte.
+    EXPECT_EQ(SimulatedXPlane::readFile(server.communityFolder() + shared[0]), readCameraFile());
+    bool named = false;
+    for (time_t second = before; second <= after; ++second) {
+        named = named || shared[0] == communityRemoteName(second, cameraFilePath(), "1.0",
+                                                          "Ovilux_Cessna_172SP.csv");
+    }
+    EXPECT_TRUE(named) << shared[0];
+    std::string expectedEnd = std::to_string(static_cast<uint64_t>(hashString("1.0"))) +
+                              "_Ovilux_Cessna_172SP.csv";
+    EXPECT_EQ(shared[0].substr(shared[0].size() - expectedEnd.size()), expectedEnd);
+
+    std::vector<std::string> record = lines(SimulatedXPlane::readFile(recordPath()));
+    ASSERT_EQ(record.size(), 3u);
+    EXPECT_EQ(record[0].size(), 19u);  // "YYYY-MM-DD HH:MM:SS"
+    EXPECT_EQ(record[0][4], '-');
+    EXPECT_EQ(record[0][13], ':');
+    EXPECT_EQ(record[1], "1.0");
+    EXPECT_EQ(record[2], shared[0]);
+
+    SharedCameraInfo* info = getSharedCameraInfo();
+    EXPECT_EQ(info->valid, 1);
+    EXPECT_STREQ(info->version, "1.0");
+    EXPECT_EQ(shared[0], info->fileName);
+}
+
+TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    ASSERT_EQ(share(), std::string("Thank You|") + kThanks);
+    std::vector<std::string> first = server.sharedFiles();
+    ASSERT_EQ(first.size(), 1u);
+
+    cameraAt(0, 0).x = 1.25f;
+    setVersion("2.0");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+
+    std::vector<std::string> second = server.sharedFiles();
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_NE(second[0], first[0]);
+    EXPECT_EQ(SimulatedXPlane::readFile(server.communityFolder() + second[0]), readCameraFile());
+    EXPECT_NE(readCameraFile().find("1.250000"), std::string::npos);
+    std::vector<std::string> record = lines(SimulatedXPlane::readFile(recordPath()));
+    ASSERT_EQ(record.size(), 3u);
+    EXPECT_EQ(record[1], "2.0");
+    EXPECT_EQ(record[2], second[0]);
+}
+
+TEST_F(ShareCameraFile, ARecordNamingSomethingOutsideTheFolderNeverDeletesIt) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    // A one-line record: valid, date only; and one naming the version list.
+    for (const char* record : {"2024-01-01 10:00:00\n", "2024-01-01 10:00:00\n0.9\n../Versions.txt\n"}) {
+        SimulatedXPlane::writeFile(recordPath(), record);
+        setVersion(record[20] == 0 ? "1.0" : "1.1");
+        EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+        EXPECT_TRUE(SimulatedXPlane::exists(server.root() + "/Ovilux/Versions.txt"));
+        EXPECT_TRUE(std::filesystem::is_directory(server.communityFolder()));
+    }
+    EXPECT_EQ(server.sharedFiles().size(), 2u);
+}
+
+TEST_F(ShareCameraFile, ServerRefusingWritesShowsTheErrorAndLeavesTheRecord) {
+    CommunityTestServer server("refuse-writes");
+    ASSERT_TRUE(server.running());
+    const std::string record = "2024-01-01 10:00:00\n0.9\nolder_Ovilux_Cessna_172SP.csv\n";
+    SimulatedXPlane::writeFile(recordPath(), record);
+    SimulatedXPlane::writeFile(server.communityFolder() + "older_Ovilux_Cessna_172SP.csv", "x\n");
+
+    EXPECT_EQ(share(), std::string("Error|") + kSendError);
+
+    EXPECT_EQ(SimulatedXPlane::readFile(recordPath()), record);
+    EXPECT_EQ(server.sharedFiles(), std::vector<std::string>{"older_Ovilux_Cessna_172SP.csv"});
+    EXPECT_TRUE(logHas(std::string("Ovilux: ") + kSendError + "\n"));
+    EXPECT_TRUE(logHas("The community server replied: 550 Not enough privileges."));
+}
+
+TEST_F(ShareCameraFile, TransferAbortedHalfWayCountsAsFailedAndLeavesNothingBehind) {
+    CommunityTestServer server("abort-transfer");
+    ASSERT_TRUE(server.running());
+    EXPECT_EQ(share(), std::string("Error|") + kSendError);
+
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    EXPECT_TRUE(server.sharedFiles().empty());
+    // The user's camera file was saved whole before the exchange.
+    std::string saved = readCameraFile();
+    EXPECT_EQ(saved.substr(0, 15), "Category Name,C");
+    EXPECT_EQ(saved.back(), '\n');
+}
+
+TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
+    setCommunityServer("127.0.0.1:" + std::to_string(closedLocalPort()), kTestServerPassword);
+    EXPECT_EQ(share(), "Error|Unable to connect to the community file server");
+    EXPECT_TRUE(logHas("Ovilux: Unable to connect to the community file server\n"));
+    setCommunityServer("", "");
+
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    setCommunityServer("127.0.0.1:" + std::to_string(server.port()), "Bad#9999999999");
+    EXPECT_EQ(share(), "Error|Unable to authenticate on the community file server");
+    // The reply on one line; the password nowhere.
+    EXPECT_TRUE(logHas("Ovilux: Unable to authenticate on the community file server, error: 530 "));
+    std::string log = xpsim::logText();
+    size_t at = log.find("error: 530 ");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(log.find('\r', at), std::string::npos);
+    EXPECT_EQ(log.find("Bad#9999999999"), std::string::npos);
+    EXPECT_EQ(log.find(kTestServerPassword), std::string::npos);
+    EXPECT_TRUE(server.sharedFiles().empty());
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+}
+
+TEST_F(ShareCameraFile, ARecordThatCannotBeWrittenKeepsThePreviousUploadForTheNextShare) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    ASSERT_EQ(share(), std::string("Thank You|") + kThanks);
+    std::string record = SimulatedXPlane::readFile(recordPath());
+    std::vector<std::string> first = server.sharedFiles();
+    ASSERT_EQ(first.size(), 1u);
+    // The user made the record read-only: it is not replaced.
+    ASSERT_EQ(chmod(recordPath().c_str(), 0444), 0);
+
+    setVersion("2.0");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+
+    EXPECT_EQ(SimulatedXPlane::readFile(recordPath()), record);
+    EXPECT_TRUE(logHas("Ovilux: Unable to create shared data file " + recordPath()));
+    std::vector<std::string> now = server.sharedFiles();
+    EXPECT_EQ(now.size(), 2u);
+    EXPECT_TRUE(std::find(now.begin(), now.end(), first[0]) != now.end());
+    chmod(recordPath().c_str(), 0644);
+}
+
+TEST_F(ShareCameraFile, TheRecordIsNamedAfterTheAircraftUpToItsFirstPointAndReadLineByLine) {
+    loadAircraft("Aircraft/Laminar Research/Cessna 172 SP/My.Plane.acf");
+    char path[2000];
+    EXPECT_EQ(std::string(getSharedCameraFilePath(path)),
+              xplane.path(std::string(kCessnaFolder) + "Ovilux_My.shr"));
+
+    // No record: not valid, all empty.
+    SharedCameraInfo* info = getSharedCameraInfo();
+    EXPECT_EQ(info->valid, 0);
+    EXPECT_STREQ(info->date, "");
+
+    SimulatedXPlane::writeFile(path, "2024-01-01 10:00:00\n");
+    info = getSharedCameraInfo();
+    EXPECT_EQ(info->valid, 1);
+    EXPECT_STREQ(info->date, "2024-01-01 10:00:00");
+    EXPECT_STREQ(info->version, "");
+    EXPECT_STREQ(info->fileName, "");
+    EXPECT_TRUE(logHas(std::string("Ovilux: Unable to read shared version number from ") + path));
+    EXPECT_TRUE(logHas(std::string("Ovilux: Unable to read shared file name from ") + path));
+
+    // A line longer than the field is cut, and does not run into the next.
+    SimulatedXPlane::writeFile(path, std::string(2500, 'd') + "\nv\nname.csv\n");
+    info = getSharedCameraInfo();
+    EXPECT_EQ(std::string(info->date), std::string(1999, 'd'));
+    EXPECT_STREQ(info->version, "v");
+    EXPECT_STREQ(info->fileName, "name.csv");
+}
+
+}  // namespace
