@@ -10,7 +10,9 @@
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/window_manager.h"
+#include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"
+#include "support/message_boxes.h"
 #include "unit/panels/panels_fixture.h"
 
 namespace {
@@ -373,6 +375,87 @@ TEST_F(ControlPanel, CameraControlOffDeletesThePanelAtOnce) {
     for (ImgWindow* window : ImgWindow::liveWindows()) {
         EXPECT_EQ(dynamic_cast<ControlPanelWidget*>(window), nullptr);
     }
+}
+
+TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox) {
+    ControlPanelWidget* panel = open();
+    ASSERT_TRUE(panel->isTranslucent());
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t - b, 830);  // 805 and the title bar
+    // The arrow at the title's left collapses it; chains may then advance.
+    xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseDown);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseUp);
+    xpsim::runFrames(4);
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t - b, 20);
+    EXPECT_TRUE(allowAutoAdvance());
+    xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseDown);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseUp);
+    xpsim::runFrames(4);
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    // Restored without the advanced options' rows.
+    EXPECT_EQ(t - b, 830 - 190);
+    EXPECT_FALSE(allowAutoAdvance());
+
+    // Its title bar drags it, within the screen.
+    int left = l, top = t;
+    xpsim::mouseClick(l + 300, t - 9, false, xplm_MouseDown);
+    xpsim::runFrames(2);
+    for (int step = 1; step <= 5; ++step) {
+        xpsim::mouseClick(l + 300 + step * 10, t - 9 - step * 10, false, xplm_MouseDrag);
+        xpsim::runFrames(1);
+    }
+    xpsim::mouseClick(l + 350, t - 59, false, xplm_MouseUp);
+    xpsim::runFrames(3);
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(l - left, 50);
+    EXPECT_EQ(t - top, -50);
+
+    // The close box at the title's right hides it.
+    xpsim::mouseClick(r - 11, t - 9, false, xplm_MouseDown);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(r - 11, t - 9, false, xplm_MouseUp);
+    xpsim::runFrames(4);
+    EXPECT_FALSE(panel->GetVisible());
+    EXPECT_EQ(controlPanel(), panel);
+}
+
+TEST_F(ControlPanel, AnAirportFileStaysWhenItsSaveBeforeTheSwitchFails) {
+    GlobalCameraFileNameEntry* airport = addGlobalCameraFile("LSZX");
+    ASSERT_NE(airport, nullptr);
+    ASSERT_EQ(readCameras(airport), 1);
+    ASSERT_EQ(saveCameras(false, false), 1);
+    chmod(airport->path, 0444);
+    ControlPanelWidget* panel = open();
+    click(panel, "File");
+    EXPECT_FALSE(shows(panel, "New Aircraft Camera File"));
+    click(panel, "Load Aircraft File");
+    showMessageBoxes();
+    MsgBoxView box;
+    ASSERT_TRUE(findMessageBox("ERROR", &box));
+    EXPECT_NE(box.message.find("was not switched"), std::string::npos) << box.message;
+    EXPECT_EQ(getCurrentActiveCameraFile(), airport);
+}
+
+TEST_F(ControlPanel, APlayingTransitionStopsBeforeTheSetIsReshaped) {
+    ControlPanelWidget* panel = open();
+    rightClick(panel, "Pilot View");
+    click(panel, "Copy");
+    Camera* radio = &getCategory(0)->cameras[1];
+    radio->smoothTransition = true;
+    radio->transitionSeconds = 2.0f;
+    xpsim::commandOnce("QFN/Ovilux/Select_View_ID_2");
+    xpsim::runFrames(5);
+    ASSERT_TRUE(isCurrentlyAnimating());
+    // The pasted copy moves the records the transition's frames point at.
+    rightClick(panel, "Radio Stack");
+    click(panel, "Insert Copy Below");
+    EXPECT_FALSE(isCurrentlyAnimating());
+    ASSERT_EQ(getCategory(0)->numberOfCameras, 3);
+    EXPECT_STREQ(getCategory(0)->cameras[2].name, "(Copy of) Pilot View");
 }
 
 }  // namespace
