@@ -2,15 +2,94 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "libwinkit/font_file.h"
+#include "panels/control_panel/copy_buffers.h"
+#include "panels/monitor_bounds.h"
 #include "panels/panel_placement.h"
 #include "shell/host_info.h"
 
 namespace {
 
 ControlPanelWidget* panelPtr = nullptr;
+// The decoration and font size of the last panel made: a change of either
+// setting rebuilds the panel.
+int decorate = xplm_WindowDecorationRoundRectangle;
+bool lastUseSmallFont = false;
+
+// The title bar of the translucent look, where a drag moves the window.
+const float kDragBarHeight = 18.0f;
+// The options box shrinks by this much while advanced options are hidden.
+const int kAdvancedOptionsHeight = 190;
+const int kCollapsedHeight = 20;
+const int kScreenMargin = 25;
+
+// Deletes the panel now. The destructor leaves no ImGui context current; the
+// caller's own (another window drawing its frame) is put back.
+void deletePanelNow() {
+    ImGuiContext* previous = ImGui::GetCurrentContext();
+    ImGuiContext* own = panelPtr->getImguiContext();
+    delete panelPtr;
+    panelPtr = nullptr;
+    if (previous != own) {
+        ImGui::SetCurrentContext(previous);
+    }
+}
+
+void bringForward(ControlPanelWidget* panel) {
+    panel->SetVisible(true);
+    XPLMBringWindowToFront(panel->getWindowID());
+    XPLMTakeKeyboardFocus(panel->getWindowID());
+}
+
+void createPanel(bool atStart) {
+    Settings* settings = getSettings();
+    int panelHeight = settings->USE_SMALL_FONT ? 700 : 805;
+    PanelRect r = newPanelRect(900, panelHeight);
+    const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
+    bool restoring = atStart && saved.mode == 2 && isWindowPositionValid(&saved);
+    bool translucent = false;
+    decorate = xplm_WindowDecorationRoundRectangle;
+    if (!settings->ENABLE_SOLID_CONTROL_PANEL && !restoring) {
+        translucent = true;
+        r.bottom -= kScreenMargin;
+        decorate = xplm_WindowDecorationSelfDecorated;
+    }
+    panelPtr = new ControlPanelWidget(r.left, r.top, r.right, r.bottom, decorate, translucent);
+    panelPtr->init();
+    panelPtr->center();
+    if (atStart) {
+        if (restoring) {
+            XPLMWindowID id = panelPtr->getWindowID();
+            XPLMSetWindowPositioningMode(id, xplm_WindowPopOut, -1);
+            XPLMSetWindowGeometryOS(id, saved.left, saved.top, saved.right, saved.bottom);
+            bringForward(panelPtr);
+        } else {
+            panelPtr->SetVisible(false);
+        }
+    }
+    lastUseSmallFont = settings->USE_SMALL_FONT;
+}
+
+bool needsRebuild() {
+    const Settings* settings = getSettings();
+    bool solid = settings->ENABLE_SOLID_CONTROL_PANEL;
+    return (solid && decorate == xplm_WindowDecorationSelfDecorated) ||
+           (!solid && decorate == xplm_WindowDecorationRoundRectangle) ||
+           settings->USE_SMALL_FONT != lastUseSmallFont;
+}
+
+bool cornerInside(const MonitorBounds& bounds, int slot, int x, int y) {
+    int left = bounds.left[slot], right = bounds.right[slot];
+    int low = std::min(bounds.top[slot], bounds.bottom[slot]);
+    int high = std::max(bounds.top[slot], bounds.bottom[slot]);
+    if (right <= left || high <= low) {
+        return false;  // an empty slot
+    }
+    return x >= left && x < right && y > low && y <= high;
+}
 
 }  // namespace
 
@@ -25,6 +104,7 @@ ControlPanelWidget::ControlPanelWidget(int left, int top, int right, int bottom,
     SetWindowTitle(title);
     SetVisible(true);
     showAdvancedOptions = getSettings()->ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS;
+    emptyCopyBuffersOnce();
 }
 
 ControlPanelWidget::~ControlPanelWidget() {
@@ -36,64 +116,206 @@ ControlPanelWidget::~ControlPanelWidget() {
 void ControlPanelWidget::configureImguiContext() {
     addFontFile(getXPlaneFontPath("Roboto-Regular.ttf"),
                 getSettings()->USE_SMALL_FONT ? 14.0f : 18.0f);
+    windowFlags |= ImGuiWindowFlags_MenuBar;
+    if (translucent) {
+        // ImGui draws the title bar with its collapse arrow and close button.
+        windowFlags |= ImGuiWindowFlags_NoBackground;
+        windowFlags &= ~(ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoCollapse);
+    }
+}
+
+bool ControlPanelWidget::handleTranslucentFrame() {
+    if (!windowOpen) {
+        SetVisible(false);
+        windowOpen = true;
+    }
+    testForWindowMove();
+    int currentWidth = 0, currentHeight = 0;
+    getSize(&currentWidth, &currentHeight);
+    if (ImGui::IsWindowCollapsed()) {
+        if (currentHeight > 100) {
+            setSize(currentWidth, kCollapsedHeight);
+        }
+        collapsed = true;
+        return false;
+    }
+    collapsed = false;
+    if (currentHeight < 100) {
+        setSize(currentWidth, showAdvancedOptions ? height : height - kAdvancedOptionsHeight);
+    }
+    return true;
 }
 
 void ControlPanelWidget::buildInterface() {
+    insideFrame = true;
+    ImGuiContext* own = ImGui::GetCurrentContext();
+    if (saveCompletedFrames > 0 && ++saveCompletedFrames > 60) {
+        saveCompletedFrames = 0;
+    }
+    if (translucent) {
+        if (!handleTranslucentFrame()) {
+            insideFrame = false;
+            return;
+        }
+    } else {
+        collapsed = false;
+    }
+    // A part that opens a window of its own (a file selector, say) leaves that
+    // window's context current: each part gets the panel's back.
     populateMenuBar();
+    ImGui::SetCurrentContext(own);
     populateCameraListBoxes();
+    ImGui::SetCurrentContext(own);
     populateTrackIR();
+    ImGui::SetCurrentContext(own);
     populateCameraMovement();
+    ImGui::SetCurrentContext(own);
     populateBasicOptions();
+    ImGui::SetCurrentContext(own);
     populateSaveRow();
+    ImGui::SetCurrentContext(own);
     processModelDialog();
+    ImGui::SetCurrentContext(own);
+    insideFrame = false;
 }
 
 void ControlPanelWidget::onFlightLoopCall() {
+    WindowPosition& position = getSettings()->LAST_CONTROL_PANEL_POSITION;
+    if (XPLMWindowIsPoppedOut(windowID)) {
+        position.mode = 2;
+        XPLMGetWindowGeometryOS(windowID, &position.left, &position.top, &position.right,
+                                &position.bottom);
+    } else {
+        position.mode = 1;
+        XPLMGetWindowGeometry(windowID, &position.left, &position.top, &position.right,
+                              &position.bottom);
+    }
     if (closeRequested) {
         SetVisible(false);
         closeRequested = false;
     }
 }
 
-void ControlPanelWidget::testForWindowMove() {}
-
-void ControlPanelWidget::populateSaveRow() {}
+void ControlPanelWidget::testForWindowMove() {
+    const ImGuiIO& io = ImGui::GetIO();
+    bool leftDown = io.MouseDown[0];
+    if (ImGui::IsMousePosValid() && leftDown && io.MousePos.y < kDragBarHeight && !moving) {
+        XPLMGetMouseLocationGlobal(&lastMouseX, &lastMouseY);
+        moving = true;
+        XPLMBringWindowToFront(windowID);
+    }
+    if (moving && !leftDown) {
+        moving = false;
+    }
+    if (!moving) {
+        return;
+    }
+    int screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
+    XPLMGetScreenBoundsGlobal(&screenLeft, &screenTop, &screenRight, &screenBottom);
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
+    int mouseX = 0, mouseY = 0;
+    XPLMGetMouseLocationGlobal(&mouseX, &mouseY);
+    int dx = mouseX - lastMouseX;
+    int dy = mouseY - lastMouseY;
+    lastMouseX = mouseX;
+    lastMouseY = mouseY;
+    l += dx;
+    r += dx;
+    t += dy;
+    b += dy;
+    if (l >= screenLeft && r <= screenRight && t >= screenBottom + kScreenMargin &&
+        t <= screenTop - kScreenMargin) {
+        XPLMSetWindowGeometry(windowID, l, t, r, b);
+    }
+}
 
 ControlPanelWidget* controlPanel() { return panelPtr; }
 
+void deleteControlPanel() {
+    if (panelPtr != nullptr) {
+        deletePanelNow();
+    }
+}
+
 bool showNewControlPanel(int state) {
     switch (state) {
+        case kControlPanelRebuildCheck: {
+            if (panelPtr == nullptr || !needsRebuild()) {
+                return panelPtr != nullptr && panelPtr->GetVisible();
+            }
+            bool wasVisible = panelPtr->GetVisible();
+            deletePanelNow();
+            return wasVisible ? showNewControlPanel(kControlPanelToggle) : false;
+        }
         case kControlPanelQueryAutoAdvance:
             return panelPtr == nullptr || panelPtr->allowAutoAdvance();
         case kControlPanelQueryVisible:
             return panelPtr != nullptr && panelPtr->GetVisible();
         case kControlPanelDestroy:
             if (panelPtr != nullptr) {
-                panelPtr->SafeDelete();
-                panelPtr = nullptr;
+                // From inside its own frame the deletion waits for its flight
+                // loop; anywhere else it happens now.
+                if (panelPtr->insideFrame) {
+                    panelPtr->SafeDelete();
+                    panelPtr = nullptr;
+                } else {
+                    deletePanelNow();
+                }
             }
             return false;
-        case kControlPanelRebuildCheck:
-            return panelPtr != nullptr && panelPtr->GetVisible();
-        case kControlPanelToggle:
+        case kControlPanelHide:
             if (panelPtr != nullptr) {
-                panelPtr->SetVisible(!panelPtr->GetVisible());
+                panelPtr->SetVisible(false);
+            }
+            return false;
+        case kControlPanelToggle:
+            if (panelPtr == nullptr) {
+                createPanel(false);
                 return panelPtr->GetVisible();
             }
-            break;
+            panelPtr->SetVisible(!panelPtr->GetVisible());
+            return panelPtr->GetVisible();
+        case kControlPanelStart: {
+            Settings* settings = getSettings();
+            const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
+            if (saved.mode == 2 && isWindowPositionValid(&saved)) {
+                settings->ENABLE_SOLID_CONTROL_PANEL = true;
+            }
+            if (panelPtr == nullptr) {
+                createPanel(true);
+                return panelPtr->GetVisible();
+            }
+            bringForward(panelPtr);
+            return true;
+        }
         default:
-            break;
+            if (panelPtr == nullptr) {
+                createPanel(false);
+                return panelPtr->GetVisible();
+            }
+            bringForward(panelPtr);
+            return true;
     }
-    if (panelPtr == nullptr) {
-        int panelHeight = getSettings()->USE_SMALL_FONT ? 700 : 805;
-        PanelRect r = newPanelRect(900, panelHeight);
-        panelPtr = new ControlPanelWidget(r.left, r.top, r.right, r.bottom, 1, false);
-        panelPtr->init();
-        panelPtr->center();
-    } else {
-        panelPtr->SetVisible(true);
-    }
-    return panelPtr->GetVisible();
 }
 
-bool isWindowPositionValid(const WindowPosition*) { return false; }
+bool isWindowPositionValid(const WindowPosition* position) {
+    if (position == nullptr) {
+        return false;
+    }
+    MonitorBounds bounds{};
+    if (position->mode == 1 || position->mode == 3) {
+        getMonitorBounds(&bounds);
+    } else if (position->mode == 2) {
+        getMonitorBoundsOS(&bounds);
+    } else {
+        return false;
+    }
+    // The OS list fills the slots of the monitors' indexes, which may leave gaps.
+    for (int slot = 0; slot < kMaxMonitors; ++slot) {
+        if (cornerInside(bounds, slot, position->left, position->top)) {
+            return true;
+        }
+    }
+    return false;
+}

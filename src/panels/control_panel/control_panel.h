@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "cameras/set/camera.h"
 #include "libwinkit/qfn_im_window.h"
 #include "shell/settings.h"
 
@@ -51,6 +52,9 @@ protected:
     void onFlightLoopCall() override;
 
 private:
+    // Collapse, restore and the close button of the translucent look; false
+    // when the window is collapsed and nothing else is drawn.
+    bool handleTranslucentFrame();
     void testForWindowMove();
     void populateMenuBar();
     void populateCameraListBoxes();
@@ -59,6 +63,20 @@ private:
     void cameraContextMenu();
     void populateSaveRow();
     void processModelDialog();
+
+    // The parts of the lists.
+    void populateCategoryList();
+    void populateCameraList();
+    void populateViewIdRow();
+    void categoryMenuItems();
+    void populateAirportFileMenu();
+    // The rename field of a context menu: typed into a buffer and applied on
+    // Enter or "Ok" when the name is acceptable.
+    void itemNameEditor(char* name, int categoryIndex);
+    // Saves before the set is replaced by another file; false (and a message
+    // box) when the save failed, so the set stays.
+    bool saveBeforeSwitch();
+    void saveAllCameras(bool announce, bool backup);
 
     // The option editor below the lists.
     void populateTrackIR();
@@ -96,14 +114,27 @@ private:
     int saveCompletedFrames = 0;
     bool autoCorrectImport = false;
     std::string importError;
+    // The last "Save All" failed: the save row shows why in red.
+    bool saveFailed = false;
+    // The name being edited in a context menu, and why it was refused.
+    char renameText[kMaxNameLength + 1] = {};
+    std::string renameError;
+    bool refocusName = false;
+    // Set while the window draws its frame: a destroy asked for then is deferred.
+    bool insideFrame = false;
 
     friend ControlPanelWidget* controlPanel();
+    friend bool showNewControlPanel(int state);
 };
 
 bool showNewControlPanel(int state);
 // The panel, or null; for the window manager and the tests.
 ControlPanelWidget* controlPanel();
+// The plug-in is disabled or stops: the panel goes at once, since its own
+// flight loop, which would carry out a deferred deletion, no longer runs.
+void deleteControlPanel();
 
-// Whether a saved panel position can be used: its top-left corner lies on a
-// monitor X-Plane reports.
+// Whether a saved panel position can be used: its top-left corner lies inside
+// a monitor X-Plane reports (global coordinates for a floating or docked
+// window, the operating system's for a popped-out one).
 bool isWindowPositionValid(const WindowPosition* position);
