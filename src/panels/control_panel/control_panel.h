@@ -77,6 +77,15 @@ private:
     void processImportCameraFile();
     bool processFilePicker(bool open);
     bool checkImportFile(const char* path);
+    void processConfirmPasteCameraSet();
+    void importCameraFile();
+
+public:
+    // Edit > "Copy Camera Set" fills it; "Paste Camera Set" puts it back. One
+    // for the whole plug-in: copies outlive every panel.
+    static struct CategoryCache copiedCameraSet;
+
+private:
 
     int lastMouseX = 0;
     int lastMouseY = 0;
