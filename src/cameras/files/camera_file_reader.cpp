@@ -214,14 +214,18 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     OpenedFile source;
     if (airport) {
         source = openForReading(activePath);
-    } else {
-        source = openWithOlderFallback(community ? std::string(entry->path) : activePath);
-        if (community && source.file == nullptr) {
+    } else if (community) {
+        // An imported file is the one named or none: the aircraft's older
+        // "Ovilux.csv" is never read in its place.
+        source = openForReading(entry->path);
+        if (source.file == nullptr) {
             // Nothing to import: the set and the aircraft's own file stay as they are.
             sLogMsg("Unable to open camera file %s (%s)", entry->path,
                     describeReadError(source.error));
             return 0;
         }
+    } else {
+        source = openWithOlderFallback(activePath);
     }
 
     // Transition frames point at camera records by slot, and the slots are

@@ -95,6 +95,8 @@ private:
     void processImportCameraFile();
     bool processFilePicker(bool open);
     bool checkImportFile(const char* path);
+    void processConfirmPasteCameraSet();
+    void importCameraFile();
 
     int lastMouseX = 0;
     int lastMouseY = 0;

@@ -266,6 +266,20 @@ TEST_F(CameraFileReading, AMissingCommunityFileChangesNothing) {
     EXPECT_EQ(readCameraFile(), own);
 }
 
+TEST_F(CameraFileReading, AMissingCommunityFileIsNotReplacedByTheOlderFile) {
+    std::string own = headerLine() + joinRow(rowFields("Mine", "Camera", 2));
+    writeCameraFile(own);
+    ASSERT_EQ(readCameras(nullptr), 1);
+    SimulatedXPlane::writeFile(xplane.path(std::string(kCessnaFolder) + "Ovilux.csv"),
+                               headerLine() + joinRow(rowFields("Old", "Camera", 3)));
+    GlobalCameraFileNameEntry community;
+    community.isCommunityFile = 1;
+    snprintf(community.path, sizeof(community.path), "%s", xplane.path("gone.csv").c_str());
+    EXPECT_EQ(readCameras(&community), 0);
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_STREQ(getCategory(0)->name, "Mine");
+}
+
 TEST_F(CameraFileReading, ACommunityFileIsReadButSavesGoToTheAircraftsFile) {
     writeCameraFile(headerLine() + joinRow(rowFields("Mine", "Camera", 2)));
     std::vector<std::string> shared = rowFields("Shared", "Camera", 5);

@@ -1,0 +1,89 @@
+#include <imgui.h>
+
+#include "cameras/generators/airport_camera_generator.h"
+#include "cameras/set/camera_set.h"
+#include "panels/control_panel/control_panel.h"
+#include "panels/control_panel/dialog_fields.h"
+
+namespace {
+// The wait text is drawn for this many frames before the generation, which
+// holds up the frame it runs in.
+const int kFramesBeforeGeneration = 10;
+
+void setDefaults(AirportCameraCreationOptions* options) {
+    *options = AirportCameraCreationOptions();
+    options->runwayHorizontalOffset = 40.0f;
+    options->runwayVerticalOffset = 20.0f;
+    options->startHorizontalOffset = 40.0f;
+    options->startVerticalOffset = 20.0f;
+    options->signVerticalOffset = 2.0f;
+    options->signCullingRadius = 5.0f;
+    options->forwardFacingStart = false;
+    options->enableTracking = true;
+    options->createTargets = true;
+}
+}  // namespace
+
+void ControlPanelWidget::processCreateAirportCameras() {
+    static AirportCameraCreationOptions airportCameraCreationOptions;
+    static bool initSpecs = true;
+    static int createTheCameras = 0;
+    // A wait cut short by hiding the panel must not generate when the dialog
+    // is opened again.
+    if (dialogRequest == kDialogCreateAirportCameras) {
+        createTheCameras = 0;
+    }
+    if (!ImGui::BeginPopupModal("Create Airport Cameras", nullptr,
+                                ImGuiWindowFlags_AlwaysAutoResize)) {
+        return;
+    }
+    if (initSpecs) {
+        setDefaults(&airportCameraCreationOptions);
+        initSpecs = false;
+    }
+    AirportCameraCreationOptions& options = airportCameraCreationOptions;
+    if (createTheCameras == 0) {
+        ImGui::TextUnformatted("Camera Offsets in Meters");
+        ImGui::TextUnformatted("");
+        ImGui::PushItemWidth(100);
+        dragUnlimited("Runways Horizontal Offset", &options.runwayHorizontalOffset, 1.0f, "%.2f");
+        dragUnlimited("Runways Vertical Offset", &options.runwayVerticalOffset, 1.0f, "%.2f");
+        dragUnlimited("Starting Position Horizontal Offset", &options.startHorizontalOffset, 1.0f,
+                      "%.2f");
+        dragUnlimited("Starting Position Vertical Offset", &options.startVerticalOffset, 1.0f,
+                      "%.2f");
+        dragUnlimited("Signs Vertical Offset", &options.signVerticalOffset, 1.0f, "%.2f");
+        dragWithin("Signs Camera Culling Radius", &options.signCullingRadius, 1.0f, 0.0f, 1000.0f,
+                   "%.2f");
+        ImGui::PopItemWidth();
+        ImGui::Checkbox("Enable Tracking Cameras", &options.enableTracking);
+        ImGui::Checkbox("Forward Facing Starting Position Camera", &options.forwardFacingStart);
+        ImGui::Checkbox("Create Airport Targets", &options.createTargets);
+        ImGui::TextUnformatted("");
+        if (ImGui::Button("Defaults", ImVec2(kDialogButtonWidth, 0))) {
+            initSpecs = true;
+        }
+        ImGui::SameLine();
+        if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::SetItemDefaultFocus();
+        ImGui::SameLine();
+        if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
+            createTheCameras = 1;
+        }
+    } else {
+        ImGui::TextUnformatted("");
+        ImGui::TextUnformatted("          Please wait, this can take a while...        ");
+        ImGui::TextUnformatted("");
+        if (++createTheCameras > kFramesBeforeGeneration) {
+            // The user may have switched to the aircraft's file meanwhile.
+            if (isAirportFileActive()) {
+                createAirportCameras(options);
+            }
+            createTheCameras = 0;
+            ImGui::CloseCurrentPopup();
+        }
+    }
+    ImGui::EndPopup();
+}

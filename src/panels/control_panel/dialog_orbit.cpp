@@ -1,0 +1,60 @@
+#include <imgui.h>
+
+#include "cameras/generators/flyby_orbit.h"
+#include "panels/control_panel/control_panel.h"
+#include "panels/control_panel/dialog_fields.h"
+#include "positioning/commands/movement.h"
+
+void ControlPanelWidget::processCreateOrbit() {
+    static OrbitSpec orbitSpec;
+    static bool firstTime = true;
+    static bool nameRefused = false;
+    if (dialogRequest == kDialogCreateOrbit) {
+        nameRefused = false;
+    }
+    if (!ImGui::BeginPopupModal("Create Orbit", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
+        return;
+    }
+    if (firstTime) {
+        orbitSpec = OrbitSpec();
+        orbitSpec.initialHeading = 270.0f;
+        orbitSpec.radius = 10.0f;
+        orbitSpec.minHeight = -3.0f;
+        orbitSpec.maxHeight = 3.0f;
+        orbitSpec.duration = 30.0f;
+        firstTime = false;
+    }
+    ImGui::PushItemWidth(250);
+    ImGui::InputText("Name##OrbitName", orbitSpec.name, sizeof(orbitSpec.name));
+    ImGui::PopItemWidth();
+    ImGui::PushItemWidth(100);
+    dragHeading("Initial Camera Heading", &orbitSpec.initialHeading);
+    dragUnlimited("Radius in Meters", &orbitSpec.radius, 1.0f, "%.2f");
+    dragUnlimited("Min Height in Meters", &orbitSpec.minHeight, 1.0f, "%.2f");
+    dragUnlimited("Max Height in Meters", &orbitSpec.maxHeight, 1.0f, "%.2f");
+    dragWithin("Duration in Seconds", &orbitSpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+    ImGui::PopItemWidth();
+    ImGui::Checkbox("Reverse Rotation", &orbitSpec.reverseRotation);
+    ImGui::Checkbox("Continuous", &orbitSpec.continuous);
+    ImGui::Checkbox("Use Level Camera", &orbitSpec.useLevelCamera);
+    if (nameRefused) {
+        ImGui::TextColored(kDialogRed, "The orbit needs a name.");
+    } else {
+        ImGui::TextUnformatted("");
+    }
+    if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
+        ImGui::CloseCurrentPopup();
+    }
+    ImGui::SetItemDefaultFocus();
+    ImGui::SameLine();
+    if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
+        // A category without a name could be neither told apart nor found again.
+        nameRefused = isBlankName(orbitSpec.name);
+        if (!nameRefused) {
+            stopAnimationRequest();
+            createOrbit(orbitSpec);
+            ImGui::CloseCurrentPopup();
+        }
+    }
+    ImGui::EndPopup();
+}

@@ -1,0 +1,119 @@
+#include "unit/panels/dialogs_fixture.h"
+
+#include "xpsim.h"
+
+void DialogsFixture::TearDown() {
+    showNewControlPanel(kControlPanelDestroy);
+    xpsim::runFrames(2);
+    AirportFixture::TearDown();
+}
+
+ControlPanelWidget* DialogsFixture::openPanel() {
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Control_Panel_on_or_off");
+    xpsim::runFrames(3);
+    panel = controlPanel();
+    EXPECT_NE(panel, nullptr);
+    return panel;
+}
+
+void DialogsFixture::openDialog(int dialog) {
+    panel->requestDialog(dialog);
+    xpsim::runFrames(3);
+}
+
+std::vector<TextRun> DialogsFixture::text() const {
+    return readWindowText(panel->getImguiContext(), panel->getWindowID());
+}
+
+bool DialogsFixture::shows(const std::string& what) const {
+    return findText(text(), what) != nullptr;
+}
+
+std::vector<TextRun> DialogsFixture::runsOf(const std::string& what) const {
+    std::vector<TextRun> found;
+    for (const TextRun& run : text()) {
+        if (run.text == what) {
+            found.push_back(run);
+        }
+    }
+    return found;
+}
+
+void DialogsFixture::press(const TextRun& run) {
+    int x = run.boxelCentreX(), y = run.boxelCentreY();
+    xpsim::setMousePosition(x, y);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(x, y, false, xplm_MouseDown);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(x, y, false, xplm_MouseUp);
+}
+
+void DialogsFixture::click(const std::string& label) {
+    std::vector<TextRun> found = runsOf(label);
+    ASSERT_FALSE(found.empty()) << label << " is not shown in\n" << allText(text());
+    press(found.back());
+    xpsim::runFrames(3);
+}
+
+void DialogsFixture::clickFirst(const std::string& label) {
+    std::vector<TextRun> found = runsOf(label);
+    ASSERT_FALSE(found.empty()) << label << " is not shown in\n" << allText(text());
+    press(found.front());
+    xpsim::runFrames(3);
+}
+
+void DialogsFixture::typeInto(const std::string& label, const std::string& typed) {
+    ASSERT_TRUE(typeIntoField(panel->getWindowID(), panel->getImguiContext(), label, typed,
+                              FieldSide::LeftOfLabel))
+        << label << " is not shown in\n" << allText(text());
+    xpsim::runFrames(2);
+}
+
+void DialogsFixture::typeNumber(const std::string& label, const std::string& typed) {
+    std::vector<TextRun> found = runsOf(label);
+    ASSERT_FALSE(found.empty()) << label << " is not shown in\n" << allText(text());
+    // The middle of the 100-wide field that ends a few boxels left of its label.
+    int x = found.front().boxelLeft - 50;
+    int y = found.front().boxelCentreY();
+    // Past ImGui's double-click time since any earlier click, so that these
+    // two clicks make the double click.
+    xpsim::setMousePosition(x, y);
+    xpsim::runFrames(30);
+    for (int pressCount = 0; pressCount < 2; ++pressCount) {
+        xpsim::mouseClick(x, y, false, xplm_MouseDown);
+        xpsim::runFrames(1);
+        xpsim::mouseClick(x, y, false, xplm_MouseUp);
+        xpsim::runFrames(2);
+    }
+    xpsim::runFrames(2);
+    for (char c : typed) {
+        ASSERT_TRUE(xpsim::typeText(std::string(1, c)));
+        xpsim::runFrames(2);
+    }
+    ASSERT_TRUE(xpsim::pressKey("RETURN"));
+    xpsim::runFrames(3);
+}
+
+std::string DialogsFixture::fieldValue(const std::string& label) const {
+    std::vector<TextRun> shown = text();
+    const TextRun* labelRun = nullptr;
+    for (const TextRun& run : shown) {
+        if (run.text == label) {
+            labelRun = &run;
+        }
+    }
+    if (labelRun == nullptr) {
+        return "(no " + label + ")";
+    }
+    // The field's text: the nearest run on the label's line that ends left of it.
+    const TextRun* value = nullptr;
+    for (const TextRun& run : shown) {
+        bool sameLine = run.boxelCentreY() >= labelRun->boxelBottom &&
+                        run.boxelCentreY() <= labelRun->boxelTop;
+        if (sameLine && run.boxelRight <= labelRun->boxelLeft &&
+            (value == nullptr || run.boxelRight > value->boxelRight)) {
+            value = &run;
+        }
+    }
+    return value != nullptr ? value->text : "(empty)";
+}

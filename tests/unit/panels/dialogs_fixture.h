@@ -1,0 +1,42 @@
+// The control panel opened on the Cessna's cameras (or on an airport's), its
+// dialogs requested as their menu items do, and the clicks and typing a
+// person would use on them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "panels/control_panel/control_panel.h"
+#include "support/window_text.h"
+#include "unit/generators/airport_fixture.h"
+
+class DialogsFixture : public AirportFixture {
+protected:
+    void TearDown() override;
+
+    ControlPanelWidget* openPanel();
+    // The menu item's request; the dialog shows from the frame after.
+    void openDialog(int dialog);
+
+    std::vector<TextRun> text() const;
+    bool shows(const std::string& what) const;
+    // Every run whose text is exactly this.
+    std::vector<TextRun> runsOf(const std::string& what) const;
+    // Presses the run's centre and lets the window see the release in the
+    // next frame; the press takes effect in that frame.
+    void press(const TextRun& run);
+    // Presses the last control shown with this text (a popup's title comes
+    // before its buttons) and runs the frames that show what it changed.
+    void click(const std::string& label);
+    // Presses the first control shown with this text (the first of its rows).
+    void clickFirst(const std::string& label);
+    // Clicks the text field left of its label and types.
+    void typeInto(const std::string& label, const std::string& typed);
+    // Double-clicks the number field left of its label (it then takes text),
+    // types and presses return.
+    void typeNumber(const std::string& label, const std::string& typed);
+    // What the field left of its label shows.
+    std::string fieldValue(const std::string& label) const;
+
+    ControlPanelWidget* panel = nullptr;
+};
