@@ -3,11 +3,13 @@
 #include "panels/calibration_panel.h"
 #include "panels/save_target_panel.h"
 #include "panels/settings_panel.h"
+#include "panels/target_info_panel.h"
 
 void hidePanelsAtDisable() {
     CalibrateViewAxisWidget::deleteAll();
     hideSettingsPanel();
     hideSaveTargetPanel();
+    showTargetInfoPanel(true);
 }
 
 void deletePanelsAtStop() {
