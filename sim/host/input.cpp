@@ -1,5 +1,7 @@
-// Mouse and keyboard input: each mouse event goes to the frontmost visible
-// window under the mouse and on down the stack while windows return 0; keys go
+// Mouse and keyboard input: each press goes to the frontmost visible window
+// under the mouse and on down the stack while windows return 0, and the
+// window that took it gets the drags and the release, wherever the mouse is,
+// as in X-Plane; keys go
 // to the window holding the keyboard focus. What no window takes reaches
 // X-Plane and is counted.
 #include <cctype>
@@ -14,6 +16,8 @@ namespace {
 int mouseX = 0;
 int mouseY = 0;
 InputCounts passed;
+// Per button (left, right): the window that took the press being held.
+XPLMWindowID pressedWindow[2] = {nullptr, nullptr};
 
 }  // namespace
 
@@ -30,11 +34,27 @@ void setMousePosition(int x, int y) {
 bool mouseClick(int x, int y, bool right, XPLMMouseStatus status) {
     mouseX = x;
     mouseY = y;
+    XPLMWindowID& holder = pressedWindow[right ? 1 : 0];
     if (detail::pluginCallbacksAllowed()) {
+        auto handlerOf = [right](const XPLMCreateWindow_t* p) {
+            return right ? p->handleRightClickFunc : p->handleMouseClickFunc;
+        };
+        if (status != xplm_MouseDown && holder) {
+            XPLMWindowID id = holder;
+            if (status == xplm_MouseUp) holder = nullptr;
+            const XPLMCreateWindow_t* p = detail::windowParams(id);
+            if (p && handlerOf(p)) {
+                handlerOf(p)(id, x, y, status, p->refcon);
+                return true;
+            }
+        }
         for (const XPLMCreateWindow_t* p : detail::windowsUnder(x, y)) {
-            XPLMHandleMouseClick_f handler = right ? p->handleRightClickFunc
-                                                   : p->handleMouseClickFunc;
-            if (handler && handler(detail::windowIdOf(p), x, y, status, p->refcon)) return true;
+            XPLMHandleMouseClick_f handler = handlerOf(p);
+            XPLMWindowID id = detail::windowIdOf(p);
+            if (handler && handler(id, x, y, status, p->refcon)) {
+                if (status == xplm_MouseDown) holder = id;
+                return true;
+            }
         }
     }
     ++(right ? passed.rightClicks : passed.leftClicks);
@@ -103,6 +123,12 @@ void resetInput() {
     mouseX = 0;
     mouseY = 0;
     passed = {};
+    pressedWindow[0] = pressedWindow[1] = nullptr;
+}
+
+void forgetPressedWindow(XPLMWindowID id) {
+    for (XPLMWindowID& held : pressedWindow)
+        if (held == id) held = nullptr;
 }
 
 }  // namespace detail

@@ -76,6 +76,10 @@ const XPLMCreateWindow_t* focusedWindow();
 // Visible windows containing (x, y), front to back, and their IDs.
 std::vector<const XPLMCreateWindow_t*> windowsUnder(int x, int y);
 XPLMWindowID windowIdOf(const XPLMCreateWindow_t* params);
+// The record of a window that exists; null for any other ID.
+const XPLMCreateWindow_t* windowParams(XPLMWindowID id);
+// A destroyed window takes no more drags or releases of a press it took.
+void forgetPressedWindow(XPLMWindowID id);
 
 // X-Plane does not call a disabled plug-in; with no plug-in attached the
 // callbacks belong to the test itself and always run.

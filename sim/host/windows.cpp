@@ -135,6 +135,11 @@ std::vector<WindowInfo> windowList() {
 
 namespace detail {
 
+const XPLMCreateWindow_t* windowParams(XPLMWindowID id) {
+    Window* w = find(id);
+    return w ? &w->params : nullptr;
+}
+
 const XPLMCreateWindow_t* focusedWindow() {
     Window* w = find(focusHolder);
     return w ? &w->params : nullptr;
@@ -178,6 +183,7 @@ void drawWindows() {
 }
 
 void dropWindows() {
+    for (auto& w : windows) forgetPressedWindow(w.get());
     windows.clear();
     focusHolder = nullptr;
 }
@@ -209,6 +215,7 @@ XPLM_API XPLMWindowID XPLMCreateWindowEx(XPLMCreateWindow_t* inParams) {
 
 XPLM_API void XPLMDestroyWindow(XPLMWindowID inWindowID) {
     if (xpsim::focusHolder == inWindowID) xpsim::focusHolder = nullptr;
+    xpsim::detail::forgetPressedWindow(inWindowID);
     auto& all = xpsim::windows;
     all.erase(std::remove_if(all.begin(), all.end(),
                              [&](const auto& w) { return w.get() == inWindowID; }),

@@ -254,6 +254,8 @@ std::string windowTitle(XPLMWindowID id);
 void setMousePosition(int x, int y);
 // The mouse moves to (x, y) and a button event goes to the frontmost window
 // under it and on down while windows pass it; true when a window took it.
+// Drags and the release of a press a window took go to that window wherever
+// the mouse is, as in X-Plane.
 bool mouseClick(int x, int y, bool right, XPLMMouseStatus status);
 // At the current mouse position; clicks > 0 turn away from the user.
 bool mouseWheel(int clicks);

@@ -4,12 +4,14 @@
 #include "panels/control_panel/control_panel.h"
 #include "panels/save_target_panel.h"
 #include "panels/settings_panel.h"
+#include "panels/target_info_panel.h"
 
 void hidePanelsAtDisable() {
     CalibrateViewAxisWidget::deleteAll();
     deleteControlPanel();
     hideSettingsPanel();
     hideSaveTargetPanel();
+    showTargetInfoPanel(true);
 }
 
 void deletePanelsAtStop() {

@@ -1,9 +1,10 @@
-// What the plug-in's disable and stop do to the settings, save-target and
-// calibration panels, so that nothing is left behind.
+// What the plug-in's disable and stop do to the panels it keeps, so that
+// nothing is left behind.
 #pragma once
 
-// Calibration panels are cancelled and deleted; the settings and save-target
-// panels hide, kept by their holders with what was typed.
+// Calibration panels are cancelled and deleted, and the target-information
+// panel; the settings and save-target panels hide, kept by their holders with
+// what was typed.
 void hidePanelsAtDisable();
 // The settings and save-target panels are deleted.
 void deletePanelsAtStop();

@@ -2,8 +2,4 @@
 
 void showNewMiniControlPanel(int) {}
 
-void showTargetInfoPanel(bool) {}
-
-int myDrawCallback(XPLMDrawingPhase, int, void*) { return 1; }
-
 void UpdaterWidget::create() {}

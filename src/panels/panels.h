@@ -8,10 +8,6 @@
 // Mini control panel: 0 creates it at start, 1 toggles it, 4 destroys it,
 // 6 refreshes it.
 void showNewMiniControlPanel(int state);
-// true destroys the target-information panel.
-void showTargetInfoPanel(bool destroy);
-// The crosshair of a target-following camera, drawn in the window phase.
-int myDrawCallback(XPLMDrawingPhase phase, int isBefore, void* reference);
 
 // The window that looks for a newer version of the plug-in.
 class UpdaterWidget {

@@ -7,9 +7,9 @@
 #include "panels/panels.h"
 #include "panels/save_target_panel.h"
 #include "panels/settings_panel.h"
+#include "panels/traffic_display.h"
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pending_command_actions.h"
 #include "shell/lifecycle.h"
 #include "xplane/sdk.h"
 
@@ -78,8 +78,8 @@ void cleanupUI() {
         pluginsMenuItem = -1;
     }
     // The settings, save-target and calibration panels are put away by the
-    // plug-in's disable before it writes the settings (hidePanelsAtDisable);
-    // the traffic display is deleted here once it exists.
+    // plug-in's disable before it writes the settings (hidePanelsAtDisable).
+    deleteTrafficDisplay();
 }
 
 void menuHandlerCallback(void*, void* itemRef) {

@@ -1,5 +1,6 @@
 #include "panels/window_manager.h"
 
+#include "panels/crosshair.h"
 #include "panels/panels.h"
 #include "xplane/sdk.h"
 

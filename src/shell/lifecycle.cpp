@@ -5,6 +5,7 @@
 #include "community/data_cache.h"
 #include "libwinkit/message_box.h"
 #include "panels/panels.h"
+#include "panels/target_info_panel.h"
 #include "panels/window_manager.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"

@@ -16,7 +16,6 @@
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/movement.h"
 #include "positioning/input/mouse_buttons.h"
-#include "positioning/pending_command_actions.h"
 #include "shell/settings.h"
 
 namespace {

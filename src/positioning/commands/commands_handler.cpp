@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
+#include "panels/traffic_display.h"
 #include "positioning/commands/commands_actions.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/movement.h"
 #include "positioning/commands/movement_pan.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_move.h"
-#include "positioning/pending_command_actions.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_reset.h"
 #include "shell/lifecycle.h"

@@ -3,7 +3,7 @@
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
-#include "panels/panels.h"
+#include "panels/target_info_panel.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"

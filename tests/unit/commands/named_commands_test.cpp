@@ -6,7 +6,6 @@
 #include "positioning/commands/movement.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_move.h"
-#include "positioning/pending_command_actions.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/lifecycle.h"
 

@@ -8,7 +8,7 @@
 
 #include "cameras/set/camera_set.h"
 #include "libwinkit/imgui_window.h"
-#include "panels/panels.h"
+#include "panels/crosshair.h"
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
 #include "positioning/transitions/transition_state.h"

@@ -1,3 +1,0 @@
-#include "positioning/pending_command_actions.h"
-
-void toggleTrafficDisplay() {}
