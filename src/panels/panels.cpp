@@ -1,7 +1,5 @@
 #include "panels/panels.h"
 
-void showNewMiniControlPanel(int) {}
-
 void showTargetInfoPanel(bool) {}
 
 int myDrawCallback(XPLMDrawingPhase, int, void*) { return 1; }
