@@ -308,3 +308,42 @@ TEST_F(MiniPanel, SwitchingCameraControlOffOrDisablingDeletesItAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MiniPanel, TheDockedBarsHeightIsDraggedByItsMenuBar) {
+    MiniControlPanelWidget* panel = startWithPanel();
+    toggleMiniControlPanel();
+    frames(2);
+    // The menu bar's middle, away from the pin and "Docked".
+    ASSERT_TRUE(xpsim::mouseClick(700, 141, false, xplm_MouseDown));
+    frames(2);
+    for (int y = 160; y <= 300; y += 20) {
+        xpsim::mouseClick(700, y, false, xplm_MouseDrag);
+        frames(1);
+    }
+    xpsim::mouseClick(700, 300, false, xplm_MouseUp);
+    frames(3);
+    int l = 0, t = 0, r = 0, b = 0;
+    geometry(panel, &l, &t, &r, &b);
+    EXPECT_EQ(t, 300);
+    EXPECT_EQ(b, 0);
+    EXPECT_EQ(r - l, 1920);
+    const WindowPosition& saved = getSettings()->LAST_MINI_CONTROL_PANEL_POSITION;
+    EXPECT_EQ(saved.mode, 3);
+    EXPECT_EQ(saved.top - saved.bottom, 300);
+
+    // Never lower than 50 boxels.
+    ASSERT_TRUE(xpsim::mouseClick(700, 291, false, xplm_MouseDown));
+    frames(2);
+    for (int y = 250; y >= 30; y -= 20) {
+        xpsim::mouseClick(700, y, false, xplm_MouseDrag);
+        frames(1);
+    }
+    xpsim::mouseClick(700, 30, false, xplm_MouseUp);
+    frames(3);
+    geometry(panel, &l, &t, &r, &b);
+    EXPECT_EQ(t, 50);
+}
+
+}  // namespace
