@@ -20,6 +20,9 @@ struct Window {
     float gravity[4] = {0, 1, 0, 1};
     std::string title;
     XPLMWindowPositioningMode positioningMode = xplm_WindowPositionFree;
+    // While popped out: the window's own OS window, in OS pixels (y down).
+    // It stays where it is when X-Plane's desktop changes.
+    DesktopBounds os;
 };
 
 std::vector<std::unique_ptr<Window>> windows;
@@ -35,8 +38,10 @@ Window* find(XPLMWindowID id) {
 
 WindowInfo infoOf(const Window& w) {
     const XPLMCreateWindow_t& p = w.params;
-    return {const_cast<Window*>(&w), p.left, p.top, p.right, p.bottom, p.visible != 0, p.layer,
-            p.decorateAsFloatingWindow, w.title, w.positioningMode};
+    WindowInfo info{const_cast<Window*>(&w), p.left, p.top, p.right, p.bottom, p.visible != 0,
+                    p.layer, p.decorateAsFloatingWindow, w.title, w.positioningMode, {}};
+    if (w.positioningMode == xplm_WindowPopOut) info.os = w.os;
+    return info;
 }
 
 DesktopBounds unionOfMonitors() {
@@ -49,6 +54,19 @@ DesktopBounds unionOfMonitors() {
         u.bottom = std::min(u.bottom, m.bottom);
     }
     return u;
+}
+
+// OS pixels turn y downwards from the desktop's top (the way is the same
+// both ways); the simulator draws a popped-out window where its OS window
+// lies over the desktop.
+int osY(int y) { return unionOfMonitors().top - y; }
+
+void placeOverDesktop(Window& w) {
+    XPLMCreateWindow_t& p = w.params;
+    p.left = w.os.left;
+    p.right = w.os.right;
+    p.top = osY(w.os.top);
+    p.bottom = osY(w.os.bottom);
 }
 
 // Gravity 0 ties an edge to the desktop's left or bottom, 1 to its right or
@@ -64,6 +82,10 @@ void changeMonitors(const std::map<int, DesktopBounds>& now) {
     int dl = after.left - before.left, dr = after.right - before.right;
     int db = after.bottom - before.bottom, dt = after.top - before.top;
     for (auto& w : windows) {
+        if (w->positioningMode == xplm_WindowPopOut) {
+            placeOverDesktop(*w);
+            continue;
+        }
         XPLMCreateWindow_t& p = w->params;
         p.left = follow(p.left, w->gravity[0], dl, dr);
         p.top = follow(p.top, w->gravity[1], db, dt);
@@ -122,6 +144,15 @@ bool closeWindow(const std::string& title) {
         w->params.decorateAsFloatingWindow != xplm_WindowDecorationRoundRectangle)
         return false;
     hide(*w);
+    return true;
+}
+
+bool popOutWindow(const std::string& title) {
+    Window* w = find(findWindow(title));
+    if (!w || !w->params.visible ||
+        w->params.decorateAsFloatingWindow != xplm_WindowDecorationRoundRectangle)
+        return false;
+    XPLMSetWindowPositioningMode(w, xplm_WindowPopOut, -1);
     return true;
 }
 
@@ -240,6 +271,8 @@ XPLM_API void XPLMSetWindowGeometry(XPLMWindowID inWindowID, int inLeft, int inT
     w->params.top = inTop;
     w->params.right = inRight;
     w->params.bottom = inBottom;
+    if (w->positioningMode == xplm_WindowPopOut)
+        w->os = {inLeft, xpsim::osY(inTop), inRight, xpsim::osY(inBottom)};
 }
 
 XPLM_API int XPLMGetWindowIsVisible(XPLMWindowID inWindowID) {
@@ -337,6 +370,11 @@ XPLM_API void XPLMSetWindowPositioningMode(XPLMWindowID inWindowID,
         p.left = 0;
         p.bottom = 0;
     }
+    // Popped out, it opens as an OS window where it was on the desktop.
+    if (inPositioningMode == xplm_WindowPopOut && w->positioningMode != xplm_WindowPopOut) {
+        const XPLMCreateWindow_t& p = w->params;
+        w->os = {p.left, xpsim::osY(p.top), p.right, xpsim::osY(p.bottom)};
+    }
     w->positioningMode = inPositioningMode;
 }
 
@@ -350,25 +388,32 @@ XPLM_API int XPLMWindowIsInVR(XPLMWindowID inWindowID) {
     return w && w->positioningMode == xplm_WindowVR ? 1 : 0;
 }
 
-// The simulator's desktop is its only OS window, so OS pixels are boxels with
-// y turned downwards from the desktop's top.
-namespace {
-int osY(int y) { return xpsim::desktopBounds().top - y; }
-}  // namespace
-
+// A window popped out keeps its own OS geometry; any other answers in the
+// desktop's OS pixels.
 XPLM_API void XPLMGetWindowGeometryOS(XPLMWindowID inWindowID, int* outLeft, int* outTop,
                                       int* outRight, int* outBottom) {
     xpsim::Window* w = find(inWindowID);
     if (!w) return;
-    if (outLeft) *outLeft = w->params.left;
-    if (outTop) *outTop = osY(w->params.top);
-    if (outRight) *outRight = w->params.right;
-    if (outBottom) *outBottom = osY(w->params.bottom);
+    xpsim::DesktopBounds os = w->os;
+    if (w->positioningMode != xplm_WindowPopOut)
+        os = {w->params.left, xpsim::osY(w->params.top), w->params.right,
+              xpsim::osY(w->params.bottom)};
+    if (outLeft) *outLeft = os.left;
+    if (outTop) *outTop = os.top;
+    if (outRight) *outRight = os.right;
+    if (outBottom) *outBottom = os.bottom;
 }
 
 XPLM_API void XPLMSetWindowGeometryOS(XPLMWindowID inWindowID, int inLeft, int inTop,
                                       int inRight, int inBottom) {
-    XPLMSetWindowGeometry(inWindowID, inLeft, osY(inTop), inRight, osY(inBottom));
+    xpsim::Window* w = find(inWindowID);
+    if (!w) return;
+    if (w->positioningMode == xplm_WindowPopOut) {
+        w->os = {inLeft, inTop, inRight, inBottom};
+        xpsim::placeOverDesktop(*w);
+        return;
+    }
+    XPLMSetWindowGeometry(inWindowID, inLeft, xpsim::osY(inTop), inRight, xpsim::osY(inBottom));
 }
 
 XPLM_API void XPLMGetAllMonitorBoundsOS(XPLMReceiveMonitorBoundsGlobal_f inMonitorBoundsCallback,
@@ -376,5 +421,6 @@ XPLM_API void XPLMGetAllMonitorBoundsOS(XPLMReceiveMonitorBoundsGlobal_f inMonit
     if (!inMonitorBoundsCallback) return;
     std::map<int, xpsim::DesktopBounds> all = xpsim::monitors;
     for (const auto& [index, m] : all)
-        inMonitorBoundsCallback(index, m.left, osY(m.top), m.right, osY(m.bottom), inRefcon);
+        inMonitorBoundsCallback(index, m.left, xpsim::osY(m.top), m.right, xpsim::osY(m.bottom),
+                                inRefcon);
 }

@@ -242,6 +242,9 @@ struct WindowInfo {
     XPLMWindowDecoration decoration;
     std::string title;
     XPLMWindowPositioningMode positioningMode;
+    // Its OS window's geometry (OS pixels, y down from the desktop's top)
+    // while popped out; zero otherwise.
+    DesktopBounds os;
 };
 // In creation order (front of its layer last).
 std::vector<WindowInfo> windowList();
@@ -284,6 +287,12 @@ XPLMWindowID keyboardFocus();
 // hidden. False when no visible window with a close box (the decoration of a
 // floating window) has that title.
 bool closeWindow(const std::string& title);
+// The pop-out button of X-Plane's window frame: the first visible window with
+// that title and a frame becomes an OS window of its own, where it was. It
+// keeps its OS geometry when X-Plane's desktop changes (a popped-out window
+// does not follow the monitors by its gravity). False when there is no such
+// window.
+bool popOutWindow(const std::string& title);
 // Events no window took.
 struct InputCounts {
     int leftClicks = 0;

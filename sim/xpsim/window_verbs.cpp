@@ -40,7 +40,12 @@ bool windows(const Words&, std::string*) {
         printLine("window \"" + w.title + "\" " + std::to_string(w.left) + " " +
                   std::to_string(w.top) + " " + std::to_string(w.right) + " " +
                   std::to_string(w.bottom) + " layer " + std::to_string(w.layer) +
-                  (w.visible ? " visible" : " hidden"));
+                  (w.visible ? " visible" : " hidden") +
+                  (w.positioningMode == xplm_WindowPopOut
+                       ? " popped-out os " + std::to_string(w.os.left) + " " +
+                             std::to_string(w.os.top) + " " + std::to_string(w.os.right) + " " +
+                             std::to_string(w.os.bottom)
+                       : std::string()));
     printLine("windows: " + std::to_string(windowCount()));
     return true;
 }
@@ -59,6 +64,12 @@ bool close(const Words& args, std::string* error) {
     return true;
 }
 
+bool popout(const Words& args, std::string* error) {
+    if (!popOutWindow(args[0]))
+        return fail(error, "no visible window \"" + args[0] + "\" with a frame to pop out");
+    return true;
+}
+
 }  // namespace
 
 const Verb kWindowVerbs[] = {
@@ -67,6 +78,7 @@ const Verb kWindowVerbs[] = {
     {"windows", 0, 0, "windows", windows},
     {"screenshot", 1, 1, "screenshot FILE", screenshotVerb},
     {"close", 1, 1, "close TITLE", close},
+    {"popout", 1, 1, "popout TITLE", popout},
     {nullptr, 0, 0, nullptr, nullptr},
 };
 

@@ -2,6 +2,7 @@
 
 #include "panels/calibration_panel.h"
 #include "panels/control_panel/control_panel.h"
+#include "panels/mini_panel/mini_control_panel.h"
 #include "panels/save_target_panel.h"
 #include "panels/settings_panel.h"
 #include "panels/target_info_panel.h"
@@ -12,10 +13,13 @@ void hidePanelsAtDisable() {
     hideSettingsPanel();
     hideSaveTargetPanel();
     showTargetInfoPanel(true);
+    // Its flight loop, which would carry out a deferred deletion, stops now.
+    deleteMiniControlPanel();
 }
 
 void deletePanelsAtStop() {
     deleteControlPanel();
     deleteSettingsPanel();
     deleteSaveTargetPanel();
+    resetMiniControlPanel();
 }

@@ -3,8 +3,9 @@
 #pragma once
 
 // Calibration panels are cancelled and deleted, and the target-information
-// panel; the settings and save-target panels hide, kept by their holders with
-// what was typed.
+// and mini control panels; the settings and save-target panels hide, kept by
+// their holders with what was typed.
 void hidePanelsAtDisable();
-// The settings and save-target panels are deleted.
+// The settings and save-target panels are deleted; the mini control panel's
+// remembered form goes back to docked.
 void deletePanelsAtStop();

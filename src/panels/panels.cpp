@@ -1,5 +1,4 @@
 #include "panels/panels.h"
 
-void showNewMiniControlPanel(int) {}
 
 void UpdaterWidget::create() {}

@@ -3,11 +3,9 @@
 #pragma once
 
 #include "panels/control_panel/control_panel.h"
+#include "panels/mini_panel/mini_control_panel.h"
 #include "xplane/sdk.h"
 
-// Mini control panel: 0 creates it at start, 1 toggles it, 4 destroys it,
-// 6 refreshes it.
-void showNewMiniControlPanel(int state);
 
 // The window that looks for a newer version of the plug-in.
 class UpdaterWidget {

@@ -155,3 +155,65 @@ TEST_F(Windows, AWindowInVrIsMeasuredFromItsOwnCornerAndStaysThereAfter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Windows, APoppedOutWindowKeepsItsOsGeometryWhenTheMonitorsChange) {
+    XPLMWindowID bare = make(1, 100, 900, 500, 600, xplm_WindowLayerFloatingWindows);
+    XPLMSetWindowTitle(bare, "Bare");
+    // Only a window in X-Plane's frame has the pop-out button.
+    EXPECT_FALSE(xpsim::popOutWindow("Bare"));
+    EXPECT_FALSE(xpsim::popOutWindow("Nowhere"));
+    XPLMCreateWindow_t p{};
+    p.structSize = sizeof(p);
+    p.left = 100;
+    p.top = 900;
+    p.right = 500;
+    p.bottom = 600;
+    p.visible = 1;
+    p.drawWindowFunc = draw;
+    p.layer = xplm_WindowLayerFloatingWindows;
+    p.decorateAsFloatingWindow = xplm_WindowDecorationRoundRectangle;
+    XPLMWindowID window = XPLMCreateWindowEx(&p);
+    XPLMSetWindowTitle(window, "Popped");
+    XPLMSetWindowGravity(window, 0, 1, 0, 1);
+    ASSERT_TRUE(xpsim::popOutWindow("Popped"));
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(window));
+
+    // It opens where it was: OS pixels count down from the desktop's top.
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometryOS(window, &l, &t, &r, &b);
+    EXPECT_EQ(l, 100);
+    EXPECT_EQ(t, 180);
+    EXPECT_EQ(r, 500);
+    EXPECT_EQ(b, 480);
+    XPLMSetWindowGeometryOS(window, 1000, 100, 1600, 500);
+    XPLMGetWindowGeometryOS(window, &l, &t, &r, &b);
+    EXPECT_EQ(l, 1000);
+    EXPECT_EQ(t, 100);
+    EXPECT_EQ(r, 1600);
+    EXPECT_EQ(b, 500);
+
+    // A taller monitor joins: the window left in X-Plane follows its gravity
+    // (by default tied to the top), the OS window stays.
+    xpsim::setMonitor(1, 1920, 1200, 3840, 0);
+    XPLMGetWindowGeometry(bare, &l, &t, &r, &b);
+    EXPECT_EQ(t, 1020);
+    XPLMGetWindowGeometryOS(window, &l, &t, &r, &b);
+    EXPECT_EQ(l, 1000);
+    EXPECT_EQ(t, 100);
+    EXPECT_EQ(b, 500);
+    bool listed = false;
+    for (const xpsim::WindowInfo& info : xpsim::windowList())
+        if (info.title == "Popped") {
+            listed = true;
+            EXPECT_EQ(info.positioningMode, xplm_WindowPopOut);
+            EXPECT_EQ(info.os.top, 100);
+            // Drawn where its OS window lies over the desktop.
+            EXPECT_EQ(info.top, 1100);
+            EXPECT_EQ(info.bottom, 700);
+        }
+    EXPECT_TRUE(listed);
+}
+
+}  // namespace
