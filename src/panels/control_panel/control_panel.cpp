@@ -21,7 +21,7 @@ bool lastUseSmallFont = false;
 
 // The title bar of the translucent look, where a drag moves the window.
 const float kDragBarHeight = 18.0f;
-// The options box shrinks by this much while advanced options are hidden.
+// The rows of the advanced camera options.
 const int kAdvancedOptionsHeight = 190;
 const int kCollapsedHeight = 20;
 const int kScreenMargin = 25;
@@ -124,6 +124,10 @@ void ControlPanelWidget::configureImguiContext() {
     }
 }
 
+int ControlPanelWidget::translucentHeight() const {
+    return showAdvancedOptions ? height : height - kAdvancedOptionsHeight;
+}
+
 bool ControlPanelWidget::handleTranslucentFrame() {
     if (!windowOpen) {
         SetVisible(false);
@@ -141,7 +145,7 @@ bool ControlPanelWidget::handleTranslucentFrame() {
     }
     collapsed = false;
     if (currentHeight < 100) {
-        setSize(currentWidth, showAdvancedOptions ? height : height - kAdvancedOptionsHeight);
+        setSize(currentWidth, translucentHeight());
     }
     return true;
 }

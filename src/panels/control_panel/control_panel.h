@@ -55,6 +55,10 @@ private:
     // Collapse, restore and the close button of the translucent look; false
     // when the window is collapsed and nothing else is drawn.
     bool handleTranslucentFrame();
+    // The translucent window's height: the whole panel with the advanced
+    // camera options shown, 190 less without their rows. Expanding the
+    // window and the options box's checkbox both size it by this.
+    int translucentHeight() const;
     void testForWindowMove();
     void populateMenuBar();
     void populateCameraListBoxes();

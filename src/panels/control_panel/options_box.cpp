@@ -10,8 +10,6 @@
 namespace {
 
 const ImVec4 kYellow(1.0f, 1.0f, 0.0f, 1.0f);
-// What the advanced options add to the panel's height.
-const int kAdvancedHeight = 190;
 
 float optionBoxHeight(bool advanced) {
     if (getSettings()->USE_SMALL_FONT) {
@@ -42,7 +40,7 @@ void ControlPanelWidget::populateBasicOptions() {
         if (translucent && (changed || (!showAdvancedOptions && fontUnbound))) {
             int shownWidth = 0, shownHeight = 0;
             getSize(&shownWidth, &shownHeight);
-            setSize(shownWidth, showAdvancedOptions ? height : height - kAdvancedHeight);
+            setSize(shownWidth, translucentHeight());
         }
         HelpMarker(
             "Show advanced camera options for external cameras, advanced transitions,camera "

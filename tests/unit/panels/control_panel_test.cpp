@@ -50,6 +50,16 @@ protected:
         shown = text(window);
         return findText(shown, what);
     }
+    // The last run of exactly this text: an open popup draws after the boxes
+    // of the window, which may show the same text.
+    static const TextRun* findLast(ImgWindow* window, const std::string& what) {
+        static std::vector<TextRun> shown;
+        shown = text(window);
+        const TextRun* last = nullptr;
+        for (const TextRun& run : shown)
+            if (run.text == what) last = &run;
+        return last;
+    }
     // The right button on the text, as a person opens a context menu.
     static void rightClick(ImgWindow* window, const std::string& label) {
         const TextRun* run = find(window, label);
@@ -306,8 +316,9 @@ TEST_F(ControlPanel, TheViewIdComboListsFiftyIdsForAnAircraftAndSixtyFiveForAnAi
     EXPECT_TRUE(shows(panel, "None"));
     EXPECT_TRUE(shows(panel, "2 Used [2]")) << allText(text(panel));
     EXPECT_TRUE(find(panel, "4") != nullptr);
-    // The list scrolls: its end is reached with the wheel.
-    const TextRun* none = find(panel, "None");
+    // The list scrolls: its end is reached with the wheel. The effect combo
+    // of the options box shows "None" too; the list's comes last.
+    const TextRun* none = findLast(panel, "None");
     xpsim::setMousePosition(none->boxelCentreX(), none->boxelCentreY());
     xpsim::mouseWheel(-100);
     xpsim::runFrames(3);
@@ -382,7 +393,8 @@ TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox
     ASSERT_TRUE(panel->isTranslucent());
     int l = 0, t = 0, r = 0, b = 0;
     XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
-    EXPECT_EQ(t - b, 830);  // 805 and the title bar
+    // 805 and the title bar, less the advanced options' rows while they are hidden.
+    EXPECT_EQ(t - b, 830 - 190);
     // The arrow at the title's left collapses it; chains may then advance.
     xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseDown);
     xpsim::runFrames(1);
@@ -399,6 +411,21 @@ TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox
     // Restored without the advanced options' rows.
     EXPECT_EQ(t - b, 830 - 190);
     EXPECT_FALSE(allowAutoAdvance());
+    // Shown, they take the whole height, and a restore keeps it.
+    click(panel, "Show Advanced Camera Options");
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t - b, 830);
+    for (int press = 0; press < 2; ++press) {
+        xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseDown);
+        xpsim::runFrames(1);
+        xpsim::mouseClick(l + 12, t - 9, false, xplm_MouseUp);
+        xpsim::runFrames(4);
+    }
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t - b, 830);
+    click(panel, "Show Advanced Camera Options");
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t - b, 830 - 190);
 
     // Its title bar drags it, within the screen.
     int left = l, top = t;

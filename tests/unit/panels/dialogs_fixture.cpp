@@ -2,6 +2,29 @@
 
 #include "xpsim.h"
 
+namespace {
+
+struct DialogMenuItem {
+    int dialog;
+    const char* menu;
+    const char* item;
+    const char* title;
+};
+
+const DialogMenuItem kDialogMenuItems[] = {
+    {kDialogPasteCameraSet, "Edit", "Paste Camera Set", "Confirm Paste Camera Set"},
+    {kDialogCreateOrbit, "Category", "Create Orbit", "Create Orbit"},
+    {kDialogCreateFlyBy, "Category", "Create Fly-By", "Create FlyBy"},
+    {kDialogCreateAirportCameras, "Airport File", "Create Airport Cameras",
+     "Create Airport Cameras"},
+    {kDialogNewCameraSet, "File", "New Aircraft Camera File", "Confirm Create New Camera Set"},
+    {kDialogViewIDs, "File", "Display View ID Assignments", "Display View ID Assignments"},
+    {kDialogImportCameraFile, "File", "Import Camera File", "Import Camera File"},
+    {kDialogImportFromBackup, "File", "Import Camera File from Backup", "Import Camera File"},
+};
+
+}  // namespace
+
 void DialogsFixture::TearDown() {
     showNewControlPanel(kControlPanelDestroy);
     xpsim::runFrames(2);
@@ -17,12 +40,28 @@ ControlPanelWidget* DialogsFixture::openPanel() {
 }
 
 void DialogsFixture::openDialog(int dialog) {
-    panel->requestDialog(dialog);
+    const DialogMenuItem* chosen = nullptr;
+    for (const DialogMenuItem& entry : kDialogMenuItems) {
+        if (entry.dialog == dialog) chosen = &entry;
+    }
+    ASSERT_NE(chosen, nullptr) << "no menu item opens dialog " << dialog;
+    dialogTitle.clear();
+    click(chosen->menu);
+    // The menu's item is the last run of its text: it draws over the panel.
+    click(chosen->item);
+    dialogTitle = chosen->title;
     xpsim::runFrames(3);
 }
 
 std::vector<TextRun> DialogsFixture::text() const {
-    return readWindowText(panel->getImguiContext(), panel->getWindowID());
+    std::vector<TextRun> shown = readWindowText(panel->getImguiContext(), panel->getWindowID());
+    // A modal dialog draws after the panel, its title first.
+    for (size_t i = 0; i < shown.size() && !dialogTitle.empty(); ++i) {
+        if (shown[i].text == dialogTitle) {
+            return std::vector<TextRun>(shown.begin() + static_cast<long>(i), shown.end());
+        }
+    }
+    return shown;
 }
 
 bool DialogsFixture::shows(const std::string& what) const {

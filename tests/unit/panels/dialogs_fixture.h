@@ -1,6 +1,6 @@
 // The control panel opened on the Cessna's cameras (or on an airport's), its
-// dialogs requested as their menu items do, and the clicks and typing a
-// person would use on them.
+// dialogs opened from the panel's menus, and the clicks and typing a person
+// would use on them.
 #pragma once
 
 #include <string>
@@ -15,9 +15,14 @@ protected:
     void TearDown() override;
 
     ControlPanelWidget* openPanel();
-    // The menu item's request; the dialog shows from the frame after.
+    // Chooses the dialog's menu item in the panel's menus; the dialog shows
+    // from the frame after.
     void openDialog(int dialog);
 
+    // What the open dialog shows: the runs from its title on, since the
+    // panel behind it shows some of the same texts ("Category", a camera's
+    // name, a field's value on the same line). The whole panel when no
+    // dialog is open.
     std::vector<TextRun> text() const;
     bool shows(const std::string& what) const;
     // Every run whose text is exactly this.
@@ -39,4 +44,6 @@ protected:
     std::string fieldValue(const std::string& label) const;
 
     ControlPanelWidget* panel = nullptr;
+    // The title of the dialog last opened.
+    std::string dialogTitle;
 };

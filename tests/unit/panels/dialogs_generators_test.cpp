@@ -69,7 +69,8 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     EXPECT_EQ(fieldValue("Duration in Seconds"), "1.00");
     typeNumber("Duration in Seconds", "30");
 
-    openDialog(kDialogCreateFlyBy);  // opened again: the refusal is gone
+    click("Cancel");
+    openDialog(kDialogCreateFlyBy);  // opened again: the refusal is gone, the numbers stay
     EXPECT_FALSE(shows("The fly-by needs a name."));
     typeInto("Name", "Low Pass");
     click("Create");

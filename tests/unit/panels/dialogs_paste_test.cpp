@@ -1,8 +1,6 @@
 // The confirmation of "Paste Camera Set" and of a new aircraft camera set:
 // the set is replaced only on the confirming button, and nothing is saved.
 #include "cameras/set/camera_editing.h"
-#include "cameras/set/camera_paste.h"
-#include "panels/control_panel/copy_buffers.h"
 #include "positioning/transitions/transition_state.h"
 #include "unit/panels/dialogs_fixture.h"
 #include "xpsim.h"
@@ -15,10 +13,13 @@ protected:
         DialogsFixture::SetUp();
         start({TestCameraRow("Cockpit", "Pilot"),
                TestCameraRow("Cockpit", "Door").on(kSmooth).pose(1, 0, 0, 90, 0)});
-        fillCategoryCache(copiedCameraSet());
+        // The first panel empties the copy buffers: the set is copied with it open.
+        openPanel();
+        click("Edit");
+        click("Copy Camera Set");
         newAircraftCameraSet();
         own = readCameraFile();
-        openPanel();
+        frames(3);
     }
     std::string own;
 };

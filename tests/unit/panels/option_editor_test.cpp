@@ -109,7 +109,14 @@ protected:
         TextRun run = labelled(comboLabel);
         ASSERT_FALSE(run.text.empty());
         pressAt(fieldX(run), run.boxelCentreY());
-        click(item);
+        // The open list draws last; the lists above may show the same text
+        // (the view-ID combo's "None").
+        std::vector<TextRun> shown = runs();
+        const TextRun* last = nullptr;
+        for (const TextRun& other : shown)
+            if (other.text == item) last = &other;
+        ASSERT_NE(last, nullptr) << item << " is not shown in\n" << allText(shown);
+        pressAt(last->boxelCentreX(), last->boxelCentreY());
     }
     // The arrow buttons of the movement box sit at fixed places in it, on
     // the line of an angle field.
