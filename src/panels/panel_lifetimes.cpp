@@ -1,5 +1,6 @@
 #include "panels/panel_lifetimes.h"
 
+#include "community/updater_widget.h"
 #include "panels/calibration_panel.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/mini_panel/mini_control_panel.h"
@@ -12,6 +13,8 @@ void hidePanelsAtDisable() {
     deleteControlPanel();
     hideSettingsPanel();
     hideSaveTargetPanel();
+    // Its worker is cancelled and joined: no thread outlives the plug-in.
+    UpdaterWidget::destroy();
     showTargetInfoPanel(true);
     // Its flight loop, which would carry out a deferred deletion, stops now.
     deleteMiniControlPanel();
@@ -21,5 +24,6 @@ void deletePanelsAtStop() {
     deleteControlPanel();
     deleteSettingsPanel();
     deleteSaveTargetPanel();
+    UpdaterWidget::destroy();
     resetMiniControlPanel();
 }
