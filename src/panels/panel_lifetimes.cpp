@@ -2,6 +2,7 @@
 
 #include "community/updater_widget.h"
 #include "panels/calibration_panel.h"
+#include "panels/control_panel/community_dialogs.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/mini_panel/mini_control_panel.h"
 #include "panels/save_target_panel.h"
@@ -25,5 +26,6 @@ void deletePanelsAtStop() {
     deleteSettingsPanel();
     deleteSaveTargetPanel();
     UpdaterWidget::destroy();
+    resetCommunityDialogs();
     resetMiniControlPanel();
 }
