@@ -1,6 +1,8 @@
 #include "panels/panel_lifetimes.h"
 
+#include "community/updater_widget.h"
 #include "panels/calibration_panel.h"
+#include "panels/control_panel/community_dialogs.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/mini_panel/mini_control_panel.h"
 #include "panels/save_target_panel.h"
@@ -12,6 +14,8 @@ void hidePanelsAtDisable() {
     deleteControlPanel();
     hideSettingsPanel();
     hideSaveTargetPanel();
+    // Its worker is cancelled and joined: no thread outlives the plug-in.
+    UpdaterWidget::destroy();
     showTargetInfoPanel(true);
     // Its flight loop, which would carry out a deferred deletion, stops now.
     deleteMiniControlPanel();
@@ -21,5 +25,7 @@ void deletePanelsAtStop() {
     deleteControlPanel();
     deleteSettingsPanel();
     deleteSaveTargetPanel();
+    UpdaterWidget::destroy();
+    resetCommunityDialogs();
     resetMiniControlPanel();
 }

@@ -1,5 +1,6 @@
 #include "shell/lifecycle.h"
 
+#include <atomic>
 #include <cstring>
 
 #include "community/data_cache.h"
@@ -27,7 +28,8 @@ int orginalHideYokeState = 0;
 CameraPosition lastPosition;
 int systemStatus[3] = {0, 0, 0};
 std::thread* refreshCommunityFilesCacheThread = nullptr;
-bool updateCommunityFileCache = false;
+// Asked for by the update window's worker as well as the main thread.
+std::atomic<bool> updateCommunityFileCache{false};
 float timeSinceLastLoop = 0;
 int64_t loopStart = 0;
 
@@ -150,9 +152,8 @@ float MyFlightLoopCallback(float elapsedSinceLastCall, float, int, void*) {
     if ((refreshCommunityFilesCacheThread != nullptr || updateCommunityFileCache) &&
         !DataCache::isCommunityFileCacheBusy(nullptr, nullptr)) {
         joinCommunityCacheWorker();
-        if (updateCommunityFileCache) {
+        if (updateCommunityFileCache.exchange(false)) {
             refreshCommunityFilesCacheThread = DataCache::cacheCommunityCameraFiles();
-            updateCommunityFileCache = false;
         }
     }
 
@@ -188,7 +189,7 @@ int getOrginalHideYokeState() { return orginalHideYokeState; }
 
 int* getSystemStatus() { return systemStatus; }
 
-void requestCommunityFileCacheUpdate() { updateCommunityFileCache = true; }
+void requestCommunityFileCacheUpdate() { updateCommunityFileCache.store(true); }
 
 void getCurrentLocation(double* latitude, double* longitude) {
     double x = gPlaneX != nullptr ? XPLMGetDatad(gPlaneX) : 0.0;

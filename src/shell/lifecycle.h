@@ -18,6 +18,7 @@ CameraPosition* getLastPosition();
 void saveOrginalPosition();
 int getOrginalHideYokeState();
 int* getSystemStatus();
+// The main flight loop reads the library again; safe from any thread.
 void requestCommunityFileCacheUpdate();
 void getCurrentLocation(double* latitude, double* longitude);
 // Shows the "System Status" box.

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "cameras/set/camera.h"
 #include "libwinkit/qfn_im_window.h"
 #include "shell/settings.h"
 
 class FileDialog;
+struct GlobalCameraFileNameEntry;
 
 enum ControlPanelState {
     kControlPanelStart = 0,
@@ -91,6 +93,10 @@ private:
     // The modal dialogs, each drawing only while its popup is open.
     void processShareCommunityFile(char* errorText);
     void processBrowseCommunityFiles(char* errorText);
+    // Fills the list with the cached community files whose search key holds
+    // the filter (all when it is empty); returns how many files are cached.
+    static int filterCommunityList(std::vector<GlobalCameraFileNameEntry>& list,
+                                   const char* filter);
     void processCreateOrbit();
     void processCreateFlyBy();
     void processCreateAirportCameras();

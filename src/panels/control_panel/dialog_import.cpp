@@ -2,15 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
-#include "cameras/set/camera_paste.h"
-#include "cameras/set/camera_set.h"
-#include "cameras/set/cockpit_correction.h"
 #include "libwinkit/file_dialog.h"
+#include "panels/control_panel/camera_set_import.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/dialog_fields.h"
 #include "shell/host_info.h"
@@ -27,43 +24,6 @@ const char* const kAutoCorrectHint =
     "the original pilot view camera so they are relative to the size of plane.";
 const char* const kPathTooLong = "The file path is too long";
 const char* const kNotRead = "The file could not be read; the camera set is unchanged";
-
-// What an import replaces, put back when the file turns out unreadable: the
-// reader empties the set before it reads the rows.
-struct SetBeforeImport {
-    CategoryCache categories;
-    GlobalCameraFileNameEntry* activeFile = nullptr;
-    CameraFileProperty activeProperties;
-    CameraFileProperty aircraftProperties;
-    int categoryIndex = 0;
-    int cameraIndex = 0;
-};
-
-void keep(SetBeforeImport* before) {
-    fillCategoryCache(&before->categories);
-    before->activeFile = getCurrentActiveCameraFile();
-    if (before->activeFile != nullptr) {
-        before->activeProperties = before->activeFile->properties;
-    }
-    before->aircraftProperties = getGlobalCameraFileNameList()->properties;
-    before->categoryIndex = getCurrentCategoryIndex();
-    Category* category = getCurrentCategory();
-    before->cameraIndex = category != nullptr ? category->currentCameraIndex : 0;
-}
-
-void putBack(SetBeforeImport* before) {
-    getGlobalCameraFileNameList()->properties = before->aircraftProperties;
-    setCurrentActiveCameraFile(before->activeFile);
-    if (before->activeFile != nullptr) {
-        before->activeFile->properties = before->activeProperties;
-    }
-    restoreCategoriesFromCache(&before->categories);
-    setCurrentCategoryIndex(before->categoryIndex);
-    if (Category* category = getCategory(before->categoryIndex)) {
-        category->currentCameraIndex = before->cameraIndex;
-    }
-    clampCursor();
-}
 
 }  // namespace
 
@@ -124,31 +84,11 @@ void ControlPanelWidget::importCameraFile() {
     if (!checkImportFile(importPath)) {
         return;
     }
-    Camera reference;
-    Category* first = getCategory(0);
-    if (first != nullptr && first->numberOfCameras > 0) {
-        copyCamera(&first->cameras[0], &reference);
-    }
-    std::unique_ptr<SetBeforeImport> before(new SetBeforeImport());
-    keep(before.get());
-
-    std::unique_ptr<GlobalCameraFileNameEntry> entry(new GlobalCameraFileNameEntry());
-    entry->fileType = kAircraftCameraFile;
-    // Read from its path while the aircraft's own file stays the one saved to.
-    entry->isCommunityFile = 1;
-    copyText(entry->path, sizeof(entry->path), importPath);
-    if (readCameras(entry.get()) == 0) {
-        putBack(before.get());
+    GlobalCameraFileNameEntry entry;
+    copyText(entry.path, sizeof(entry.path), importPath);
+    if (!importCameraSet(entry, autoCorrectImport)) {
         importError = kNotRead;
         return;
-    }
-    if (GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile()) {
-        active->properties.author[0] = 0;
-        copyText(active->properties.fileVersion, sizeof(active->properties.fileVersion),
-                 getDateTime().c_str());
-    }
-    if (autoCorrectImport) {
-        attempAutoCorrectCockpitCamera(&reference);
     }
     ImGui::CloseCurrentPopup();
 }

@@ -155,9 +155,14 @@ void ControlPanelWidget::populateMenuBar() {
             dialogRequest = kDialogViewIDs;
         }
         if (!airportFile) {
-            // Shown until sharing with the community is built.
-            ImGui::MenuItem("Share Camera File with Community", nullptr, false, false);
-            ImGui::MenuItem("Browse Community Aircraft Files", nullptr, false, false);
+            if (ImGui::MenuItem("Share Camera File with Community")) {
+                stopAnimationRequest();
+                dialogRequest = kDialogShareCommunityFile;
+            }
+            if (ImGui::MenuItem("Browse Community Aircraft Files")) {
+                stopAnimationRequest();
+                dialogRequest = kDialogBrowseCommunityFiles;
+            }
             if (ImGui::MenuItem("Import Camera File")) {
                 stopAnimationRequest();
                 dialogRequest = kDialogImportCameraFile;

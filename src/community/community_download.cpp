@@ -1,0 +1,63 @@
+#include "community/community_download.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <vector>
+
+namespace {
+bool writeAll(int fd, const char* data, size_t length) {
+    while (length > 0) {
+        ssize_t written = write(fd, data, length);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        length -= static_cast<size_t>(written);
+    }
+    return true;
+}
+}  // namespace
+
+bool downloadCommunityFile(CommunityConnection* connection, const std::string& remotePath,
+                           const std::string& folder, const std::string& name) {
+    std::string target = folder + "/" + name;
+    std::vector<char> temporary(folder.begin(), folder.end());
+    const char pattern[] = "/.download_XXXXXX";
+    temporary.insert(temporary.end(), pattern, pattern + sizeof(pattern));
+    int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    netbuf* data = nullptr;
+    if (!FtpAccess(remotePath.c_str(), FTPLIB_FILE_READ, FTPLIB_ASCII, connection->control,
+                   &data)) {
+        close(fd);
+        unlink(temporary.data());
+        return false;
+    }
+    connection->lastBytes = 0;
+    connection->quietSeconds = 0;
+    bool written = true;
+    char chunk[8192];
+    int length = 0;
+    while ((length = FtpRead(chunk, sizeof(chunk), data)) > 0) {
+        written = written && writeAll(fd, chunk, static_cast<size_t>(length));
+    }
+    // Closing the data connection reads the server's verdict on the transfer.
+    bool closed = FtpClose(data) == 1;
+    bool completed = closed && communityServerCompleted(*connection);
+    // On disk before it takes the name of a good file.
+    written = written && fsync(fd) == 0;
+    written = close(fd) == 0 && written;
+    if (!(written && completed) || rename(temporary.data(), target.c_str()) != 0) {
+        unlink(temporary.data());
+        return false;
+    }
+    return true;
+}

@@ -1,4 +1,0 @@
-#include "panels/panels.h"
-
-
-void UpdaterWidget::create() {}

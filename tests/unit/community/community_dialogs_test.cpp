@@ -1,0 +1,164 @@
+// The control panel's community dialogs as a pilot uses them: sharing the
+// aircraft's camera file (with the count of files the library holds for the
+// aircraft), and browsing the library to import one of its files, which
+// replaces the set but not the aircraft's own file until it is saved.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "cameras/files/camera_file_list.h"
+#include "community_fixture.h"
+#include "shell/lifecycle.h"
+#include "support/community_test_server.h"
+#include "support/message_boxes.h"
+#include "unit/panels/dialogs_fixture.h"
+#include "xpsim.h"
+
+namespace {
+
+const Column kAuthor = static_cast<Column>(44);
+const Column kVersion = static_cast<Column>(45);
+
+class CommunityDialogs : public DialogsFixture {
+protected:
+    void SetUp() override {
+        DialogsFixture::SetUp();
+        library("Ovilux_Cessna_172SP.csv", "Cessna_172SP", "Jane Pilot ", "Cockpit", "Door");
+        library("1700000000_Ovilux_Cessna_172SP.csv", "Cessna_172SP", "Bob ", "Outside", "Tail");
+        library("Ovilux_Bravo.csv", "Bravo", "Carl ", "Wing", "Left");
+        start({TestCameraRow("Mine", "Pilot").set(kAuthor, "Jo ").set(kVersion, "v1 ")});
+        ASSERT_TRUE(CommunityLibraryTestAccess::waitUntilCached());
+        own = readCameraFile();
+        openPanel();
+    }
+
+    // A file of two cameras in the library; the cache reads it at enable.
+    void library(const std::string& name, const std::string& aircraft, const std::string& author,
+                 const std::string& category, const std::string& camera) {
+        SimulatedXPlane::writeFile(libraryPath(name),
+                                   headerLine() +
+                                       communityRow(category, "Pilot", 1, aircraft, author) +
+                                       communityRow(category, camera, 0, aircraft, author));
+    }
+    std::string libraryPath(const std::string& name) const {
+        return xplane.pluginFolder() + "CommunityAircraftCameras/" + name;
+    }
+    void expectOwnSet() {
+        ASSERT_EQ(getNumberOfCategories(), 1);
+        EXPECT_STREQ(getCategory(0)->name, "Mine");
+        EXPECT_STREQ(getCurrentActiveCameraFile()->properties.author, "Jo");
+        EXPECT_STREQ(getCurrentActiveCameraFile()->properties.fileVersion, "v1");
+        EXPECT_EQ(readCameraFile(), own);
+    }
+    // Waits for a frame's worth of the cache's worker.
+    struct CommunityLibraryTestAccess : CommunityLibraryTest {
+        using CommunityLibraryTest::waitUntilCached;
+    };
+
+    std::string own;
+};
+
+TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    openDialog(kDialogShareCommunityFile);
+    EXPECT_TRUE(shows("2 camera file(s) for the aircraft type Cessna_172SP have been submitted "
+                      "so far"))
+        << allText(text());
+    EXPECT_TRUE(shows("Press Ok to share your camera file, press Cancel to return."));
+
+    // An author and a version are needed (this file has no author yet).
+    getCurrentActiveCameraFile()->properties.author[0] = 0;
+    click("Ok");
+    EXPECT_TRUE(shows("You must fill in an Author and Version.")) << allText(text());
+    EXPECT_TRUE(server.sharedFiles().empty());
+
+    typeInto("Author", "Jo Pilot");
+    click("Now");
+    std::string version = getCurrentActiveCameraFile()->properties.fileVersion;
+    EXPECT_EQ(version.size(), 19u) << version;
+    click("Ok");
+    frames(3);
+    MsgBoxView box;
+    ASSERT_TRUE(findMessageBox("Thank You", &box));
+    clickMessageBoxButton(box, true);
+    std::vector<std::string> shared = server.sharedFiles();
+    ASSERT_EQ(shared.size(), 1u);
+    std::string saved = readCameraFile();
+    EXPECT_EQ(SimulatedXPlane::readFile(server.communityFolder() + shared[0]), saved);
+    EXPECT_NE(saved.find("Jo Pilot"), std::string::npos);
+
+    // The same version again is refused.
+    openDialog(kDialogShareCommunityFile);
+    click("Ok");
+    EXPECT_TRUE(shows("The community version is the same as your current version."))
+        << allText(text());
+    click("Cancel");
+    EXPECT_EQ(server.sharedFiles().size(), 1u);
+}
+
+TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile) {
+    openDialog(kDialogBrowseCommunityFiles);
+    EXPECT_TRUE(shows("3  Files filtered from a total of 3 file(s)")) << allText(text());
+    EXPECT_TRUE(shows("Check for Updates"));
+    EXPECT_TRUE(shows("File: 1 Selected"));
+
+    typeInto("Filter", "car");
+    EXPECT_TRUE(shows("1  Files filtered from a total of 3 file(s)")) << allText(text());
+    EXPECT_TRUE(shows("Ovilux_Bravo.csv"));
+    EXPECT_TRUE(shows("Carl"));
+    EXPECT_TRUE(shows("Created With:"));
+    EXPECT_TRUE(shows("Ovilux 2.4.3"));
+    // scripts/demo keeps the picture (out/browse_dialog.png).
+    const char* folder = std::getenv("OVILUX_SCREENSHOT_DIR");
+    std::string picture = (folder != nullptr ? std::string(folder) : xplane.root()) +
+                          "/browse_dialog.png";
+    EXPECT_TRUE(xpsim::screenshot(picture)) << picture;
+
+    click("Import File");
+    EXPECT_FALSE(shows("Check for Updates")) << allText(text());
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_STREQ(getCategory(0)->name, "Wing");
+    EXPECT_EQ(getCategory(0)->numberOfCameras, 2);
+    GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
+    EXPECT_EQ(active, getGlobalCameraFileNameList());
+    EXPECT_STREQ(active->properties.author, "");
+    EXPECT_EQ(std::string(active->properties.fileVersion).size(), 19u);
+    EXPECT_EQ(readCameraFile(), own);
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Bravo.csv")).find("Mine"),
+              std::string::npos);
+
+    xpsim::commandOnce("QFN/Ovilux/Save_All_Cameras");
+    frames(2);
+    EXPECT_NE(readCameraFile().find("Wing,Left,"), std::string::npos);
+}
+
+TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
+    openDialog(kDialogBrowseCommunityFiles);
+    typeInto("Filter", "carl");
+    ASSERT_TRUE(shows("1  Files filtered from a total of 3 file(s)")) << allText(text());
+    // Gone since the cache read it.
+    std::remove(libraryPath("Ovilux_Bravo.csv").c_str());
+    click("Import File");
+    EXPECT_TRUE(shows("The file could not be read; the camera set is unchanged"))
+        << allText(text());
+    expectOwnSet();
+    click("Cancel");
+    EXPECT_FALSE(shows("Import File"));
+}
+
+TEST_F(CommunityDialogs, TheFileMenuOpensBothDialogs) {
+    click("File");
+    click("Browse Community Aircraft Files");
+    EXPECT_TRUE(shows("3  Files filtered from a total of 3 file(s)")) << allText(text());
+    click("Cancel");
+    click("File");
+    click("Share Camera File with Community");
+    EXPECT_TRUE(shows("You must fill in an Author and Version.") ||
+                shows("Press Ok to share your camera file, press Cancel to return."))
+        << allText(text());
+    click("Cancel");
+}
+
+}  // namespace

@@ -1,0 +1,297 @@
+// The update window against a real FTP server on 127.0.0.1, read and clicked
+// as a pilot uses it: the server's version list and counts, the update that
+// brings the community library into line, and every failing server leaving
+// the library as it was with the window's error text.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "community/community_server.h"
+#include "community/updater_widget.h"
+#include "community_fixture.h"
+#include "support/community_test_server.h"
+#include "support/window_text.h"
+#include "xpsim.h"
+
+namespace {
+
+class UpdateWindow : public CommunityLibraryTest {
+protected:
+    void SetUp() override {
+        CommunityLibraryTest::SetUp();
+        enablePlugin();
+        // Camera control on: its flight loop rebuilds the cache on request.
+        xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+        xpsim::runFrames(2);
+        ASSERT_TRUE(waitUntilCached());
+    }
+    void TearDown() override {
+        UpdaterWidget::destroy();
+        CommunityLibraryTest::TearDown();
+    }
+
+    static UpdaterWidget* window() { return UpdaterWidget::instance(); }
+
+    // Opens the window from the plug-in menu and waits for the worker's end.
+    void open() {
+        std::string error;
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+        ASSERT_NE(window(), nullptr);
+        settle();
+    }
+    // Frames until no worker runs (bounded), then a frame that draws the end.
+    static void settle() {
+        for (int i = 0; i < 3000 && window() != nullptr &&
+                        (window()->state() == kUpdateReadingLists ||
+                         window()->state() == kUpdateUpdating);
+             ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        xpsim::runFrames(2);
+    }
+    static std::vector<TextRun> text() {
+        return readWindowText(window()->getImguiContext(), window()->getWindowID());
+    }
+    static bool shows(const std::string& what) { return findText(text(), what) != nullptr; }
+    // The window's text as one line: wrapped texts read whole.
+    static bool showsWrapped(const std::string& what) {
+        std::string all;
+        for (const TextRun& run : text()) {
+            all += run.text + " ";
+        }
+        return all.find(what) != std::string::npos;
+    }
+    static void click(const std::string& label) {
+        ASSERT_TRUE(clickText(window()->getWindowID(), window()->getImguiContext(), label))
+            << label << " is not shown in\n" << allText(text());
+        // The window acts on the release in the frame after it saw it.
+        xpsim::runFrames(2);
+    }
+    std::vector<std::string> library() const {
+        std::vector<std::string> names;
+        std::error_code ignored;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(libraryPath(""), ignored)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static void serverFile(const CommunityTestServer& server, const std::string& name,
+                           const std::string& text) {
+        SimulatedXPlane::writeFile(server.communityFolder() + name, text);
+    }
+    static std::string cameraFile(const std::string& aircraft) {
+        return headerLine() + communityRow("Cockpit", "Pilot", 1, aircraft);
+    }
+};
+
+TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    SimulatedXPlane::writeFile(server.root() + "/Ovilux/Versions.txt",
+                               "Ovilux 2.4.4 is out\n\nGet it at https://example.org/ovilux\n");
+    serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    serverFile(server, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    serverFile(server, "Ovilux_CHARLIE.csv", cameraFile("Charlie"));
+    libraryFile("ovilux_charlie.csv", cameraFile("Charlie local"));
+    libraryFile("Mine.csv", cameraFile("Mine"));
+
+    open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
+    EXPECT_TRUE(shows("Your are currently running Ovilux 2.4.3"));
+    EXPECT_TRUE(shows("Ovilux 2.4.4 is out"));
+    EXPECT_TRUE(shows("Get it at https://example.org/ovilux"));
+    EXPECT_EQ(findText(text(), "Copy")->text, "Copy");
+    EXPECT_TRUE(shows("Community Aircraft Files Server Count: 3"));
+    EXPECT_TRUE(shows("Community Aircraft Files Local Count: 2"));
+    EXPECT_TRUE(shows("Local Files to be Removed: 1"));
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 2"));
+    EXPECT_TRUE(shows("Close"));
+
+    // Only the line with an address has a Copy button; it copies the line.
+    int copies = 0;
+    for (const TextRun& run : text()) {
+        copies += run.text == "Copy" ? 1 : 0;
+    }
+    EXPECT_EQ(copies, 1);
+    xpsim::installClipboardTool();
+    click("Copy");
+    std::string pasted;
+    ASSERT_TRUE(xpsim::clipboardText(&pasted));
+    EXPECT_EQ(pasted, "Get it at https://example.org/ovilux");
+
+    click("Update Community Files");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateComplete) << allText(text());
+    EXPECT_TRUE(shows("Update Complete"));
+    EXPECT_EQ(library(), (std::vector<std::string>{"Ovilux_Alpha.csv", "Ovilux_Bravo.csv",
+                                                     "ovilux_charlie.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("ovilux_charlie.csv")),
+              cameraFile("Charlie local"));
+
+    // The main flight loop reads the library again.
+    xpsim::runFrames(2);
+    std::vector<GlobalCameraFileNameEntry> cached = cachedList();
+    EXPECT_EQ(cached.size(), 3u);
+    EXPECT_NE(find(cached, "Ovilux_Bravo.csv"), nullptr);
+    EXPECT_EQ(find(cached, "Mine.csv"), nullptr);
+
+    click("Close");
+    xpsim::runFrames(2);
+    EXPECT_EQ(window(), nullptr);
+}
+
+TEST_F(UpdateWindow, NothingToDoOffersOnlyCloseAndTheLibraryFolderIsMadeWhenMissing) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    libraryFile("OVILUX_ALPHA.CSV", cameraFile("Alpha"));
+    open();
+    EXPECT_TRUE(shows("Local Files to be Removed: 0")) << allText(text());
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 0"));
+    EXPECT_FALSE(shows("Update Community Files"));
+    EXPECT_TRUE(shows("Close"));
+    UpdaterWidget::destroy();
+
+    std::filesystem::remove_all(libraryPath(""));
+    open();
+    EXPECT_TRUE(shows("Community Aircraft Files Local Count: 0")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Alpha.csv"});
+}
+
+TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    for (int i = 0; i < 1500; ++i) {
+        serverFile(server, "Ovilux_Plane" + std::to_string(1000 + i) + ".csv", cameraFile("P"));
+    }
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 1500")) << allText(text());
+    click("Update Community Files");
+    xpsim::runFrames(1);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    EXPECT_TRUE(shows("Updating Local Community Aircraft Files..."));
+    EXPECT_NE(findText(text(), "/1500"), nullptr) << allText(text());
+    click("Cancel");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateCancelled) << allText(text());
+    EXPECT_TRUE(shows("Update Canceled"));
+    std::vector<std::string> names = library();
+    EXPECT_LT(names.size(), 1500u);
+    for (const std::string& name : names) {
+        EXPECT_EQ(SimulatedXPlane::readFile(libraryPath(name)), cameraFile("P")) << name;
+    }
+}
+
+TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
+    libraryFile("Mine.csv", cameraFile("Mine"));
+    setCommunityServer("127.0.0.1:" + std::to_string(closedLocalPort()), kTestServerPassword);
+    open();
+    ASSERT_EQ(window()->state(), kUpdateError);
+    EXPECT_TRUE(shows("Update Error: Unable to connect to the community file server:"))
+        << allText(text());
+    EXPECT_FALSE(shows("Update Community Files"));
+    UpdaterWidget::destroy();
+    setCommunityServer("", "");
+
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    setCommunityServer("127.0.0.1:" + std::to_string(server.port()), "Bad#9999999999");
+    open();
+    EXPECT_TRUE(shows("Update Error: Unable to authenticate on the community file server, "
+                      "error: 530 "))
+        << allText(text());
+    EXPECT_EQ(allText(text()).find("Bad#9999999999"), std::string::npos);
+    EXPECT_EQ(xpsim::logText().find("Bad#9999999999"), std::string::npos);
+    EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+}
+
+TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
+    CommunityTestServer server("abort-transfer");
+    ASSERT_TRUE(server.running());
+    serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    serverFile(server, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    libraryFile("Ovilux_Bravo.csv", cameraFile("Bravo, the good one"));
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    click("Update Community Files");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateError);
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to get aircraft file, Ovilux_Alpha.csv, from the "
+                      "community server, error: 426 Transfer aborted."))
+        << allText(text());
+    // Neither part of the aborted file nor its temporary file stays.
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Bravo.csv")),
+              cameraFile("Bravo, the good one"));
+}
+
+TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
+    CommunityTestServer server("hostile-names");
+    ASSERT_TRUE(server.running());
+    serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    std::string ini = SimulatedXPlane::readFile(xplane.pluginFolder() + "Ovilux.ini");
+    open();
+    EXPECT_TRUE(shows("Community Aircraft Files Server Count: 1")) << allText(text());
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 1"));
+    EXPECT_EQ(countInLog("Skipped 10 names in the community server's listing that are not "
+                         "plain file names"),
+              1);
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Alpha.csv"});
+    EXPECT_FALSE(SimulatedXPlane::exists(xplane.pluginFolder() + "escaped.csv"));
+    EXPECT_EQ(SimulatedXPlane::readFile(xplane.pluginFolder() + "Ovilux.ini"), ini);
+}
+
+TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
+    {
+        CommunityTestServer server("die-listing");
+        ASSERT_TRUE(server.running());
+        for (const char* name : {"A.csv", "B.csv", "C.csv", "D.csv"}) {
+            serverFile(server, name, cameraFile("X"));
+        }
+        libraryFile("Mine.csv", cameraFile("Mine"));
+        open();
+        ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+        EXPECT_TRUE(shows("Update Error: Unable to retrieve the list of community file, error:"));
+        EXPECT_FALSE(shows("Update Community Files"));
+        EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+        UpdaterWidget::destroy();
+    }
+    CommunityTestServer empty;
+    ASSERT_TRUE(empty.running());
+    open();
+    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+    EXPECT_TRUE(shows("the server listed no community file"));
+    EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+}
+
+TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    std::string error;
+    ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+    xpsim::runFrames(1);
+    ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+    xpsim::runFrames(2);
+    EXPECT_EQ(window(), nullptr);
+
+    ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+    ASSERT_NE(window(), nullptr);
+    xpsim::disablePlugin();
+    EXPECT_EQ(window(), nullptr);
+    ASSERT_TRUE(xpsim::enablePlugin());
+}
+
+}  // namespace
