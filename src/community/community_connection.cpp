@@ -91,7 +91,9 @@ bool loginCommunityConnection(CommunityConnection* connection) {
 
 void closeCommunityConnection(CommunityConnection* connection) {
     if (connection->control != nullptr) {
-        FtpClose(connection->control);
+        // FtpClose only closes data connections; on the control connection
+        // it does nothing and the socket and its buffer would stay behind.
+        FtpQuit(connection->control);
         connection->control = nullptr;
     }
 }
