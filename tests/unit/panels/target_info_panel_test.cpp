@@ -73,8 +73,9 @@ protected:
     // The arrows sit left of the targets' help marker, each a 24-boxel square
     // 8 boxels from the next item.
     void clickArrow(bool next) {
-        const TextRun* help = findText(text(), "(?)");
-        ASSERT_NE(help, nullptr) << allText(text());
+        std::vector<TextRun> shown = text();
+        const TextRun* help = findText(shown, "(?)");
+        ASSERT_NE(help, nullptr) << allText(shown);
         int x = help->boxelLeft - 8 - 12 - (next ? 0 : 32);
         clickAt(x, help->boxelCentreY());
     }

@@ -150,8 +150,9 @@ TEST_F(TrafficDisplay, TheArrowsScaleThePerspectiveAndTheSliderZooms) {
     TrafficDisplayWidget* display = open();
     ASSERT_NE(display, nullptr);
     click(display, "AI Perspective On");
-    const TextRun* help = findText(text(display), "(?)");
-    ASSERT_NE(help, nullptr) << allText(text(display));
+    std::vector<TextRun> shown = text(display);
+    const TextRun* help = findText(shown, "(?)");
+    ASSERT_NE(help, nullptr) << allText(shown);
     // The two 24-boxel arrows follow the help marker, 8 boxels apart.
     int down = help->boxelRight + 8 + 12;
     float scale = getAiScale();
