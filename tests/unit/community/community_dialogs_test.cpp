@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "cameras/files/camera_file_list.h"
 #include "community_fixture.h"
@@ -110,11 +109,6 @@ TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile)
     EXPECT_TRUE(shows("Carl"));
     EXPECT_TRUE(shows("Created With:"));
     EXPECT_TRUE(shows("Ovilux 2.4.3"));
-    // scripts/demo keeps the picture (out/browse_dialog.png).
-    const char* folder = std::getenv("OVILUX_SCREENSHOT_DIR");
-    std::string picture = (folder != nullptr ? std::string(folder) : xplane.root()) +
-                          "/browse_dialog.png";
-    EXPECT_TRUE(xpsim::screenshot(picture)) << picture;
 
     click("Import File");
     EXPECT_FALSE(shows("Check for Updates")) << allText(text());
