@@ -8,6 +8,7 @@
 #include "cameras/targets/near_targets.h"
 #include "libwinkit/font_file.h"
 #include "panels/panel_placement.h"
+#include "panels/strip_drag.h"
 #include "panels/window_manager.h"
 
 namespace {
@@ -67,34 +68,17 @@ void TargetInfoWidget::dragOverlay() {
         return;
     }
     const ImGuiIO& io = ImGui::GetIO();
-    if (!dragging && ImGui::IsMousePosValid() && io.MousePos.y < kDragStripHeight &&
-        io.MouseDown[0]) {
-        XPLMGetMouseLocationGlobal(&lastMouseX, &lastMouseY);
-        dragging = true;
-        XPLMBringWindowToFront(windowID);
-    }
-    if (!io.MouseDown[0]) {
-        dragging = false;
-    }
-    if (!dragging) {
+    bool inStrip = ImGui::IsMousePosValid() && io.MousePos.y < kDragStripHeight;
+    int dx = 0, dy = 0;
+    if (!followStripDrag(windowID, inStrip, io.MouseDown[0], &dragging, &lastMouseX, &lastMouseY,
+                         &dx, &dy)) {
         return;
     }
-    int mouseX = 0, mouseY = 0;
-    XPLMGetMouseLocationGlobal(&mouseX, &mouseY);
-    int dx = mouseX - lastMouseX;
-    int dy = mouseY - lastMouseY;
-    lastMouseX = mouseX;
-    lastMouseY = mouseY;
     int l = 0, t = 0, r = 0, b = 0;
     XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
-    int screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
-    XPLMGetScreenBoundsGlobal(&screenLeft, &screenTop, &screenRight, &screenBottom);
-    int newLeft = l + dx, newRight = r + dx, newTop = t + dy;
-    if (newLeft < screenLeft || newRight > screenRight || newTop > screenTop - kEdgeMargin ||
-        newTop < screenBottom + kEdgeMargin) {
-        return;
+    if (staysOnScreen(l + dx, t + dy, r + dx, kEdgeMargin)) {
+        XPLMSetWindowGeometry(windowID, l + dx, t + dy, r + dx, b + dy);
     }
-    XPLMSetWindowGeometry(windowID, newLeft, newTop, newRight, b + dy);
 }
 
 void TargetInfoWidget::buildMenuBar(float windowWidth) {

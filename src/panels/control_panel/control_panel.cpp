@@ -9,6 +9,7 @@
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/monitor_bounds.h"
 #include "panels/panel_placement.h"
+#include "panels/strip_drag.h"
 #include "shell/host_info.h"
 
 namespace {
@@ -202,35 +203,16 @@ void ControlPanelWidget::onFlightLoopCall() {
 
 void ControlPanelWidget::testForWindowMove() {
     const ImGuiIO& io = ImGui::GetIO();
-    bool leftDown = io.MouseDown[0];
-    if (ImGui::IsMousePosValid() && leftDown && io.MousePos.y < kDragBarHeight && !moving) {
-        XPLMGetMouseLocationGlobal(&lastMouseX, &lastMouseY);
-        moving = true;
-        XPLMBringWindowToFront(windowID);
-    }
-    if (moving && !leftDown) {
-        moving = false;
-    }
-    if (!moving) {
+    bool inTitle = ImGui::IsMousePosValid() && io.MousePos.y < kDragBarHeight;
+    int dx = 0, dy = 0;
+    if (!followStripDrag(windowID, inTitle, io.MouseDown[0], &moving, &lastMouseX, &lastMouseY,
+                         &dx, &dy)) {
         return;
     }
-    int screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
-    XPLMGetScreenBoundsGlobal(&screenLeft, &screenTop, &screenRight, &screenBottom);
     int l = 0, t = 0, r = 0, b = 0;
     XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
-    int mouseX = 0, mouseY = 0;
-    XPLMGetMouseLocationGlobal(&mouseX, &mouseY);
-    int dx = mouseX - lastMouseX;
-    int dy = mouseY - lastMouseY;
-    lastMouseX = mouseX;
-    lastMouseY = mouseY;
-    l += dx;
-    r += dx;
-    t += dy;
-    b += dy;
-    if (l >= screenLeft && r <= screenRight && t >= screenBottom + kScreenMargin &&
-        t <= screenTop - kScreenMargin) {
-        XPLMSetWindowGeometry(windowID, l, t, r, b);
+    if (staysOnScreen(l + dx, t + dy, r + dx, kScreenMargin)) {
+        XPLMSetWindowGeometry(windowID, l + dx, t + dy, r + dx, b + dy);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "panels/mini_panel/mini_control_panel.h"
+#include "panels/strip_drag.h"
 
 namespace {
 const float kGripHeight = 18.0f;
@@ -19,32 +20,17 @@ void MiniControlPanelWidget::dragDockedHeight() {
     }
     ImVec2 mouse = ImGui::GetIO().MousePos;
     float width = ImGui::GetWindowWidth();
-    bool leftDown = ImGui::IsMouseDown(ImGuiMouseButton_Left);
-    if (!dragging && leftDown && ImGui::IsMousePosValid() && mouse.y < kGripHeight &&
-        mouse.x > kGripLeft && mouse.x < width - kGripRightMargin) {
-        XPLMGetMouseLocationGlobal(&lastMouseX, &lastMouseY);
-        dragging = true;
-        XPLMBringWindowToFront(windowID);
-    }
-    if (!leftDown) {
-        dragging = false;
-    }
-    if (!dragging) {
+    bool inGrip = ImGui::IsMousePosValid() && mouse.y < kGripHeight && mouse.x > kGripLeft &&
+                  mouse.x < width - kGripRightMargin;
+    int dx = 0, dy = 0;
+    if (!followStripDrag(windowID, inGrip, ImGui::IsMouseDown(ImGuiMouseButton_Left), &dragging,
+                         &lastMouseX, &lastMouseY, &dx, &dy)) {
         return;
     }
-    int screenLeft = 0, screenTop = 0, screenRight = 0, screenBottom = 0;
-    XPLMGetScreenBoundsGlobal(&screenLeft, &screenTop, &screenRight, &screenBottom);
     int left = 0, top = 0, right = 0, bottom = 0;
     XPLMGetWindowGeometry(windowID, &left, &top, &right, &bottom);
-    int mouseX = 0, mouseY = 0;
-    XPLMGetMouseLocationGlobal(&mouseX, &mouseY);
-    int dx = mouseX - lastMouseX;
-    int dy = mouseY - lastMouseY;
-    lastMouseX = mouseX;
-    lastMouseY = mouseY;
-    if (left + dx < screenLeft || right + dx > screenRight || top + dy > screenTop - kScreenMargin ||
-        top + dy < screenBottom + kScreenMargin) {
-        return;
+    if (staysOnScreen(left + dx, top + dy, right + dx, kScreenMargin)) {
+        XPLMSetWindowGeometry(windowID, left, std::max(lastMouseY, bottom + kMinHeight), right,
+                              bottom);
     }
-    XPLMSetWindowGeometry(windowID, left, std::max(mouseY, bottom + kMinHeight), right, bottom);
 }
