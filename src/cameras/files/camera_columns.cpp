@@ -7,7 +7,7 @@
 #include <cstring>
 #include <strings.h>
 
-#include "cameras/pending_engine_hooks.h"
+#include "cameras/engine_hooks.h"
 #include "shell/c_locale.h"
 #include "shell/host_info.h"
 #include "shell/log.h"

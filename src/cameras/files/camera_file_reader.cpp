@@ -10,7 +10,7 @@
 #include "cameras/set/camera_paste.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/files/default_camera_sets.h"
-#include "cameras/pending_engine_hooks.h"
+#include "cameras/engine_hooks.h"
 #include "positioning/commands/movement.h"
 #include "shell/log.h"
 #include "shell/regular_file.h"

@@ -1,7 +1,7 @@
 #include "cameras/set/camera_position.h"
 
 #include "cameras/set/camera.h"
-#include "cameras/pending_engine_hooks.h"
+#include "cameras/engine_hooks.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "xplane/sdk.h"
 

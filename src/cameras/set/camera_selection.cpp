@@ -3,7 +3,7 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/pending_engine_hooks.h"
+#include "cameras/engine_hooks.h"
 #include "shell/speech.h"
 
 namespace {

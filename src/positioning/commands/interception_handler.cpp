@@ -4,7 +4,7 @@
 
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/pending_engine_hooks.h"
+#include "cameras/engine_hooks.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/interception.h"
 #include "positioning/commands/interception_looks.h"
