@@ -9,7 +9,7 @@
 #include "cameras/set/camera_editing.h"
 #include "libwinkit/qfn_im_window.h"
 #include "panels/control_panel/exclusive_modes.h"
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "panels/control_panel/option_rows.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/pipeline/fov.h"

@@ -6,7 +6,7 @@
 #include "cameras/set/camera.h"
 #include "libwinkit/qfn_im_window.h"
 #include "panels/control_panel/effect_combo.h"
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "panels/control_panel/option_rows.h"
 #include "positioning/commands/movement.h"
 

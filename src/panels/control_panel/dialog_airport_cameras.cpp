@@ -3,7 +3,7 @@
 #include "cameras/generators/airport_camera_generator.h"
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 
 namespace {
 // The wait text is drawn for this many frames before the generation, which
@@ -46,14 +46,14 @@ void ControlPanelWidget::processCreateAirportCameras() {
         ImGui::TextUnformatted("Camera Offsets in Meters");
         ImGui::TextUnformatted("");
         ImGui::PushItemWidth(100);
-        dragUnlimited("Runways Horizontal Offset", &options.runwayHorizontalOffset, 1.0f, "%.2f");
-        dragUnlimited("Runways Vertical Offset", &options.runwayVerticalOffset, 1.0f, "%.2f");
-        dragUnlimited("Starting Position Horizontal Offset", &options.startHorizontalOffset, 1.0f,
+        dragFinite("Runways Horizontal Offset", &options.runwayHorizontalOffset, 1.0f, "%.2f");
+        dragFinite("Runways Vertical Offset", &options.runwayVerticalOffset, 1.0f, "%.2f");
+        dragFinite("Starting Position Horizontal Offset", &options.startHorizontalOffset, 1.0f,
                       "%.2f");
-        dragUnlimited("Starting Position Vertical Offset", &options.startVerticalOffset, 1.0f,
+        dragFinite("Starting Position Vertical Offset", &options.startVerticalOffset, 1.0f,
                       "%.2f");
-        dragUnlimited("Signs Vertical Offset", &options.signVerticalOffset, 1.0f, "%.2f");
-        dragWithin("Signs Camera Culling Radius", &options.signCullingRadius, 1.0f, 0.0f, 1000.0f,
+        dragFinite("Signs Vertical Offset", &options.signVerticalOffset, 1.0f, "%.2f");
+        dragClamped("Signs Camera Culling Radius", &options.signCullingRadius, 1.0f, 0.0f, 1000.0f,
                    "%.2f");
         ImGui::PopItemWidth();
         ImGui::Checkbox("Enable Tracking Cameras", &options.enableTracking);

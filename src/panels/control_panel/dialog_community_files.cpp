@@ -19,7 +19,7 @@
 #include "panels/control_panel/camera_set_import.h"
 #include "panels/control_panel/community_dialogs.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 
 namespace {
 

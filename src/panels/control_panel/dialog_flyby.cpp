@@ -2,7 +2,7 @@
 
 #include "cameras/generators/flyby_orbit.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
 void ControlPanelWidget::processCreateFlyBy() {
@@ -30,13 +30,13 @@ void ControlPanelWidget::processCreateFlyBy() {
     ImGui::InputText("Name##FlyByName", flyBySpec.name, sizeof(flyBySpec.name));
     ImGui::PopItemWidth();
     ImGui::PushItemWidth(100);
-    dragHeading("Camera Attack Heading", &flyBySpec.attackHeading);
-    dragUnlimited("Initial Height in Meters", &flyBySpec.initialHeight, 1.0f, "%.2f");
-    dragUnlimited("Distance in Meters", &flyBySpec.distance, 1.0f, "%.2f");
-    dragUnlimited("CPA X in Meters", &flyBySpec.cpaX, 1.0f, "%.2f");
-    dragUnlimited("CPA Z in Meters", &flyBySpec.cpaZ, 1.0f, "%.2f");
-    dragUnlimited("CPA Y in Meters", &flyBySpec.cpaY, 1.0f, "%.2f");
-    dragWithin("Duration in Seconds", &flyBySpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+    dragHeading("Camera Attack Heading", &flyBySpec.attackHeading, 1.0f);
+    dragFinite("Initial Height in Meters", &flyBySpec.initialHeight, 1.0f, "%.2f");
+    dragFinite("Distance in Meters", &flyBySpec.distance, 1.0f, "%.2f");
+    dragFinite("CPA X in Meters", &flyBySpec.cpaX, 1.0f, "%.2f");
+    dragFinite("CPA Z in Meters", &flyBySpec.cpaZ, 1.0f, "%.2f");
+    dragFinite("CPA Y in Meters", &flyBySpec.cpaY, 1.0f, "%.2f");
+    dragClamped("Duration in Seconds", &flyBySpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
     ImGui::PopItemWidth();
     if (nameRefused) {
         ImGui::TextColored(kDialogRed, "The fly-by needs a name.");

@@ -9,7 +9,7 @@
 #include "libwinkit/file_dialog.h"
 #include "panels/control_panel/camera_set_import.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "shell/host_info.h"
 #include "shell/plugin_path.h"
 #include "shell/regular_file.h"

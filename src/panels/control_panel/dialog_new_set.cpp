@@ -2,7 +2,7 @@
 
 #include "cameras/set/camera_editing.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
 void ControlPanelWidget::processConfirmNewAircraftSet() {

@@ -2,7 +2,7 @@
 
 #include "cameras/generators/flyby_orbit.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
 void ControlPanelWidget::processCreateOrbit() {
@@ -28,11 +28,11 @@ void ControlPanelWidget::processCreateOrbit() {
     ImGui::InputText("Name##OrbitName", orbitSpec.name, sizeof(orbitSpec.name));
     ImGui::PopItemWidth();
     ImGui::PushItemWidth(100);
-    dragHeading("Initial Camera Heading", &orbitSpec.initialHeading);
-    dragUnlimited("Radius in Meters", &orbitSpec.radius, 1.0f, "%.2f");
-    dragUnlimited("Min Height in Meters", &orbitSpec.minHeight, 1.0f, "%.2f");
-    dragUnlimited("Max Height in Meters", &orbitSpec.maxHeight, 1.0f, "%.2f");
-    dragWithin("Duration in Seconds", &orbitSpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+    dragHeading("Initial Camera Heading", &orbitSpec.initialHeading, 1.0f);
+    dragFinite("Radius in Meters", &orbitSpec.radius, 1.0f, "%.2f");
+    dragFinite("Min Height in Meters", &orbitSpec.minHeight, 1.0f, "%.2f");
+    dragFinite("Max Height in Meters", &orbitSpec.maxHeight, 1.0f, "%.2f");
+    dragClamped("Duration in Seconds", &orbitSpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
     ImGui::PopItemWidth();
     ImGui::Checkbox("Reverse Rotation", &orbitSpec.reverseRotation);
     ImGui::Checkbox("Continuous", &orbitSpec.continuous);

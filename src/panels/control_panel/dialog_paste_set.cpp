@@ -5,7 +5,7 @@
 #include "cameras/set/cockpit_correction.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/copy_buffers.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
 void ControlPanelWidget::processConfirmPasteCameraSet() {

@@ -5,7 +5,7 @@
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/dialog_fields.h"
+#include "panels/control_panel/panel_fields.h"
 
 namespace {
 

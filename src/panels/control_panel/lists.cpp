@@ -12,6 +12,7 @@
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/control_panel/item_names.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/movement.h"
 
@@ -134,11 +135,8 @@ void reshape(int (*operation)()) {
 void ControlPanelWidget::populateCameraListBoxes() {
     setChanged = false;
     float listHeight = getSettings()->USE_SMALL_FONT ? 155.0f : 185.0f;
-    ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 5.0f);
-    ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 50));
 
-    ImGui::BeginChild("ChildCategoryLists", ImVec2(kListWidth, listHeight), true,
-                      ImGuiWindowFlags_MenuBar);
+    beginPanelBox("ChildCategoryLists", kListWidth, listHeight);
     if (ImGui::BeginMenuBar()) {
         if (ImGui::BeginMenu("Category")) {
             categoryMenuItems();
@@ -151,11 +149,10 @@ void ControlPanelWidget::populateCameraListBoxes() {
         ImGui::EndMenuBar();
     }
     if (!setChanged) populateCategoryList();
-    ImGui::EndChild();
+    endPanelBox();
 
     ImGui::SameLine();
-    ImGui::BeginChild("ChildCameraLists", ImVec2(kListWidth, listHeight), true,
-                      ImGuiWindowFlags_MenuBar);
+    beginPanelBox("ChildCameraLists", kListWidth, listHeight);
     if (ImGui::BeginMenuBar()) {
         if (ImGui::BeginMenu("Camera")) {
             if (cameraRoom() && ImGui::MenuItem("Add New Camera to End")) {
@@ -173,10 +170,7 @@ void ControlPanelWidget::populateCameraListBoxes() {
         ImGui::EndMenuBar();
     }
     if (!setChanged) populateCameraList();
-    ImGui::EndChild();
-
-    ImGui::PopStyleColor();
-    ImGui::PopStyleVar();
+    endPanelBox();
 }
 
 void ControlPanelWidget::categoryMenuItems() {

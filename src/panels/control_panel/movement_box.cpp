@@ -4,7 +4,7 @@
 
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/pose_angles.h"
 #include "shell/angles.h"
@@ -57,15 +57,9 @@ void pitchField(Camera* camera) {
     }
 }
 
-// A degree of slack each side lets a drag cross north; it wraps back into 0..360.
 void yawField(Camera* camera) {
     float heading = camera->heading;
-    if (dragClamped("Yaw", &heading, kAngleSpeed, -1.0f, 361.0f, "%.1f")) {
-        if (heading < 0.0f) {
-            heading += 360.0f;
-        } else if (heading > 360.0f) {
-            heading -= 360.0f;
-        }
+    if (dragHeading("Yaw", &heading, kAngleSpeed)) {
         camera->heading = heading;
     }
 }
@@ -99,7 +93,7 @@ void positionFields(Camera* camera) {
 void ControlPanelWidget::populateCameraMovement() {
     Camera* camera = getCurrentCamera();
     ImGui::SameLine();
-    beginOptionBox("ChildMovement", 435.0f, getSettings()->USE_SMALL_FONT ? 145.0f : 160.0f);
+    beginPanelBox("ChildMovement", 435.0f, getSettings()->USE_SMALL_FONT ? 145.0f : 160.0f);
     movementMenu(camera);
     if (camera != nullptr) {
         ImGui::PushButtonRepeat(true);
@@ -136,5 +130,5 @@ void ControlPanelWidget::populateCameraMovement() {
         ImGui::PopButtonRepeat();
         positionFields(camera);
     }
-    endOptionBox();
+    endPanelBox();
 }

@@ -4,7 +4,7 @@
 
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "panels/control_panel/option_rows.h"
 
 namespace {
@@ -33,7 +33,7 @@ bool ControlPanelWidget::cameraHasAdvancedOptions() const {
 
 void ControlPanelWidget::populateBasicOptions() {
     float windowWidth = ImGui::GetWindowWidth();
-    beginOptionBox("CameraOptions", 880.0f, optionBoxHeight(showAdvancedOptions));
+    beginPanelBox("CameraOptions", 880.0f, optionBoxHeight(showAdvancedOptions));
     if (ImGui::BeginMenuBar()) {
         bool changed = ImGui::Checkbox("Show Advanced Camera Options", &showAdvancedOptions);
         // A translucent panel has no frame to resize by hand: it follows the box.
@@ -80,5 +80,5 @@ void ControlPanelWidget::populateBasicOptions() {
         ImGui::Columns(1);
         ImGui::PopStyleVar(2);
     }
-    endOptionBox();
+    endPanelBox();
 }

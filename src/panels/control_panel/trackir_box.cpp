@@ -5,7 +5,7 @@
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/offsets.h"
 
@@ -59,7 +59,7 @@ void trackIRMenu(Camera* camera) {
 
 void ControlPanelWidget::populateTrackIR() {
     Camera* camera = getCurrentCamera();
-    beginOptionBox("TrackIR", 435.0f, getSettings()->USE_SMALL_FONT ? 145.0f : 160.0f);
+    beginPanelBox("TrackIR", 435.0f, getSettings()->USE_SMALL_FONT ? 145.0f : 160.0f);
     trackIRMenu(camera);
     if (camera != nullptr) {
         const CameraPosition* head = getCurrentHeadTrackPosition();
@@ -81,5 +81,5 @@ void ControlPanelWidget::populateTrackIR() {
         limitField("##SetMaxBack", "Max Back", &camera->maxTrackIR.z, head->z);
         ImGui::PopItemWidth();
     }
-    endOptionBox();
+    endPanelBox();
 }

@@ -1,16 +1,15 @@
-#include "panels/control_panel/option_fields.h"
+#include "panels/control_panel/panel_fields.h"
 
-#include <imgui.h>
-
+#include <cctype>
 #include <cmath>
 
-void beginOptionBox(const char* id, float width, float height) {
+void beginPanelBox(const char* id, float width, float height) {
     ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 5.0f);
     ImGui::PushStyleColor(ImGuiCol_ChildBg, IM_COL32(0, 0, 0, 50));
     ImGui::BeginChild(id, ImVec2(width, height), true, ImGuiWindowFlags_MenuBar);
 }
 
-void endOptionBox() {
+void endPanelBox() {
     ImGui::EndChild();
     ImGui::PopStyleColor();
     ImGui::PopStyleVar();
@@ -28,9 +27,38 @@ bool dragFinite(const char* label, float* value, float speed, const char* format
 
 bool dragClamped(const char* label, float* value, float speed, float min, float max,
                  const char* format) {
-    return ImGui::DragFloat(label, value, speed, min, max, format, ImGuiSliderFlags_AlwaysClamp);
+    float edited = *value;
+    // A clamp lets nan through: it compares false with both limits.
+    if (!ImGui::DragFloat(label, &edited, speed, min, max, format,
+                          ImGuiSliderFlags_AlwaysClamp) ||
+        std::isnan(edited)) {
+        return false;
+    }
+    *value = edited;
+    return true;
 }
 
 bool dragClampedInt(const char* label, int* value, float speed, int min, int max) {
     return ImGui::DragInt(label, value, speed, min, max, "%d", ImGuiSliderFlags_AlwaysClamp);
+}
+
+bool dragHeading(const char* label, float* heading, float speed) {
+    if (!dragClamped(label, heading, speed, -1.0f, 361.0f, "%.1f")) {
+        return false;
+    }
+    if (*heading < 0.0f) {
+        *heading += 360.0f;
+    } else if (*heading > 360.0f) {
+        *heading -= 360.0f;
+    }
+    return true;
+}
+
+bool isBlankName(const char* name) {
+    for (; *name != 0; ++name) {
+        if (!isspace(static_cast<unsigned char>(*name))) {
+            return false;
+        }
+    }
+    return true;
 }
