@@ -12,27 +12,14 @@
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/camera_selection.h"
+#include "bench_panel_frame.h"
 #include "panels/control_panel/control_panel.h"
 #include "xpsim.h"
 
 namespace {
 
-// The panel's own frame without the OpenGL draw.
-class BenchControlPanel : public ControlPanelWidget {
-public:
-    using ControlPanelWidget::ControlPanelWidget;
-    void buildFrame() {
-        ImGui::SetCurrentContext(getImguiContext());
-        ImGui::GetIO().DisplaySize = ImVec2(900, 830);
-        ImGui::NewFrame();
-        ImGui::SetNextWindowPos(ImVec2(0, 0), ImGuiCond_Always);
-        ImGui::SetNextWindowSize(ImVec2(900, 830), ImGuiCond_Always);
-        ImGui::Begin("Control Panel", nullptr, ImGuiWindowFlags_MenuBar);
-        buildInterface();
-        ImGui::End();
-        ImGui::Render();
-    }
-};
+using BenchControlPanel = BenchPanelFrame<ControlPanelWidget>;
+
 
 void fillFullSet() {
     while (getNumberOfCategories() < kMaxCategories) addCategory();
@@ -60,7 +47,7 @@ void BM_ControlPanelFrameFullSet(benchmark::State& state) {
     panel->init();
     xpsim::runFrames(3);  // the font atlas is built and bound
     for (auto _ : state) {
-        panel->buildFrame();
+        panel->buildFrame(900, 830, ImGuiWindowFlags_MenuBar);
         benchmark::DoNotOptimize(ImGui::GetDrawData());
     }
     delete panel;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "bench_panel_frame.h"
 #include "bench_xplane.h"
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_editing.h"
@@ -21,22 +22,8 @@ namespace {
 const int kWidth = 1920;
 const int kHeight = 150;
 
-// The panel's own frame without the OpenGL draw.
-class BenchMiniPanel : public MiniControlPanelWidget {
-public:
-    using MiniControlPanelWidget::MiniControlPanelWidget;
-    void buildFrame() {
-        ImGui::SetCurrentContext(getImguiContext());
-        ImGui::GetIO().DisplaySize = ImVec2(kWidth, kHeight);
-        ImGui::NewFrame();
-        ImGui::SetNextWindowPos(ImVec2(0, 0), ImGuiCond_Always);
-        ImGui::SetNextWindowSize(ImVec2(kWidth, kHeight), ImGuiCond_Always);
-        ImGui::Begin("Mini", nullptr, ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_MenuBar);
-        buildInterface();
-        ImGui::End();
-        ImGui::Render();
-    }
-};
+using BenchMiniPanel = BenchPanelFrame<MiniControlPanelWidget>;
+
 
 void startWithFullSet() {
     std::string root = makeBenchXPlane();
@@ -71,7 +58,8 @@ void BM_MiniPanelBuild(benchmark::State& state) {
     panel->init();
     xpsim::runFrames(3);  // the font atlas is built and bound
     for (auto _ : state) {
-        panel->buildFrame();
+        panel->buildFrame(kWidth, kHeight,
+                          ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_MenuBar);
         benchmark::DoNotOptimize(ImGui::GetDrawData());
     }
     delete panel;

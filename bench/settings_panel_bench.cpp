@@ -6,6 +6,7 @@
 
 #include <imgui.h>
 
+#include "bench_panel_frame.h"
 #include "bench_xplane.h"
 #include "panels/panel_placement.h"
 #include "panels/settings_panel.h"
@@ -13,22 +14,8 @@
 
 namespace {
 
-// The panel's own frame without the OpenGL draw.
-class BenchSettingsWidget : public SettingsWidget {
-public:
-    using SettingsWidget::SettingsWidget;
-    void buildFrame() {
-        ImGui::SetCurrentContext(getImguiContext());
-        ImGui::GetIO().DisplaySize = ImVec2(710, 600);
-        ImGui::NewFrame();
-        ImGui::SetNextWindowPos(ImVec2(0, 0), ImGuiCond_Always);
-        ImGui::SetNextWindowSize(ImVec2(710, 600), ImGuiCond_Always);
-        ImGui::Begin("Settings", nullptr, ImGuiWindowFlags_NoTitleBar);
-        buildInterface();
-        ImGui::End();
-        ImGui::Render();
-    }
-};
+using BenchSettingsWidget = BenchPanelFrame<SettingsWidget>;
+
 
 void BM_SettingsPanelBuild(benchmark::State& state) {
     startBenchPlugin(makeBenchXPlane());
@@ -37,7 +24,7 @@ void BM_SettingsPanelBuild(benchmark::State& state) {
     panel->init();
     xpsim::runFrames(3);  // the font atlas is built and bound
     for (auto _ : state) {
-        panel->buildFrame();
+        panel->buildFrame(710, 600, ImGuiWindowFlags_NoTitleBar);
         benchmark::DoNotOptimize(ImGui::GetDrawData());
     }
     delete panel;
