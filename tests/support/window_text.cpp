@@ -236,3 +236,23 @@ bool typeIntoField(XPLMWindowID window, ImGuiContext* context, const std::string
     }
     return true;
 }
+
+bool typeIntoDragAt(int x, int y, const std::string& text, int settleFrames) {
+    xpsim::setMousePosition(x, y);
+    xpsim::runFrames(settleFrames);
+    for (int press = 0; press < 2; ++press) {
+        xpsim::mouseClick(x, y, false, xplm_MouseDown);
+        xpsim::runFrames(1);
+        xpsim::mouseClick(x, y, false, xplm_MouseUp);
+        // The window lets go after the frame that saw the release.
+        xpsim::runFrames(2);
+    }
+    xpsim::runFrames(2);
+    for (char c : text) {
+        if (!xpsim::typeText(std::string(1, c))) return false;
+        xpsim::runFrames(2);
+    }
+    if (!xpsim::pressKey("RETURN")) return false;
+    xpsim::runFrames(3);
+    return true;
+}

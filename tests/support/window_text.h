@@ -56,3 +56,8 @@ enum class FieldSide { RightOfLabel, LeftOfLabel };
 // one key event a frame). False when the label is not shown.
 bool typeIntoField(XPLMWindowID window, ImGuiContext* context, const std::string& label,
                    const std::string& text, FieldSide side = FieldSide::RightOfLabel);
+// Rests the mouse on the drag field at (x, y) for settleFrames (longer than
+// ImGui's double-click time keeps earlier clicks from pairing with these),
+// double-clicks it so ImGui edits it as text, types the text one key a frame
+// and presses return. False when a key cannot be typed.
+bool typeIntoDragAt(int x, int y, const std::string& text, int settleFrames);

@@ -119,21 +119,7 @@ void DialogsFixture::typeNumber(const std::string& label, const std::string& typ
     int y = found.front().boxelCentreY();
     // Past ImGui's double-click time since any earlier click, so that these
     // two clicks make the double click.
-    xpsim::setMousePosition(x, y);
-    xpsim::runFrames(30);
-    for (int pressCount = 0; pressCount < 2; ++pressCount) {
-        xpsim::mouseClick(x, y, false, xplm_MouseDown);
-        xpsim::runFrames(1);
-        xpsim::mouseClick(x, y, false, xplm_MouseUp);
-        xpsim::runFrames(2);
-    }
-    xpsim::runFrames(2);
-    for (char c : typed) {
-        ASSERT_TRUE(xpsim::typeText(std::string(1, c)));
-        xpsim::runFrames(2);
-    }
-    ASSERT_TRUE(xpsim::pressKey("RETURN"));
-    xpsim::runFrames(3);
+    ASSERT_TRUE(typeIntoDragAt(x, y, typed, 30)) << typed;
 }
 
 std::string DialogsFixture::fieldValue(const std::string& label) const {

@@ -85,24 +85,10 @@ protected:
         TextRun run = labelled(label);
         ASSERT_FALSE(run.text.empty());
         int x = fieldX(run), y = run.boxelCentreY();
-        xpsim::setMousePosition(x, y);
         // Longer than ImGui's double-click time: the last clicks on the same
         // field must not pair with these two.
-        frames(label == lastTyped ? 20 : 1);
+        ASSERT_TRUE(typeIntoDragAt(x, y, typed, label == lastTyped ? 20 : 1)) << typed;
         lastTyped = label;
-        for (int press = 0; press < 2; ++press) {
-            xpsim::mouseClick(x, y, false, xplm_MouseDown);
-            frames(1);
-            xpsim::mouseClick(x, y, false, xplm_MouseUp);
-            frames(2);
-        }
-        frames(2);
-        for (char c : typed) {
-            ASSERT_TRUE(xpsim::typeText(std::string(1, c)));
-            frames(2);
-        }
-        ASSERT_TRUE(xpsim::pressKey("RETURN"));
-        frames(3);
     }
     // Opens the combo beside the label and picks the item.
     void choose(const std::string& comboLabel, const std::string& item) {

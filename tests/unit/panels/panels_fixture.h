@@ -43,22 +43,7 @@ protected:
         XPLMGetWindowGeometry(window->getWindowID(), &left, &top, &right, &bottom);
         int x = left + column + 45;  // the middle of a 90-wide field
         int y = row->boxelCentreY();
-        xpsim::setMousePosition(x, y);
-        xpsim::runFrames(1);
-        for (int press = 0; press < 2; ++press) {
-            xpsim::mouseClick(x, y, false, xplm_MouseDown);
-            xpsim::runFrames(1);
-            xpsim::mouseClick(x, y, false, xplm_MouseUp);
-            // The window lets go after the frame that saw the release.
-            xpsim::runFrames(2);
-        }
-        xpsim::runFrames(2);
-        for (char c : typed) {
-            ASSERT_TRUE(xpsim::typeText(std::string(1, c)));
-            xpsim::runFrames(2);
-        }
-        ASSERT_TRUE(xpsim::pressKey("RETURN"));
-        xpsim::runFrames(3);
+        ASSERT_TRUE(typeIntoDragAt(x, y, typed, 1)) << typed;
     }
     std::string iniPath() const { return xplane.pluginFolder() + "Ovilux.ini"; }
     std::string targetsPath() const {
