@@ -20,7 +20,7 @@
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/plugin_path.h"
 #include "shell/settings.h"
 #include "shell/speech.h"

@@ -4,7 +4,7 @@
 #include "cameras/files/camera_file_list.h"
 #include "community/data_cache.h"
 #include "shell/angles.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

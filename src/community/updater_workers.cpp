@@ -18,7 +18,7 @@
 #include "community/community_server.h"
 #include "community/updater_widget.h"
 #include "shell/broken_pipe_guard.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 const char* const kConnectError = "Unable to connect to the community file server: ";

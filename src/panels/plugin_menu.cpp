@@ -10,7 +10,7 @@
 #include "panels/traffic_display.h"
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "positioning/commands/commands_handler.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/pipeline/ai_view.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "world/ai_traffic.h"
 
 TrafficDisplayWidget* TrafficDisplayWidget::m_instance = nullptr;

@@ -1,6 +1,6 @@
 #include "world/ai_reference.h"
 
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "cameras/set/camera_set.h"
 #include "libwinkit/message_box.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/speech.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Each flight-loop call: the docked bar shows and hides with the mouse, a
 // deferred command runs, and the panel's place is remembered.
 #include "panels/mini_panel/mini_control_panel.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 
 namespace {

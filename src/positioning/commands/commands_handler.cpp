@@ -11,7 +11,7 @@
 #include "positioning/input/mouse_move.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 
 namespace {
 bool isMouseMove(int index) { return index >= kCmdMouseMoveXY && index <= kCmdMouseMoveZoom; }

@@ -7,7 +7,7 @@
 #include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 // The camera current when the last momentary press began.

@@ -10,7 +10,7 @@
 #include "positioning/commands/commands.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 
 namespace {
 int number(void* reference) { return static_cast<int>(reinterpret_cast<intptr_t>(reference)); }

@@ -14,7 +14,7 @@
 #include "positioning/commands/movement_pan.h"
 #include "positioning/commands/movement_speeds.h"
 #include "positioning/pipeline/view_modes.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "positioning/pipeline/rotation.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/angles.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

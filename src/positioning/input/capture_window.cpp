@@ -11,7 +11,7 @@
 #include "positioning/commands/movement.h"
 #include "positioning/transitions/smoother.h"
 #include "positioning/pipeline/view_modes.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 
 namespace {

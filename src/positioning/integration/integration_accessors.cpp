@@ -9,7 +9,7 @@
 #include "positioning/integration/integration_status.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/input/joystick_axes.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 enum Index {

@@ -5,7 +5,7 @@
 #include "cameras/engine_hooks.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_modes.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 int sharedBits() {

@@ -5,7 +5,7 @@
 #include "cameras/set/camera_set.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/log.h"
 
 const char* const kScenicFlyerSignature = "Scenic-Flyer";

@@ -12,7 +12,7 @@
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/input/wheel_zoom.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

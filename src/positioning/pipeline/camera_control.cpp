@@ -9,7 +9,7 @@
 #include "positioning/input/joystick_axes.h"
 #include "positioning/pipeline/pose_angles.h"
 #include "shell/host_info.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 const int64_t kLostAfterMilliseconds = 500;

@@ -28,7 +28,7 @@
 #include "positioning/pipeline/view_ownership.h"
 #include "positioning/pipeline/view_reset.h"
 #include "shell/host_info.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

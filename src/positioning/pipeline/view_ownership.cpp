@@ -6,7 +6,7 @@
 #include "positioning/pipeline/fov.h"
 #include "positioning/pipeline/view_modes.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 bool passViewGate() {

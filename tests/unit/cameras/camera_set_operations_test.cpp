@@ -12,7 +12,7 @@
 #include "cameras/set/cockpit_correction.h"
 #include "cameras/engine_hooks.h"
 #include "libwinkit/message_box.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/speech.h"
 #include "xpsim.h"
 

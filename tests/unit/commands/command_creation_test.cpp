@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "commands_fixture.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 

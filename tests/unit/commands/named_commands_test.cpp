@@ -7,7 +7,7 @@
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_move.h"
 #include "positioning/transitions/transition_state.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 

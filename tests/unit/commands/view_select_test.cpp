@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "commands_fixture.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "cameras/files/camera_file_list.h"
 #include "community_fixture.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "support/community_test_server.h"
 #include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"

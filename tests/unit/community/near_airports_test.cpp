@@ -8,7 +8,7 @@
 
 #include "community/data_cache.h"
 #include "shell/angles.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "support/simulated_xplane.h"
 #include "xpsim.h"
 

@@ -5,7 +5,7 @@
 
 #include "mouse_fixture.h"
 #include "positioning/input/mouse_buttons.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 #include "shell/settings.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "panels/settings_panel.h"
 #include "panels/window_manager.h"
 #include "positioning/pipeline/ai_view.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 #include "unit/panels/mini_panel_fixture.h"
 

@@ -8,7 +8,7 @@
 #include "panels/control_panel/control_panel.h"
 #include "positioning/commands/movement.h"
 #include "positioning/pipeline/fov.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 #include "support/window_text.h"
 #include "unit/positioning/positioning_fixture.h"

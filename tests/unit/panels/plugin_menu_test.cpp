@@ -12,7 +12,7 @@
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
 #include "positioning/transitions/transition_state.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "support/message_boxes.h"
 #include "support/window_text.h"
 #include "unit/commands/commands_fixture.h"

@@ -11,7 +11,7 @@
 #include "panels/panel_placement.h"
 #include "panels/traffic_display.h"
 #include "positioning/pipeline/ai_view.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 #include "support/window_text.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "world/ai_traffic.h"

@@ -5,7 +5,7 @@
 
 #include "positioning/pipeline/camera_control.h"
 #include "positioning_fixture.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 
 namespace {
 

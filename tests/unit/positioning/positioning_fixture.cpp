@@ -6,7 +6,7 @@
 #include "cameras/set/camera_selection.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/view_reset.h"
-#include "shell/lifecycle.h"
+#include "shell/plugin_state.h"
 
 namespace {
 const double kPi = 3.14159265358979323846;

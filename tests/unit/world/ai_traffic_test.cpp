@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 #include "shell/settings.h"
 #include "support/simulated_xplane.h"
 #include "world/ai_reference.h"

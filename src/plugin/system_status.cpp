@@ -3,7 +3,7 @@
 #include "libwinkit/message_box.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 
 void checkSystem() {
     std::string text = "TrackIR - Unknown Status.\n\n";

@@ -1,4 +1,4 @@
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 
 #include <atomic>
 #include <cstring>
@@ -15,7 +15,7 @@
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
-#include "shell/lifecycle_state.h"
+#include "plugin/lifecycle_internal.h"
 #include "shell/log.h"
 #include "shell/speech.h"
 #include "xplane/sdk.h"

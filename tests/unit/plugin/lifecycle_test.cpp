@@ -5,7 +5,7 @@
 #include <string>
 
 #include "libwinkit/message_box.h"
-#include "shell/lifecycle.h"
+#include "plugin/lifecycle.h"
 #include "shell/plugin_path.h"
 #include "shell/settings.h"
 #include "shell/speech.h"
