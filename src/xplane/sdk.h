@@ -47,7 +47,7 @@ typedef int XPLMPluginID;
 typedef int XPLMHostApplicationID;
 enum {
     xplm_Host_Unknown = 0,
-    xplm_Host_XPlane = 2
+    xplm_Host_XPlane = 1
 };
 
 // Messages X-Plane sends to every plug-in.
