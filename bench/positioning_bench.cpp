@@ -140,7 +140,6 @@ void BM_CameraCallback(benchmark::State& state, int category, int index) {
             benchmark::DoNotOptimize(controlFreeCamera(&out, 0, pose));
         } else {
             // A cockpit camera's only callback sets X-Plane's zoom.
-            out.zoom = 1.0f;
             benchmark::DoNotOptimize(controlZoom(&out, 0, &camera->zoom));
         }
     }

@@ -23,6 +23,9 @@ struct CameraState {
     XPLMCameraPosition_t last{};
     int callbacks = 0;
     int dontControlCalls = 0;
+    // Drives what the callback finds in its structure: X-Plane leaves the
+    // contents undefined, so a callback must fill every field it hands back.
+    unsigned junkSeed = 0x9e3779b9u;
 };
 
 CameraState state;
@@ -39,6 +42,18 @@ void releaseQuietly() {
     state.refcon = nullptr;
     state.posed = false;
     ++state.generation;
+}
+
+// Values no camera would have: far away, angles past their ranges, and a
+// different set every call, so a callback that keeps any of them shows it.
+XPLMCameraPosition_t undefinedContents() {
+    float values[7];
+    for (float& value : values) {
+        state.junkSeed = state.junkSeed * 1664525u + 1013904223u;
+        value = 5000.0f + static_cast<float>(state.junkSeed >> 16);
+    }
+    return XPLMCameraPosition_t{values[0], values[1], values[2], values[3],
+                                values[4], values[5], values[6]};
 }
 
 // The plug-in's controller is told it lost the camera, after the state no
@@ -90,7 +105,7 @@ XPLMCameraPosition_t viewPose() {
 void runCameraPhase() {
     if (state.holder == Holder::Plugin && state.callback) {
         unsigned generation = state.generation;
-        XPLMCameraPosition_t pose = currentPose();
+        XPLMCameraPosition_t pose = undefinedContents();
         ++state.callbacks;
         int keep = state.callback(&pose, 0, state.refcon);
         if (keep) {

@@ -16,7 +16,8 @@ const int64_t kLostAfterMilliseconds = 500;
 const int kZoomAxisRole = 2;
 
 bool isBeingControlled = false;
-// What X-Plane was last handed, given again when a pose comes out non-finite.
+// What X-Plane was last handed since the camera was taken, given again when a
+// pose comes out non-finite.
 XPLMCameraPosition_t lastGoodPose{};
 bool hasLastGoodPose = false;
 // controlZoom holds the camera without the pipeline's ownership state.
@@ -36,6 +37,7 @@ void controlCamera(bool take, CameraPosition* pose) {
         XPLMControlCamera(xplm_ControlCameraForever, controlFreeCamera, pose);
         isBeingControlled = true;
         zoomHeld = false;
+        hasLastGoodPose = false;
         lastCameraControlTime = getElapsedMilliSeconds();
         return;
     }
@@ -82,9 +84,13 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
     }
     if (!isFinitePosition(shown) || !std::isfinite(p.fov)) {
         // X-Plane keeps the last good pose; the camera's own stays as it was.
-        if (hasLastGoodPose) {
-            *out = lastGoodPose;
+        // With none yet there is nothing to hand it: X-Plane's own camera
+        // stays, since what the structure holds on entry is undefined.
+        if (!hasLastGoodPose) {
+            isBeingControlled = false;
+            return 0;
         }
+        *out = lastGoodPose;
         return 1;
     }
     *out = shown;
@@ -101,6 +107,9 @@ int controlZoom(XPLMCameraPosition_t* out, int isLosingControl, void* zoom) {
         return 0;
     }
     float value = *static_cast<const float*>(zoom);
+    // The structure's contents are undefined on entry: start from where
+    // X-Plane's camera is, so only the zoom changes.
+    XPLMReadCameraPosition(out);
     if (out->zoom == value) {
         zoomHeld = false;
         return 0;

@@ -78,6 +78,12 @@ TEST_F(NonFinitePose, ANaNHeadTrackingOffsetNeverSticksInTheSmoothedPose) {
 TEST_F(NonFinitePose, XPlanesCameraKeepsTheLastGoodPose) {
     start({TestCameraRow("Outside", "Wing").pose(-6, 1, 1, 60, 350).on(kExternal)
                .set(static_cast<Column>(2), "1")});
+    // With no good pose yet X-Plane keeps its own camera: the callback gives
+    // the camera back rather than return what the structure held on entry.
+    cameraAt(0, 0).x = kNaN;
+    frames(2);
+    EXPECT_FALSE(xpsim::lastCameraPose(nullptr));
+    cameraAt(0, 0).x = -6.0f;
     frames(2);
     XPLMCameraPosition_t good = shown();
     ASSERT_TRUE(isFinite(good));
