@@ -134,6 +134,10 @@ TEST_F(SettingsPanel, AFailedSaveKeepsThePanelOpenAndSaysWhy) {
     EXPECT_TRUE(panel->GetVisible());
     EXPECT_TRUE(shows(panel, "Unable to save Ovilux.ini: Permission denied")) << allText(text(panel));
     EXPECT_EQ(SimulatedXPlane::readFile(iniPath()), before);
+    // The log, read after the panel has gone, says why as well.
+    EXPECT_NE(SimulatedXPlane::readFile(xplane.path("Log.txt"))
+                  .find("Ovilux: Unable to create " + iniPath() + ": Permission denied\n"),
+              std::string::npos);
 
     chmod(iniPath().c_str(), 0644);
     click(panel, "Save Settings");
