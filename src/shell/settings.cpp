@@ -287,6 +287,12 @@ Settings* getSettings() { return &settings; }
 
 Settings* getDefaultSettings() { return &defaultSettings; }
 
+Settings firstRunSettings() {
+    Settings first;
+    applyResetValues(first);
+    return first;
+}
+
 const ValueRange* getSettingsValueRange(const char* key) {
     const SettingsKey* entry = findKey(key);
     return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
