@@ -1,5 +1,6 @@
 #include "libwinkit/message_box.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <memory>
@@ -9,7 +10,14 @@
 
 namespace {
 std::unique_ptr<MsgBoxManager> manager;
+
+// A message of many lines logged as one: every log line stands for one event.
+std::string asOneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return text;
 }
+}  // namespace
 
 MsgBoxManager::MsgBoxManager() {
     XPLMCreateFlightLoop_t params{};
@@ -24,6 +32,7 @@ MsgBoxManager::MsgBoxManager() {
 MsgBoxManager::~MsgBoxManager() {
     XPLMDestroyFlightLoop(flightLoopID);
     requests.clear();
+    logRefusalsNotLogged();
 }
 
 void MsgBoxManager::addMsgBox(const char* title, const char* message, void (*callback)()) {
@@ -40,12 +49,27 @@ float MsgBoxManager::flightLoopHandler(float, float, int, void* refcon) {
     return -1.0f;
 }
 
+void MsgBoxManager::logRefusal(const std::string& title, const std::string& message) {
+    if (++refusals <= kMaxRefusalsLogged) {
+        sLogMsg("Too many message boxes open (%d); not shown: %s: %s", kMaxOpenBoxes,
+                asOneLine(title).c_str(), asOneLine(message).c_str());
+    }
+}
+
+void MsgBoxManager::logRefusalsNotLogged() {
+    if (refusals > kMaxRefusalsLogged) {
+        sLogMsg("Too many message boxes open (%d); %d more not shown", kMaxOpenBoxes,
+                refusals - kMaxRefusalsLogged);
+    }
+    refusals = 0;
+}
+
 void MsgBoxManager::createMsgBox(const char* title, const char* message, void (*callback)()) {
     if (static_cast<int>(MsgBoxWidget::openBoxes().size()) >= kMaxOpenBoxes) {
-        sLogMsg("Too many message boxes open (%d); not shown: %s: %s", kMaxOpenBoxes, title,
-                message);
+        logRefusal(title ? title : "", message ? message : "");
         return;
     }
+    logRefusalsNotLogged();
     int left = 0, top = 0, right = 0, bottom = 0;
     XPLMGetScreenBoundsGlobal(&left, &top, &right, &bottom);
     left += 175;

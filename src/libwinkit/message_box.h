@@ -16,8 +16,11 @@ public:
         std::string message;
         void (*callback)() = nullptr;
     };
-    // Boxes open at once beyond this many are refused with a log line.
+    // Boxes open at once beyond this many are refused: the first refusals
+    // each with a log line, the rest counted in one when a box can be shown
+    // again or the manager goes.
     static constexpr int kMaxOpenBoxes = 20;
+    static constexpr int kMaxRefusalsLogged = 20;
 
     MsgBoxManager();
     ~MsgBoxManager();
@@ -32,8 +35,13 @@ public:
     static float flightLoopHandler(float, float, int, void* refcon);
 
 private:
+    void logRefusal(const std::string& title, const std::string& message);
+    void logRefusalsNotLogged();
+
     std::deque<MsgBoxRequest> requests;
     XPLMFlightLoopID flightLoopID = nullptr;
+    // Refusals since a box could last be shown.
+    int refusals = 0;
 };
 
 void msgBox(const char* title, const char* message);

@@ -44,10 +44,15 @@ void parseLine(const std::string& line, int* currentIndex, NormalVisualsMonitors
     at = line.find(kOffsetTag);
     if (at != std::string::npos) {
         auto found = monitors->find(line.substr(0, at));
+        if (found == monitors->end()) {
+            return;
+        }
         const char* number = afterFirstBlank(line, at);
         float offset = 0;
-        if (found != monitors->end() && number &&
-            readFloatInRange(number, ValueKind::Angle, &offset) == NumberRead::Read) {
+        bool read =
+            number && readFloatInRange(number, ValueKind::Angle, &offset) == NumberRead::Read;
+        found->second.offsetUnreadable = !read;
+        if (read) {
             found->second.offLatDeg = offset;
         }
     }
@@ -97,7 +102,7 @@ int chooseMainMonitor(const NormalVisualsMonitors& monitors, float* absOffset) {
     int index = -1;
     for (const auto& entry : monitors) {
         float offset = std::fabs(entry.second.offLatDeg);
-        if (offset < best) {
+        if (!entry.second.offsetUnreadable && offset < best) {
             best = offset;
             index = entry.second.monitorIndex;
         }

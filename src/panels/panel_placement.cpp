@@ -1,6 +1,30 @@
 #include "panels/panel_placement.h"
 
+#include <algorithm>
+
+#include "panels/monitor_bounds.h"
+#include "shell/settings.h"
 #include "xplane/sdk.h"
+
+namespace {
+
+const int kFloatingMode = 1;
+const int kPoppedOutMode = 2;
+const int kDockedMode = 3;
+
+// Either system: the operating system's monitors have their top above (less
+// than) their bottom, X-Plane's global ones below it.
+bool cornerOnMonitor(const MonitorBounds& bounds, int slot, int x, int y) {
+    int left = bounds.left[slot], right = bounds.right[slot];
+    int low = std::min(bounds.top[slot], bounds.bottom[slot]);
+    int high = std::max(bounds.top[slot], bounds.bottom[slot]);
+    if (right <= left || high <= low) {
+        return false;  // an empty slot
+    }
+    return x >= left && x <= right && y >= low && y <= high;
+}
+
+}  // namespace
 
 PanelRect newPanelRect(int width, int height) {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -11,4 +35,32 @@ PanelRect newPanelRect(int width, int height) {
     rect.right = rect.left + width;
     rect.bottom = rect.top - height;
     return rect;
+}
+
+bool isWindowPositionValid(const WindowPosition* position, int minWidth, int minHeight) {
+    if (position == nullptr) {
+        return false;
+    }
+    MonitorBounds bounds{};
+    long long height = 0;
+    if (position->mode == kFloatingMode || position->mode == kDockedMode) {
+        getMonitorBounds(&bounds);
+        height = static_cast<long long>(position->top) - position->bottom;
+    } else if (position->mode == kPoppedOutMode) {
+        getMonitorBoundsOS(&bounds);
+        height = static_cast<long long>(position->bottom) - position->top;
+    } else {
+        return false;
+    }
+    long long width = static_cast<long long>(position->right) - position->left;
+    if (width < minWidth || height < minHeight || width <= 0 || height <= 0) {
+        return false;
+    }
+    // The OS list fills the slots of the monitors' indexes, which may leave gaps.
+    for (int slot = 0; slot < kMaxMonitors; ++slot) {
+        if (cornerOnMonitor(bounds, slot, position->left, position->top)) {
+            return true;
+        }
+    }
+    return false;
 }

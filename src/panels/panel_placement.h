@@ -1,5 +1,8 @@
-// Where a new panel is made before it centres itself on the main monitor.
+// Where a panel is made before it centres itself on the main monitor, and
+// whether a position saved in the settings can bring it back where it was.
 #pragma once
+
+struct WindowPosition;
 
 struct PanelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -7,3 +10,10 @@ struct PanelRect {
 
 // 175 boxels in from the screen's left edge and 75 below its top.
 PanelRect newPanelRect(int width, int height);
+
+// Whether a saved panel position can be used: at least minWidth by minHeight
+// in the coordinates it is stored in (global, y up, for a floating or docked
+// window; the operating system's, y down, for a popped-out one), with its
+// top-left corner on a monitor X-Plane reports, edges included. A position
+// of no size would make a window nobody can see or reach.
+bool isWindowPositionValid(const WindowPosition* position, int minWidth, int minHeight);

@@ -2,6 +2,7 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "libwinkit/font_file.h"
@@ -27,19 +28,32 @@ void rowLabel(const char* label) {
     ImGui::TextUnformatted(label);
 }
 
-void fourFloats(const char* label, const char* const ids[4], float* values[4], float min) {
+// A drag stops where the repair would put the default back.
+bool dragFloat(const char* id, float Settings::*field, float step, float min, float max,
+               const char* format) {
+    max = std::min(max, static_cast<float>(repairedMax(field)));
+    return ImGui::DragFloat(id, &(getSettings()->*field), step, min, max, format);
+}
+
+bool dragInt(const char* id, int Settings::*field, int min, int max) {
+    max = static_cast<int>(std::min(static_cast<double>(max), repairedMax(field)));
+    return ImGui::DragInt(id, &(getSettings()->*field), 1.0f, min, max, "%d");
+}
+
+void fourFloats(const char* label, const char* const ids[4], float Settings::*const fields[4],
+                float min) {
     static const float kSteps[4] = {0.005f, 0.05f, 0.1f, 1.0f};
     rowLabel(label);
     for (int column = 0; column < 4; ++column) {
         ImGui::SameLine(kColumns[column]);
-        ImGui::DragFloat(ids[column], values[column], kSteps[column], min, 10000.0f, "%.4f");
+        dragFloat(ids[column], fields[column], kSteps[column], min, 10000.0f, "%.4f");
     }
 }
 
-void intRow(const char* label, const char* id, int* value, int min, int max) {
+void intRow(const char* label, const char* id, int Settings::*field, int min, int max) {
     rowLabel(label);
     ImGui::SameLine(kColumns[0]);
-    ImGui::DragInt(id, value, 1.0f, min, max, "%d");
+    dragInt(id, field, min, max);
 }
 
 std::shared_ptr<SettingsWidget>& holder() {
@@ -68,7 +82,6 @@ void SettingsWidget::configureImguiContext() {
 }
 
 void SettingsWidget::buildSpeedRows() {
-    Settings* s = getSettings();
     ImGui::TextUnformatted("");
     ImGui::SameLine(kColumns[0]);
     ImGui::TextUnformatted("Small");
@@ -81,30 +94,33 @@ void SettingsWidget::buildSpeedRows() {
 
     static const char* const panIds[4] = {"##SmallPanSpeed", "##MediumPanSpeed",
                                           "##LargePanSpeed", "##VeryLargePanSpeed"};
-    float* pan[4] = {&s->SMALL_ROTATION_SPEED, &s->MEDIUM_ROTATION_SPEED,
-                     &s->LARGE_ROTATION_SPEED, &s->VERY_LARGE_ROTATION_SPEED};
+    static float Settings::*const pan[4] = {
+        &Settings::SMALL_ROTATION_SPEED, &Settings::MEDIUM_ROTATION_SPEED,
+        &Settings::LARGE_ROTATION_SPEED, &Settings::VERY_LARGE_ROTATION_SPEED};
     fourFloats("Pan Speed in Degrees", panIds, pan, 0.000005f);
 
     static const char* const moveIds[4] = {"##SmallMovementSpeed", "##MediumMovementSpeed",
                                            "##LargeMovementSpeed", "##VeryLargeMovementSpeed"};
-    float* move[4] = {&s->SMALL_MOVEMENT_SPEED, &s->MEDIUM_MOVEMENT_SPEED,
-                      &s->LARGE_MOVEMENT_SPEED, &s->VERY_LARGE_MOVEMENT_SPEED};
+    static float Settings::*const move[4] = {
+        &Settings::SMALL_MOVEMENT_SPEED, &Settings::MEDIUM_MOVEMENT_SPEED,
+        &Settings::LARGE_MOVEMENT_SPEED, &Settings::VERY_LARGE_MOVEMENT_SPEED};
     fourFloats("Movement Speed in Meters", moveIds, move, 0.000005f);
 
     static const char* const trackIds[4] = {"##SmallTrack RangeSpeed", "##MediumTrack RangeSpeed",
                                             "##LargeTrack RangeSpeed",
                                             "##VeryLargeTrack RangeSpeed"};
-    float* track[4] = {&s->SMALL_HEADTRACK_RANGE, &s->MEDIUM_HEADTRACK_RANGE,
-                       &s->LARGE_HEADTRACK_RANGE, &s->VERY_LARGE_HEADTRACK_RANGE};
+    static float Settings::*const track[4] = {
+        &Settings::SMALL_HEADTRACK_RANGE, &Settings::MEDIUM_HEADTRACK_RANGE,
+        &Settings::LARGE_HEADTRACK_RANGE, &Settings::VERY_LARGE_HEADTRACK_RANGE};
     fourFloats("Head Track Range in Meters", trackIds, track, 1.0f);
 
     rowLabel("Pan Speed Factor");
     ImGui::SameLine(kColumns[0]);
-    ImGui::DragFloat("##Pan Speed Factor", &s->panSpeedFactor, 0.1f, 1.0f, 10000.0f, "%.4f");
+    dragFloat("##Pan Speed Factor", &Settings::panSpeedFactor, 0.1f, 1.0f, 10000.0f, "%.4f");
     rowLabel("Movement Speed Factor");
     ImGui::SameLine(kColumns[0]);
-    ImGui::DragFloat("##Movement Speed Factor", &s->movementSpeedFactor, 0.1f, 1.0f, 10000.0f,
-                     "%.4f");
+    dragFloat("##Movement Speed Factor", &Settings::movementSpeedFactor, 0.1f, 1.0f, 10000.0f,
+              "%.4f");
 }
 
 void SettingsWidget::buildSmoothingRows() {
@@ -116,21 +132,21 @@ void SettingsWidget::buildSmoothingRows() {
         "Note: If you enable View or Camera axis input on a camera then movement smoothing "
         "will not be applied.");
     ImGui::SameLine(kColumns[0]);
-    ImGui::DragInt("##Movement Smoothing Factor", &s->MOVEMENT_SMOOTHING_FACTOR, 1.0f, 0, 50,
-                   "%d");
+    dragInt("##Movement Smoothing Factor", &Settings::MOVEMENT_SMOOTHING_FACTOR, 0, 50);
 
-    intRow("Mouse Smoothing Factor", "##Mouse Smoothing Factor", &s->MOUSE_SMOOTHING_FACTOR, 1,
-           50);
+    intRow("Mouse Smoothing Factor", "##Mouse Smoothing Factor",
+           &Settings::MOUSE_SMOOTHING_FACTOR, 1, 50);
     ImGui::SameLine(kColumns[1]);
     ImGui::TextUnformatted("Mouse Speed Factor");
     ImGui::SameLine(kColumns[3]);
-    ImGui::DragFloat("##Mouse Speed Factor", &s->MOUSE_SPEED_FACTOR, 0.01f, 0.1f, 2.0f, "%.2f");
+    dragFloat("##Mouse Speed Factor", &Settings::MOUSE_SPEED_FACTOR, 0.01f, 0.1f, 2.0f, "%.2f");
 
     intRow("Head Track Smoothing Factor", "##Head Track Smoothing Factor",
-           &s->HEAD_TRACK_SMOOTHING_FACTOR, 0, 50);
+           &Settings::HEAD_TRACK_SMOOTHING_FACTOR, 0, 50);
     intRow("View Axis Smoothing Factor", "##View Axis Smoothing Factor",
-           &s->VIEW_AXIS_SMOOTHING_FACTOR, 1, 100);
-    intRow("Camera Smoothing Factor", "##Camera Smoothing Factor", &s->SMOOTH_WINDOW, 60, 1000);
+           &Settings::VIEW_AXIS_SMOOTHING_FACTOR, 1, 100);
+    intRow("Camera Smoothing Factor", "##Camera Smoothing Factor", &Settings::SMOOTH_WINDOW, 60,
+           1000);
 
     ImGui::SameLine(kColumns[1]);
     ImGui::TextUnformatted("Mini Control Panel Monitor");

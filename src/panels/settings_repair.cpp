@@ -7,58 +7,91 @@
 
 namespace {
 
-// Above the range table's upper bound for the key (when it has one), above
-// the panel's own upper bound, below the lower bound, or not a number at all.
-double upperBound(const char* key, double panelMax) {
-    const ValueRange* range = key != nullptr ? getSettingsValueRange(key) : nullptr;
-    return range != nullptr ? std::min(range->max, panelMax) : panelMax;
+const double kSpeedMin = 0.000005;
+// Where the panel sets no upper bound, the range table's alone counts.
+const double kNoPanelMax = HUGE_VAL;
+const double kDragMax = 10000.0;
+
+template <typename T>
+struct Bounds {
+    T Settings::*field;
+    const char* key;  // null for the fields kept in memory only
+    double min;
+    double panelMax;
+
+    double max() const {
+        const ValueRange* range = key != nullptr ? getSettingsValueRange(key) : nullptr;
+        return range != nullptr ? std::min(range->max, panelMax) : panelMax;
+    }
+    bool holds(T value) const {
+        double v = value;
+        return std::isfinite(v) && v >= min && v <= max();
+    }
+};
+
+#define FIELD(name) &Settings::name, #name
+
+const Bounds<float> kFloatBounds[] = {
+    {FIELD(SMALL_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(MEDIUM_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(LARGE_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(VERY_LARGE_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(SMALL_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(MEDIUM_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(LARGE_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(VERY_LARGE_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
+    {FIELD(SMALL_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
+    {FIELD(MEDIUM_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
+    {FIELD(LARGE_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
+    {FIELD(VERY_LARGE_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
+    // The two factors live in memory only: no key, the drag's own bound.
+    {&Settings::panSpeedFactor, nullptr, 1.0, kDragMax},
+    {&Settings::movementSpeedFactor, nullptr, 1.0, kDragMax},
+    {FIELD(MOUSE_SPEED_FACTOR), 0.0, kNoPanelMax},
+};
+
+const Bounds<int> kIntBounds[] = {
+    {FIELD(MOUSE_SMOOTHING_FACTOR), 1, 50},
+    {FIELD(MOVEMENT_SMOOTHING_FACTOR), 0, 50},
+    {FIELD(HEAD_TRACK_SMOOTHING_FACTOR), 0, 50},
+    {FIELD(VIEW_AXIS_SMOOTHING_FACTOR), 1, 100},
+    {FIELD(SMOOTH_WINDOW), 60, kNoPanelMax},
+};
+
+#undef FIELD
+
+template <typename T, size_t N>
+double maxOf(const Bounds<T> (&rows)[N], T Settings::*field) {
+    for (const Bounds<T>& row : rows) {
+        if (row.field == field) {
+            return row.max();
+        }
+    }
+    return kNoPanelMax;
 }
 
-void repair(float* value, float fallback, double min, double panelMax, const char* key) {
-    double v = *value;
-    if (!std::isfinite(v) || v < min || v > upperBound(key, panelMax)) {
-        *value = fallback;
+template <typename T, size_t N>
+void repair(const Bounds<T> (&rows)[N], Settings* settings, const Settings& defaults,
+            const Settings& firstRun) {
+    for (const Bounds<T>& row : rows) {
+        T& value = settings->*row.field;
+        if (!row.holds(value)) {
+            T fallback = defaults.*row.field;
+            value = row.holds(fallback) ? fallback : firstRun.*row.field;
+        }
     }
 }
-
-void repair(int* value, int fallback, int min, double panelMax, const char* key) {
-    if (*value < min || *value > upperBound(key, panelMax)) {
-        *value = fallback;
-    }
-}
-
-#define REPAIR(field, min, panelMax) \
-    repair(&settings->field, defaults.field, min, panelMax, #field)
 
 }  // namespace
 
+double repairedMax(float Settings::*field) { return maxOf(kFloatBounds, field); }
+
+double repairedMax(int Settings::*field) { return maxOf(kIntBounds, field); }
+
 void repairSettingsRanges(Settings* settings, const Settings& defaults, int monitorCount) {
-    const double kSpeedMin = 0.000005;
-    // Where the panel sets no upper bound, the range table's alone counts.
-    const double kNoPanelMax = HUGE_VAL;
-    const double kDragMax = 10000.0;
-    REPAIR(SMALL_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(MEDIUM_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(LARGE_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(VERY_LARGE_ROTATION_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(SMALL_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(MEDIUM_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(LARGE_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(VERY_LARGE_MOVEMENT_SPEED, kSpeedMin, kNoPanelMax);
-    REPAIR(SMALL_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
-    REPAIR(MEDIUM_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
-    REPAIR(LARGE_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
-    REPAIR(VERY_LARGE_HEADTRACK_RANGE, kSpeedMin, kNoPanelMax);
-    // The two factors live in memory only: no key, the drag's own bound.
-    repair(&settings->panSpeedFactor, defaults.panSpeedFactor, 1.0, kDragMax, nullptr);
-    repair(&settings->movementSpeedFactor, defaults.movementSpeedFactor, 1.0, kDragMax,
-           nullptr);
-    REPAIR(MOUSE_SPEED_FACTOR, 0.0, kNoPanelMax);
-    REPAIR(MOUSE_SMOOTHING_FACTOR, 1, 50);
-    REPAIR(MOVEMENT_SMOOTHING_FACTOR, 0, 50);
-    REPAIR(HEAD_TRACK_SMOOTHING_FACTOR, 0, 50);
-    REPAIR(VIEW_AXIS_SMOOTHING_FACTOR, 1, 100);
-    REPAIR(SMOOTH_WINDOW, 60, kNoPanelMax);
+    static const Settings firstRun = firstRunSettings();
+    repair(kFloatBounds, settings, defaults, firstRun);
+    repair(kIntBounds, settings, defaults, firstRun);
     if (settings->MINI_CONTROL_PANEL_MONITOR_INDEX < 0 ||
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX >= monitorCount) {
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX = 0;

@@ -287,6 +287,12 @@ Settings* getSettings() { return &settings; }
 
 Settings* getDefaultSettings() { return &defaultSettings; }
 
+Settings firstRunSettings() {
+    Settings first;
+    applyResetValues(first);
+    return first;
+}
+
 const ValueRange* getSettingsValueRange(const char* key) {
     const SettingsKey* entry = findKey(key);
     return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
@@ -294,11 +300,12 @@ const ValueRange* getSettingsValueRange(const char* key) {
 
 bool saveSettings(std::string* whyNot) {
     settings.INI_FILE_VERSION = 2413;
-    // The log names the whole path; the reason handed back is short enough
-    // for a panel's line.
-    auto fail = [&](const std::string& logged, const std::string& reason) {
-        if (!logged.empty()) {
-            sLogMsg("%s", logged.c_str());
+    // The log names the whole path, the panel's line only the file; both
+    // say why.
+    std::string path;
+    auto fail = [&](const std::string& reason) {
+        if (!path.empty()) {
+            sLogMsg("Unable to create %s: %s", path.c_str(), reason.c_str());
         }
         if (whyNot != nullptr) {
             *whyNot = std::string("Unable to save ") + settingsFileName + ": " + reason;
@@ -307,17 +314,16 @@ bool saveSettings(std::string* whyNot) {
     };
     if (!hasPluginFolder()) {
         // Not loaded from a plug-in folder (a test host): nothing to write to.
-        return fail("", "the plug-in's folder is unknown");
+        return fail("the plug-in's folder is unknown");
     }
-    std::string path = settingsPath();
+    path = settingsPath();
     if (fileUnreadable) {
-        return fail("Unable to create " + path, "the file could not be read at start");
+        return fail("the file could not be read at start");
     }
     // A value that could not be read back must never reach the file.
     for (const SettingsKey& entry : settingsKeys) {
         if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
-            std::string reason = std::string(entry.key) + " is not a finite number";
-            return fail("Unable to create " + path + ": " + reason, reason);
+            return fail(std::string(entry.key) + " is not a finite number");
         }
     }
     std::string text;
@@ -331,8 +337,7 @@ bool saveSettings(std::string* whyNot) {
         }
     }
     if (!replaceFileContents(path, text)) {
-        std::string because = std::strerror(errno);
-        return fail("Unable to create " + path, because);
+        return fail(std::strerror(errno));
     }
     return true;
 }

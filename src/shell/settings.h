@@ -68,6 +68,9 @@ struct Settings {
 Settings* getSettings();
 // The values the last read started from (the "Default Settings" button).
 Settings* getDefaultSettings();
+// The values a first run writes to the new file: each field's reset value, or
+// its construction value where it has none.
+Settings firstRunSettings();
 // Resets the fields that have a default, keeps a copy of them, then reads the
 // file; a missing file is created.
 void readSettings();

@@ -2,12 +2,10 @@
 
 #include <imgui.h>
 
-#include <algorithm>
 #include <cstdio>
 
 #include "libwinkit/font_file.h"
 #include "panels/control_panel/copy_buffers.h"
-#include "panels/monitor_bounds.h"
 #include "panels/panel_placement.h"
 #include "panels/strip_drag.h"
 #include "shell/host_info.h"
@@ -26,6 +24,10 @@ const float kDragBarHeight = 18.0f;
 const int kAdvancedOptionsHeight = 190;
 const int kCollapsedHeight = 20;
 const int kScreenMargin = 25;
+// The least size a saved position may restore: room for the menus and the
+// "Solid Background" box, which brings a popped-out panel back in.
+const int kRestoredMinWidth = 400;
+const int kRestoredMinHeight = 100;
 
 // Deletes the panel now. The destructor leaves no ImGui context current; the
 // caller's own (another window drawing its frame) is put back.
@@ -50,7 +52,8 @@ void createPanel(bool atStart) {
     int panelHeight = settings->USE_SMALL_FONT ? 700 : 805;
     PanelRect r = newPanelRect(900, panelHeight);
     const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
-    bool restoring = atStart && saved.mode == 2 && isWindowPositionValid(&saved);
+    bool restoring = atStart && saved.mode == 2 &&
+                     isWindowPositionValid(&saved, kRestoredMinWidth, kRestoredMinHeight);
     bool translucent = false;
     decorate = xplm_WindowDecorationRoundRectangle;
     if (!settings->ENABLE_SOLID_CONTROL_PANEL && !restoring) {
@@ -80,16 +83,6 @@ bool needsRebuild() {
     return (solid && decorate == xplm_WindowDecorationSelfDecorated) ||
            (!solid && decorate == xplm_WindowDecorationRoundRectangle) ||
            settings->USE_SMALL_FONT != lastUseSmallFont;
-}
-
-bool cornerInside(const MonitorBounds& bounds, int slot, int x, int y) {
-    int left = bounds.left[slot], right = bounds.right[slot];
-    int low = std::min(bounds.top[slot], bounds.bottom[slot]);
-    int high = std::max(bounds.top[slot], bounds.bottom[slot]);
-    if (right <= left || high <= low) {
-        return false;  // an empty slot
-    }
-    return x >= left && x < right && y > low && y <= high;
 }
 
 }  // namespace
@@ -265,7 +258,8 @@ bool showNewControlPanel(int state) {
         case kControlPanelStart: {
             Settings* settings = getSettings();
             const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
-            if (saved.mode == 2 && isWindowPositionValid(&saved)) {
+            if (saved.mode == 2 &&
+                isWindowPositionValid(&saved, kRestoredMinWidth, kRestoredMinHeight)) {
                 settings->ENABLE_SOLID_CONTROL_PANEL = true;
             }
             if (panelPtr == nullptr) {
@@ -283,25 +277,4 @@ bool showNewControlPanel(int state) {
             bringForward(panelPtr);
             return true;
     }
-}
-
-bool isWindowPositionValid(const WindowPosition* position) {
-    if (position == nullptr) {
-        return false;
-    }
-    MonitorBounds bounds{};
-    if (position->mode == 1 || position->mode == 3) {
-        getMonitorBounds(&bounds);
-    } else if (position->mode == 2) {
-        getMonitorBoundsOS(&bounds);
-    } else {
-        return false;
-    }
-    // The OS list fills the slots of the monitors' indexes, which may leave gaps.
-    for (int slot = 0; slot < kMaxMonitors; ++slot) {
-        if (cornerInside(bounds, slot, position->left, position->top)) {
-            return true;
-        }
-    }
-    return false;
 }

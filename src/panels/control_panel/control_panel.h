@@ -146,7 +146,3 @@ ControlPanelWidget* controlPanel();
 // flight loop, which would carry out a deferred deletion, no longer runs.
 void deleteControlPanel();
 
-// Whether a saved panel position can be used: its top-left corner lies inside
-// a monitor X-Plane reports (global coordinates for a floating or docked
-// window, the operating system's for a popped-out one).
-bool isWindowPositionValid(const WindowPosition* position);

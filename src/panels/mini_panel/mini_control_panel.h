@@ -19,6 +19,9 @@ enum MiniControlPanelState {
 // Decorations the panel is made with.
 const int kMiniPanelFloating = 1;  // in X-Plane's own frame
 const int kMiniPanelDocked = 2;    // self-decorated bar
+// The least height of the panel: a drag of the docked bar stops there, and a
+// saved position, docked or popped out, must have it.
+const int kMiniPanelMinHeight = 50;
 
 class MiniControlPanelWidget : public QfnImWindow {
 public:

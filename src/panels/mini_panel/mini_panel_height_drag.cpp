@@ -11,7 +11,6 @@ const float kGripHeight = 18.0f;
 const float kGripLeft = 100.0f;
 const float kGripRightMargin = 140.0f;
 const int kScreenMargin = 25;
-const int kMinHeight = 50;
 }  // namespace
 
 void MiniControlPanelWidget::dragDockedHeight() {
@@ -30,7 +29,7 @@ void MiniControlPanelWidget::dragDockedHeight() {
     int left = 0, top = 0, right = 0, bottom = 0;
     XPLMGetWindowGeometry(windowID, &left, &top, &right, &bottom);
     if (staysOnScreen(left + dx, top + dy, right + dx, kScreenMargin)) {
-        XPLMSetWindowGeometry(windowID, left, std::max(lastMouseY, bottom + kMinHeight), right,
+        XPLMSetWindowGeometry(windowID, left, std::max(lastMouseY, bottom + kMiniPanelMinHeight), right,
                               bottom);
     }
 }

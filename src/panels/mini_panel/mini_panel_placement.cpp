@@ -1,9 +1,10 @@
 #include "panels/mini_panel/mini_panel_placement.h"
 
+#include "panels/mini_panel/mini_control_panel.h"
+
 namespace {
 const int kDockedHeight = 150;
 const int kDockedHeightWithoutFavorites = 125;
-const int kMinDockedHeight = 50;
 const int kDockedMode = 3;
 }  // namespace
 
@@ -26,7 +27,7 @@ MiniPanelRect dockedMiniPanelRect(const MonitorBounds& monitors, int monitor, bo
         // or cover more than the monitor.
         long savedHeight = static_cast<long>(saved.top) - saved.bottom;
         long monitorHeight = static_cast<long>(monitors.top[monitor]) - monitors.bottom[monitor];
-        if (savedHeight >= kMinDockedHeight && savedHeight <= monitorHeight) {
+        if (savedHeight >= kMiniPanelMinHeight && savedHeight <= monitorHeight) {
             height = static_cast<int>(savedHeight);
         }
     }

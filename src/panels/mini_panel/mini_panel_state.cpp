@@ -1,8 +1,8 @@
 // showNewMiniControlPanel: the single panel's creation, visibility, rebuild
 // and deletion.
-#include "panels/control_panel/control_panel.h"
 #include "panels/mini_panel/mini_control_panel.h"
 #include "panels/mini_panel/mini_panel_placement.h"
+#include "panels/panel_placement.h"
 #include "shell/settings.h"
 
 namespace {
@@ -16,6 +16,9 @@ int lastMonitorIndex = 0;
 bool lastUseSmallFont = false;
 
 const int kPoppedOutMode = 2;
+// A popped-out panel narrower than this has no room for its "Docked" box,
+// which brings it back in.
+const int kPoppedOutMinWidth = 250;
 
 // How a new panel starts out.
 enum class Opening {
@@ -49,7 +52,7 @@ void createPanel(Opening opening) {
 
     const WindowPosition saved = settings->LAST_MINI_CONTROL_PANEL_POSITION;
     bool poppedOut = opening == Opening::AtStart && saved.mode == kPoppedOutMode &&
-                     isWindowPositionValid(&saved);
+                     isWindowPositionValid(&saved, kPoppedOutMinWidth, kMiniPanelMinHeight);
     if (poppedOut) {
         currentDecoration = kMiniPanelFloating;
     }

@@ -9,6 +9,7 @@
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
+#include "panels/panel_placement.h"
 #include "panels/window_manager.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"
@@ -360,22 +361,25 @@ TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     EXPECT_EQ(kept.top, t);
 }
 
-TEST_F(ControlPanel, ASavedPositionCountsOnlyWithItsCornerInsideAMonitor) {
+TEST_F(ControlPanel, ASavedPositionCountsOnlyWithItsCornerOnAMonitorAndASize) {
     xpsim::setScreenSize(1920, 1080);
     xpsim::setMonitor(1, 1920, 1080, 3840, 0);
-    WindowPosition position;
-    position.mode = 1;
-    position.left = 2000;
-    position.top = 900;
-    EXPECT_TRUE(isWindowPositionValid(&position));  // on the second monitor
-    position.left = -50;
-    EXPECT_FALSE(isWindowPositionValid(&position));
-    position.left = 100;
-    position.top = 1500;  // above both
-    EXPECT_FALSE(isWindowPositionValid(&position));
-    position.mode = 0;
-    position.top = 500;
-    EXPECT_FALSE(isWindowPositionValid(&position));
+    auto valid = [](WindowPosition position) {
+        return isWindowPositionValid(&position, 400, 100);
+    };
+    EXPECT_TRUE(valid({1, 2000, 900, 2900, 95}));  // on the second monitor
+    EXPECT_FALSE(valid({1, -50, 900, 850, 95}));
+    EXPECT_FALSE(valid({1, 100, 1500, 1000, 695}));  // above both
+    EXPECT_FALSE(valid({0, 100, 500, 1000, 0}));
+    // Edges count: the top row, in either system of coordinates.
+    EXPECT_TRUE(valid({1, 0, 1080, 900, 275}));
+    EXPECT_TRUE(valid({2, 1920, 0, 2820, 805}));
+    // No size, a negative one, or less than the panel needs.
+    EXPECT_FALSE(valid({2, 100, 100, 100, 100}));
+    EXPECT_FALSE(valid({2, 100, 100, -500, -400}));
+    EXPECT_FALSE(valid({1, 100, 900, 1000, 950}));  // the y of operating-system coordinates
+    EXPECT_FALSE(valid({2, 100, 100, 499, 900}));
+    EXPECT_FALSE(valid({2, 100, 100, 1000, 199}));
 }
 
 TEST_F(ControlPanel, CameraControlOffDeletesThePanelAtOnce) {

@@ -109,7 +109,7 @@ TEST_F(MiniPanelPlacement, HeightIsTheSavedDockedOneOnlyBetween50AndTheMonitorsH
     EXPECT_EQ(b, 0);
 }
 
-TEST_F(MiniPanelPlacement, APoppedOutPositionOnAMissingMonitorGivesTheDockedBar) {
+TEST_F(MiniPanelPlacement, APoppedOutPositionOffTheMonitorsOrOfNoSizeGivesTheDockedBar) {
     twoMonitors();
     MiniControlPanelWidget* panel = panelWith([](Settings* s) {
         s->LAST_MINI_CONTROL_PANEL_POSITION = WindowPosition{2, 9000, -4000, 9600, -3500};
@@ -120,6 +120,30 @@ TEST_F(MiniPanelPlacement, APoppedOutPositionOnAMissingMonitorGivesTheDockedBar)
     bounds(panel, &l, &t, &r, &b);
     EXPECT_EQ(l, 0);
     EXPECT_EQ(b, 0);
+
+    // The next start with a saved position of no size, or a negative one.
+    auto restart = [this](WindowPosition saved) {
+        press("Disable_Ovilux");
+        getSettings()->LAST_MINI_CONTROL_PANEL_POSITION = saved;
+        press("Enable_Ovilux");
+        waitForThePanel();
+        return miniControlPanel();
+    };
+    // Their corners lie on the first monitor, 120 below the taller second's top.
+    for (WindowPosition saved : {WindowPosition{2, 100, 200, 100, 200},
+                                 WindowPosition{2, 100, 200, -500, -400}}) {
+        panel = restart(saved);
+        ASSERT_NE(panel, nullptr);
+        EXPECT_FALSE(XPLMWindowIsPoppedOut(panel->getWindowID())) << saved.right;
+        EXPECT_TRUE(panel->getDocked());
+        EXPECT_EQ(getSettings()->LAST_MINI_CONTROL_PANEL_POSITION.mode, 3);
+    }
+    // Its corner on the top row of a monitor (y 0 for the operating system).
+    panel = restart(WindowPosition{2, 2000, 0, 2600, 300});
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(panel->getWindowID()));
+    XPLMGetWindowGeometryOS(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{2000, 0, 2600, 300}));
 }
 
 TEST_F(MiniPanelPlacement, AWindowPositionsFileNamingAMissingMonitorLeavesTheBarOnARealOne) {

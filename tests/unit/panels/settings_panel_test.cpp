@@ -79,9 +79,18 @@ TEST_F(SettingsPanel, ATickedBoxIsSavedAsTheOnlyChangeAndThePanelHides) {
 }
 
 TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaults) {
+    // The view axis smoothing has no value of its own that a read starts
+    // from: read twice, the file's 0 (below the panel's 1) is its default as
+    // well, and the value a first run writes takes its place.
+    SimulatedXPlane::writeFile(iniPath(), "VIEW_AXIS_SMOOTHING_FACTOR 0\n");
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
     const Settings* defaults = getDefaultSettings();
     Settings* s = getSettings();
+    ASSERT_EQ(defaults->VIEW_AXIS_SMOOTHING_FACTOR, 0);
     SettingsWidget* panel = open();
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 5);
     // The fields take digits, signs and exponents only: "nan" never gets in,
     // and 1e39 is infinite as a float.
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "nan");
@@ -97,10 +106,37 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     typeIntoDrag(panel, "Pan Speed Factor", 240, "1e39");
     EXPECT_FLOAT_EQ(s->panSpeedFactor, defaults->panSpeedFactor);
     typeIntoDrag(panel, "View Axis Smoothing Factor", 240, "500");
-    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, defaults->VIEW_AXIS_SMOOTHING_FACTOR);
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 5);
     // A value in range stays as typed.
     typeIntoDrag(panel, "Pan Speed in Degrees", 240, "3");
     EXPECT_FLOAT_EQ(s->SMALL_ROTATION_SPEED, 3.0f);
+
+    // Dragged past the largest pan speed the settings keep, the field stops
+    // there rather than going back to its default.
+    typeIntoDrag(panel, "Pan Speed in Degrees", 600, "40");
+    ASSERT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 40.0f);
+    xpsim::runFrames(30);  // past ImGui's double-click time
+    std::vector<TextRun> shown = text(panel);
+    const TextRun* row = findText(shown, "Pan Speed in Degrees");
+    ASSERT_NE(row, nullptr);
+    int left = 0, top = 0, right = 0, bottom = 0;
+    XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
+    int x = left + 600 + 45;
+    int y = row->boxelCentreY();
+    ASSERT_TRUE(xpsim::mouseClick(x, y, false, xplm_MouseDown));
+    xpsim::runFrames(2);
+    for (int dx = 4; dx <= 40; dx += 4) {
+        xpsim::mouseClick(x + dx, y, false, xplm_MouseDrag);
+        xpsim::runFrames(1);
+    }
+    xpsim::mouseClick(x + 40, y, false, xplm_MouseUp);
+    xpsim::runFrames(2);
+    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 45.0f);
+
+    click(panel, "Save Settings");
+    std::string saved = SimulatedXPlane::readFile(iniPath());
+    EXPECT_NE(saved.find("VERY_LARGE_ROTATION_SPEED 45.000000\n"), std::string::npos);
+    EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR 5\n"), std::string::npos);
 }
 
 TEST_F(SettingsPanel, DefaultSettingsKeepsTheCalibrationAndThePanelPositions) {
@@ -134,6 +170,10 @@ TEST_F(SettingsPanel, AFailedSaveKeepsThePanelOpenAndSaysWhy) {
     EXPECT_TRUE(panel->GetVisible());
     EXPECT_TRUE(shows(panel, "Unable to save Ovilux.ini: Permission denied")) << allText(text(panel));
     EXPECT_EQ(SimulatedXPlane::readFile(iniPath()), before);
+    // The log, read after the panel has gone, says why as well.
+    EXPECT_NE(SimulatedXPlane::readFile(xplane.path("Log.txt"))
+                  .find("Ovilux: Unable to create " + iniPath() + ": Permission denied\n"),
+              std::string::npos);
 
     chmod(iniPath().c_str(), 0644);
     click(panel, "Save Settings");

@@ -119,6 +119,14 @@ TEST_F(Panels, TheMainMonitorLooksNearestStraightAhead) {
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{2680, 1100, 3080, 800}));
     ASSERT_TRUE(QfnImWindow::getBestMonitor()->valid);
     EXPECT_EQ(QfnImWindow::getBestMonitor()->monitorIndex, 1);
+    // An offset that cannot be read, beyond a whole turn or no number at
+    // all, may point anywhere: that monitor is never the main one.
+    writePrefs({{0, "10.000000"}, {1, "400"}});
+    setFileTime(1000);
+    EXPECT_EQ(QfnImWindow::getBestMonitor()->monitorIndex, 0);
+    writePrefs({{0, "10.000000"}, {1, "ahead"}});
+    setFileTime(2000);
+    EXPECT_EQ(QfnImWindow::getBestMonitor()->monitorIndex, 0);
 }
 
 TEST_F(Panels, AtEqualOffsetsTheFirstEntryInTheFileOrderOfNamesWins) {
@@ -199,8 +207,9 @@ TEST(WindowPositionsFile, HostileNumbersAndLinesAreIgnored) {
     EXPECT_EQ(monitors["d"].monitorIndex, 2);
     EXPECT_EQ(monitors["d"].offLatDeg, 0.0f);
     EXPECT_EQ(monitors["e"].offLatDeg, 0.0f);
+    // Neither offset could be read: neither monitor is chosen.
     float offset = -1;
-    EXPECT_EQ(chooseMainMonitor(monitors, &offset), 2);
+    EXPECT_EQ(chooseMainMonitor(monitors, &offset), -1);
     NormalVisualsMonitors sideways = parseWindowPositions(
         "a/m_monitor 1\na/m_usage wmgr_usage_normal_visuals\na/proj/off_lat_deg 180\n");
     EXPECT_EQ(chooseMainMonitor(sideways, &offset), -1);
