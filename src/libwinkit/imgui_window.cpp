@@ -191,17 +191,6 @@ bool ImgWindow::updateImgui() {
     return true;
 }
 
-void ImgWindow::takeOrReturnKeyboardFocus() {
-    bool wanted = ImGui::GetIO().WantCaptureKeyboard;
-    bool held = XPLMHasKeyboardFocus(windowID) != 0;
-    if (wanted && !held) {
-        XPLMTakeKeyboardFocus(windowID);
-    } else if (!wanted && held) {
-        XPLMTakeKeyboardFocus(nullptr);
-        releaseInput();
-    }
-}
-
 const std::vector<ImgWindow*>& ImgWindow::liveWindows() { return windows; }
 
 ImgWindow* ImgWindow::fromWindowID(XPLMWindowID id) {

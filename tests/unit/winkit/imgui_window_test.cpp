@@ -112,6 +112,23 @@ TEST_F(TextFieldWindow, LosingFocusLetsGoOfAHeldBackspace) {
     EXPECT_FALSE(io(window).KeysDown[0x08]);
     xpsim::runFrames(60);
     EXPECT_STREQ(field, "abcde");
+
+    // Another of our windows taking the keyboard loses nothing typed here, and
+    // a key whose release went to that window does not repeat.
+    ProbeWindow* other = makeWindow(600, 600, 900, 300);
+    char otherField[16] = {};
+    other->content = [&] { ImGui::InputText("##other", otherField, sizeof(otherField)); };
+    xpsim::runFrames(1);
+    for (char c : std::string("xyzw")) {
+        typeKey(c);
+    }
+    key(window, 8, kDown, 0x08);
+    xpsim::mouseClick(620, 590, false, xplm_MouseDown);
+    xpsim::mouseClick(620, 590, false, xplm_MouseUp);
+    xpsim::runFrames(60);
+    EXPECT_TRUE(XPLMHasKeyboardFocus(other->getWindowID()));
+    EXPECT_STREQ(field, "abcdexyz");
+    EXPECT_FALSE(io(window).KeysDown[0x08]);
 }
 
 TEST_F(TextFieldWindow, HidingLetsGoOfKeysAndButtons) {
