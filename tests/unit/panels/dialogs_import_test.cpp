@@ -216,6 +216,16 @@ TEST_F(ImportDialog, ABackupIsPickedFromThePluginsBackupFolder) {
     pressImport();
     EXPECT_STREQ(getCategory(0)->name, "Shared");
     EXPECT_EQ(readCameraFile(), own);
+
+    // The selector goes with its panel when camera control is switched off.
+    openDialog(kDialogImportFromBackup);
+    click("Finder");
+    ASSERT_NE(xpsim::findWindow("File Selector"), nullptr);
+    std::string error;
+    ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Disable", &error)) << error;
+    frames(2);
+    EXPECT_EQ(controlPanel(), nullptr);
+    EXPECT_EQ(xpsim::findWindow("File Selector"), nullptr);
 }
 
 }  // namespace
