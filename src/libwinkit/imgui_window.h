@@ -100,8 +100,6 @@ protected:
     bool windowOpen = true;
 
 private:
-    // ImGui keeps a pointer to the ini file's name: each window holds its own.
-    std::string iniFileName;
     // False when the window's geometry leaves nothing to draw: the frame is skipped.
     bool updateImgui();
     void RenderImGui(ImDrawData* drawData);
