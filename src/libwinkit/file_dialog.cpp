@@ -207,13 +207,16 @@ void FileDialog::buildTree(FileDirectory& directory, bool isRoot) {
         buildTree(sub, false);
     }
     ImGui::PushStyleColor(ImGuiCol_Text, kGreen);
-    for (FileName& file : directory.files) {
-        if (!file.visible) {
-            continue;
-        }
-        std::string rowLabel = file.name + "##" + directory.path + file.name;
-        if (ImGui::Selectable(rowLabel.c_str(), &file.selected)) {
-            selectFile(directory, file);
+    // Only the rows in view are built: a folder may hold tens of thousands of files.
+    ImGuiListClipper clipper;
+    clipper.Begin(static_cast<int>(directory.visibleFiles.size()));
+    while (clipper.Step()) {
+        for (int row = clipper.DisplayStart; row < clipper.DisplayEnd; ++row) {
+            FileName& file = directory.files[directory.visibleFiles[static_cast<size_t>(row)]];
+            std::string rowLabel = file.name + "##" + directory.path + file.name;
+            if (ImGui::Selectable(rowLabel.c_str(), &file.selected)) {
+                selectFile(directory, file);
+            }
         }
     }
     ImGui::PopStyleColor();

@@ -26,13 +26,14 @@ public:
     bool openPressed = false;
 
 protected:
+    // Made by getInstance(); a subclass may build its frames alone (the
+    // frame benchmark).
+    FileDialog(int left, int top, int right, int bottom, int decoration);
     void configureImguiContext() override;
     void buildInterface() override;
     void onHide() override;
 
 private:
-    FileDialog(int left, int top, int right, int bottom, int decoration);
-
     void populate();
     void updateFilter();
     bool processWaitDialog();

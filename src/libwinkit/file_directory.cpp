@@ -109,8 +109,13 @@ void FileDirectory::populateFolder(DirctoryPopulateStatus& status, int depth) {
 
 void FileDirectory::filter(const std::string& upperText) {
     visible = false;
-    for (FileName& file : files) {
+    visibleFiles.clear();
+    for (size_t i = 0; i < files.size(); ++i) {
+        FileName& file = files[i];
         file.visible = upperText.empty() || file.upperName.find(upperText) != std::string::npos;
+        if (file.visible) {
+            visibleFiles.push_back(i);
+        }
         visible = visible || file.visible;
     }
     for (FileDirectory& sub : subDirectories) {

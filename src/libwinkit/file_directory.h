@@ -26,6 +26,9 @@ public:
 
     bool visible = true;
     std::vector<FileName> files;
+    // The indices into `files` of the files the last filter() showed, in
+    // order: what a list drawing only the rows in view counts on.
+    std::vector<size_t> visibleFiles;
     std::vector<FileDirectory> subDirectories;
     std::string path;
     std::string name;  // the last component of `path`; "" for "/"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "libwinkit/imgui_ini_path.h"
+#include "libwinkit/imgui_ini_file.h"
 #include "libwinkit/window_datarefs.h"
 #include "xplane/gl.h"
 
@@ -53,6 +53,7 @@ ImgWindow::~ImgWindow() {
             GLuint texture = static_cast<GLuint>(fontTexture);
             glDeleteTextures(1, &texture);
         }
+        saveImguiIniSettings();
         ImGui::DestroyContext(imguiContext);
         ImGui::SetCurrentContext(nullptr);
     }
@@ -66,8 +67,9 @@ void ImgWindow::init() {
     findWindowDatarefs();
 
     ImGuiIO& io = ImGui::GetIO();
-    iniFileName = imguiIniPath();
-    io.IniFilename = iniFileName.empty() ? nullptr : iniFileName.c_str();
+    // ImGui would open the path itself and trust whatever it finds there.
+    io.IniFilename = nullptr;
+    loadImguiIniSettings();
 
     // ImGui's keys as X-Plane's virtual key codes.
     io.KeyMap[ImGuiKey_Tab] = 0x09;
@@ -145,6 +147,10 @@ void ImgWindow::DrawWindowCB(XPLMWindowID, void* refcon) {
         ImGui::SetCurrentContext(window->imguiContext);
         ImGui::Render();
         window->RenderImGui(ImGui::GetDrawData());
+        ImGui::SetCurrentContext(window->imguiContext);
+        if (ImGui::GetIO().WantSaveIniSettings) {
+            saveImguiIniSettings();
+        }
     }
     if (window->selfDestruct) {
         delete window;
@@ -191,17 +197,6 @@ bool ImgWindow::updateImgui() {
     return true;
 }
 
-void ImgWindow::takeOrReturnKeyboardFocus() {
-    bool wanted = ImGui::GetIO().WantCaptureKeyboard;
-    bool held = XPLMHasKeyboardFocus(windowID) != 0;
-    if (wanted && !held) {
-        XPLMTakeKeyboardFocus(windowID);
-    } else if (!wanted && held) {
-        XPLMTakeKeyboardFocus(nullptr);
-        releaseInput();
-    }
-}
-
 const std::vector<ImgWindow*>& ImgWindow::liveWindows() { return windows; }
 
 ImgWindow* ImgWindow::fromWindowID(XPLMWindowID id) {
@@ -222,4 +217,5 @@ void ImgWindow::destroyAllWindows() {
     while (!windows.empty()) {
         delete windows.back();
     }
+    forgetImguiIniSettings();
 }

@@ -70,7 +70,7 @@ public:
 
 protected:
     // Keys, modifiers and buttons let go, the key queue emptied: nothing held
-    // down survives a loss of focus or a hide.
+    // down survives a hide.
     void releaseInput();
     void translateImguiToBoxel(float x, float y, int& outX, int& outY) const;
 
@@ -91,13 +91,15 @@ protected:
     int pendingMouseUp = -1;
     std::deque<KeyPress> keyQueue;
     bool fontUnbound = true;
+    // A text field was being edited in the last frame.
+    bool textFieldWasActive = false;
+    // A button went down in the window since its last frame.
+    bool pressedSinceFrame = false;
     int decoration;
     ImGuiWindowFlags windowFlags;
     bool windowOpen = true;
 
 private:
-    // ImGui keeps a pointer to the ini file's name: each window holds its own.
-    std::string iniFileName;
     // False when the window's geometry leaves nothing to draw: the frame is skipped.
     bool updateImgui();
     void RenderImGui(ImDrawData* drawData);
@@ -108,7 +110,10 @@ private:
     int HandleMouseClickGeneric(int x, int y, XPLMMouseStatus status, int button);
     void setMousePosition(int x, int y);
     void handleKey(char key, XPLMKeyFlags flags, char vkey, int losingFocus);
+    void loseKeyboardFocus();
     void feedOneKey();
+    // Keys and modifiers let go; the queue and the mouse stay.
+    void letGoOfKeys();
     void takeOrReturnKeyboardFocus();
 };
 

@@ -1,5 +1,7 @@
-// X-Plane's mouse, wheel and key events as ImGui input.
+// X-Plane's mouse, wheel and key events as ImGui input, and the keyboard
+// focus.
 #include <imgui.h>
+#include <imgui_internal.h>
 
 #include <cfloat>
 
@@ -10,8 +12,14 @@ constexpr int kShiftFlag = 1;
 constexpr int kAltFlag = 2;
 constexpr int kControlFlag = 4;
 constexpr int kUpFlag = 16;
+// Not an X-Plane key: a mark in the queue after which the keys are let go.
+constexpr int kLetGoMark = 1 << 8;
 
 ImgWindow* windowOf(void* refcon) { return static_cast<ImgWindow*>(refcon); }
+
+// The window of ours taking the keyboard while XPLMTakeKeyboardFocus runs:
+// the window losing it then knows the focus moved between our windows.
+const ImgWindow* focusTaker = nullptr;
 }  // namespace
 
 void ImgWindow::translateToImguiSpace(int x, int y, float& outX, float& outY) const {
@@ -47,6 +55,7 @@ int ImgWindow::HandleMouseClickGeneric(int x, int y, XPLMMouseStatus status, int
     ImGuiIO& io = ImGui::GetIO();
     if (status == xplm_MouseDown || status == xplm_MouseDrag) {
         io.MouseDown[button] = true;
+        pressedSinceFrame = pressedSinceFrame || status == xplm_MouseDown;
     } else if (status == xplm_MouseUp) {
         // Let go after the next render: a click between two frames lasts one.
         pendingMouseUp = button;
@@ -95,8 +104,7 @@ void ImgWindow::HandleKeyFuncCB(XPLMWindowID, char key, XPLMKeyFlags flags, char
 
 void ImgWindow::handleKey(char key, XPLMKeyFlags flags, char vkey, int losingFocus) {
     if (losingFocus) {
-        // A key held as focus goes must not repeat into the field later.
-        releaseInput();
+        loseKeyboardFocus();
         return;
     }
     if (keyQueue.size() >= kMaxQueuedKeys) {
@@ -105,12 +113,49 @@ void ImgWindow::handleKey(char key, XPLMKeyFlags flags, char vkey, int losingFoc
     keyQueue.push_back(KeyPress{key, flags, vkey});
 }
 
+void ImgWindow::loseKeyboardFocus() {
+    // A key held as focus goes must not repeat into the field later.
+    letGoOfKeys();
+    if (focusTaker == nullptr || focusTaker == this) {
+        keyQueue.clear();
+    } else if (!keyQueue.empty() && keyQueue.back().flags != kLetGoMark) {
+        // Another of our windows took the keyboard: what was typed here before
+        // still reaches this window, and then its keys are let go again, since
+        // their releases now go to the other window.
+        keyQueue.push_back(KeyPress{0, kLetGoMark, 0});
+    }
+}
+
+void ImgWindow::takeOrReturnKeyboardFocus() {
+    // Only a text field being edited takes the keyboard, and only when it
+    // becomes active or is clicked: ImGui also wants the keyboard while a modal
+    // popup is open, and two windows wanting it every frame would take it from
+    // each other every frame.
+    bool editing = GImGui->WantTextInputNextFrame == 1;  // set by an active text field
+    bool held = XPLMHasKeyboardFocus(windowID) != 0;
+    bool justEdited = editing && (!textFieldWasActive || pressedSinceFrame);
+    textFieldWasActive = editing;
+    pressedSinceFrame = false;
+    if (justEdited && !held) {
+        focusTaker = this;
+        XPLMTakeKeyboardFocus(windowID);
+        focusTaker = nullptr;
+    } else if (!editing && held) {
+        XPLMTakeKeyboardFocus(nullptr);
+        loseKeyboardFocus();
+    }
+}
+
 void ImgWindow::feedOneKey() {
     if (keyQueue.empty()) {
         return;
     }
     KeyPress press = keyQueue.front();
     keyQueue.pop_front();
+    if (press.flags == kLetGoMark) {
+        letGoOfKeys();
+        return;
+    }
     ImGuiIO& io = ImGui::GetIO();
     if (!io.WantCaptureKeyboard) {
         return;
@@ -127,9 +172,7 @@ void ImgWindow::feedOneKey() {
     }
 }
 
-void ImgWindow::releaseInput() {
-    keyQueue.clear();
-    pendingMouseUp = -1;
+void ImgWindow::letGoOfKeys() {
     if (!imguiContext) {
         return;
     }
@@ -139,9 +182,23 @@ void ImgWindow::releaseInput() {
     for (bool& down : io.KeysDown) {
         down = false;
     }
-    for (bool& down : io.MouseDown) {
+    io.KeyShift = io.KeyCtrl = io.KeyAlt = io.KeySuper = false;
+    ImGui::SetCurrentContext(previous);
+}
+
+void ImgWindow::releaseInput() {
+    keyQueue.clear();
+    pendingMouseUp = -1;
+    textFieldWasActive = false;
+    pressedSinceFrame = false;
+    letGoOfKeys();
+    if (!imguiContext) {
+        return;
+    }
+    ImGuiContext* previous = ImGui::GetCurrentContext();
+    ImGui::SetCurrentContext(imguiContext);
+    for (bool& down : ImGui::GetIO().MouseDown) {
         down = false;
     }
-    io.KeyShift = io.KeyCtrl = io.KeyAlt = io.KeySuper = false;
     ImGui::SetCurrentContext(previous);
 }

@@ -53,6 +53,41 @@ FILE* openRegularFileStream(const std::string& path) {
     return file;
 }
 
+bool readRegularFile(const std::string& path, size_t maxBytes, std::string* contents) {
+    contents->clear();
+    int fd = openRegularFile(path);
+    if (fd < 0) {
+        return false;
+    }
+    char block[65536];
+    int error = 0;
+    for (;;) {
+        ssize_t length = read(fd, block, sizeof(block));
+        if (length < 0 && errno == EINTR) {
+            continue;
+        }
+        if (length < 0) {
+            error = errno;
+            break;
+        }
+        if (length == 0) {
+            break;
+        }
+        if (static_cast<size_t>(length) > maxBytes - contents->size()) {
+            error = EFBIG;
+            break;
+        }
+        contents->append(block, static_cast<size_t>(length));
+    }
+    close(fd);
+    if (error != 0) {
+        contents->clear();
+        errno = error;
+        return false;
+    }
+    return true;
+}
+
 const char* describeReadError(int error) {
     return error == kNotARegularFile ? "not a regular file" : strerror(error);
 }

@@ -15,5 +15,8 @@ const int kNotARegularFile = ENODEV;
 int openRegularFile(const std::string& path);
 // The same as a stream ("r"), or null with errno set.
 FILE* openRegularFileStream(const std::string& path);
+// The whole file into `contents`; false with errno set when it cannot be read,
+// EFBIG when it holds more than maxBytes.
+bool readRegularFile(const std::string& path, size_t maxBytes, std::string* contents);
 // Why a read failed, for the log: strerror, with the refusal above named.
 const char* describeReadError(int error);

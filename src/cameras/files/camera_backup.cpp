@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <limits>
 
 #include "cameras/files/camera_file.h"
 #include "libwinkit/message_box.h"
@@ -6,30 +7,13 @@
 #include "shell/plugin_path.h"
 #include "shell/regular_file.h"
 
-namespace {
-bool readWholeFile(const char* path, std::string* contents) {
-    FILE* file = openRegularFileStream(path);
-    if (file == nullptr) {
-        return false;
-    }
-    char block[65536];
-    size_t length;
-    while ((length = fread(block, 1, sizeof(block), file)) > 0) {
-        contents->append(block, length);
-    }
-    bool failed = ferror(file) != 0;
-    fclose(file);
-    return !failed;
-}
-}  // namespace
-
 int backUpCameraFile(const char* path) {
     std::string backupPath = getBackupFilePath(path);
     if (backupPath.empty() || !hasPluginFolder()) {
         return 0;
     }
     std::string contents;
-    if (!readWholeFile(path, &contents)) {
+    if (!readRegularFile(path, std::numeric_limits<size_t>::max(), &contents)) {
         sMsgBox("Error", "Unable to read: %s", path);
         return 0;
     }

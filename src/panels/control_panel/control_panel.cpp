@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "libwinkit/file_dialog.h"
 #include "libwinkit/font_file.h"
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/panel_placement.h"
@@ -104,6 +105,12 @@ ControlPanelWidget::ControlPanelWidget(int left, int top, int right, int bottom,
 ControlPanelWidget::~ControlPanelWidget() {
     if (panelPtr == this) {
         panelPtr = nullptr;
+    }
+    // The file selector the import opened goes with the panel that polls it.
+    // At the plug-in's stop every window is deleted, newest first: the
+    // selector may be gone already.
+    if (ImgWindow::isLive(fileDialog)) {
+        FileDialog::removeInstance(fileDialog);
     }
 }
 

@@ -148,18 +148,65 @@ TEST_F(ImportDialog, ABackupIsPickedFromThePluginsBackupFolder) {
     ASSERT_NE(selectorWindow, nullptr);
     ImgWindow* selector = ImgWindow::fromWindowID(selectorWindow);
     ASSERT_NE(selector, nullptr);
+    auto selectorText = [&] { return readWindowText(selector->getImguiContext(), selectorWindow); };
     auto selectorShows = [&](const std::string& what) {
-        return findText(readWindowText(selector->getImguiContext(), selectorWindow), what) !=
-               nullptr;
+        return findText(selectorText(), what) != nullptr;
     };
-    for (int i = 0; i < 3000 && !selectorShows("Cessna_Ovilux_Cessna_172SP.csv"); ++i) {
-        frames(1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    auto untilSelectorShows = [&](const std::string& what) {
+        for (int i = 0; i < 3000 && !selectorShows(what); ++i) {
+            frames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return selectorShows(what);
+    };
+    // Press and release between two frames: the press lasts one frame.
+    auto clickOnce = [&](const std::string& label, bool last) {
+        std::vector<TextRun> runs = selectorText();
+        const TextRun* found = nullptr;
+        for (const TextRun& run : runs) {
+            if (run.text == label && (found == nullptr || last)) found = &run;
+        }
+        if (found == nullptr) return false;
+        int x = found->boxelCentreX(), y = found->boxelCentreY();
+        xpsim::mouseClick(x, y, false, xplm_MouseDown);
+        xpsim::mouseClick(x, y, false, xplm_MouseUp);
+        frames(3);
+        return true;
+    };
+    ASSERT_TRUE(untilSelectorShows("Cessna_Ovilux_Cessna_172SP.csv"));
     EXPECT_TRUE(shows("Waiting for File Selection....")) << allText(text());
+
+    // Typing reaches the selector while the panel's modal dialog waits for it,
+    // and its buttons take clicks that last one frame.
+    ASSERT_TRUE(typeIntoField(selectorWindow, selector->getImguiContext(), "Filter", "xyz",
+                              FieldSide::LeftOfLabel));
+    ASSERT_TRUE(clickOnce("Apply", true));  // the filter's, beside its field
+    EXPECT_TRUE(selectorShows("Ovilux_xyz")) << allText(selectorText());
+    EXPECT_FALSE(selectorShows("Cessna_Ovilux_Cessna_172SP.csv"));
+    ASSERT_TRUE(typeIntoField(selectorWindow, selector->getImguiContext(), "Root Path", "",
+                              FieldSide::LeftOfLabel));
+    ASSERT_TRUE(xpsim::pressKey("a", xplm_ControlFlag));
+    frames(2);
+    ASSERT_TRUE(xpsim::typeText("/"));
+    frames(2);
+    ASSERT_TRUE(clickOnce("Apply", false));  // the root's: the whole disk is scanned
+    ASSERT_TRUE(untilSelectorShows("Please Wait...")) << allText(selectorText());
+    ASSERT_TRUE(clickOnce("Cancel", false));
+    ASSERT_TRUE(untilSelectorShows("Root Path"));
+    EXPECT_FALSE(selectorShows("Please Wait..."));
+    ASSERT_TRUE(clickOnce("Cancel", false));
+    frames(5);  // the dialog is sized to its fields again
+    EXPECT_EQ(xpsim::findWindow("File Selector"), nullptr);
+    ASSERT_TRUE(shows("Finder")) << allText(text());
+
+    click("Finder");
+    selectorWindow = xpsim::findWindow("File Selector");
+    ASSERT_NE(selectorWindow, nullptr);
+    selector = ImgWindow::fromWindowID(selectorWindow);
+    ASSERT_TRUE(untilSelectorShows("Cessna_Ovilux_Cessna_172SP.csv"));
     ASSERT_TRUE(clickText(selectorWindow, selector->getImguiContext(),
                           "Cessna_Ovilux_Cessna_172SP.csv"))
-        << allText(readWindowText(selector->getImguiContext(), selectorWindow));
+        << allText(selectorText());
     frames(3);
     ASSERT_TRUE(clickText(selectorWindow, selector->getImguiContext(), "Open"));
     frames(8);  // the selector goes; the dialog is sized to its fields again
@@ -169,6 +216,16 @@ TEST_F(ImportDialog, ABackupIsPickedFromThePluginsBackupFolder) {
     pressImport();
     EXPECT_STREQ(getCategory(0)->name, "Shared");
     EXPECT_EQ(readCameraFile(), own);
+
+    // The selector goes with its panel when camera control is switched off.
+    openDialog(kDialogImportFromBackup);
+    click("Finder");
+    ASSERT_NE(xpsim::findWindow("File Selector"), nullptr);
+    std::string error;
+    ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Disable", &error)) << error;
+    frames(2);
+    EXPECT_EQ(controlPanel(), nullptr);
+    EXPECT_EQ(xpsim::findWindow("File Selector"), nullptr);
 }
 
 }  // namespace

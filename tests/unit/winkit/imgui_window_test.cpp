@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "support/named_pipe.h"
 #include "unit/winkit/winkit_fixture.h"
 
 namespace {
@@ -112,6 +113,23 @@ TEST_F(TextFieldWindow, LosingFocusLetsGoOfAHeldBackspace) {
     EXPECT_FALSE(io(window).KeysDown[0x08]);
     xpsim::runFrames(60);
     EXPECT_STREQ(field, "abcde");
+
+    // Another of our windows taking the keyboard loses nothing typed here, and
+    // a key whose release went to that window does not repeat.
+    ProbeWindow* other = makeWindow(600, 600, 900, 300);
+    char otherField[16] = {};
+    other->content = [&] { ImGui::InputText("##other", otherField, sizeof(otherField)); };
+    xpsim::runFrames(1);
+    for (char c : std::string("xyzw")) {
+        typeKey(c);
+    }
+    key(window, 8, kDown, 0x08);
+    xpsim::mouseClick(620, 590, false, xplm_MouseDown);
+    xpsim::mouseClick(620, 590, false, xplm_MouseUp);
+    xpsim::runFrames(60);
+    EXPECT_TRUE(XPLMHasKeyboardFocus(other->getWindowID()));
+    EXPECT_STREQ(field, "abcdexyz");
+    EXPECT_FALSE(io(window).KeysDown[0x08]);
 }
 
 TEST_F(TextFieldWindow, HidingLetsGoOfKeysAndButtons) {
@@ -223,13 +241,58 @@ TEST_F(ImguiWindows, AMissingOrBrokenFontFallsBackToImguisOwn) {
 }
 
 TEST_F(ImguiWindows, ImguiIniLiesInThePluginsFolder) {
+    // Another window's entry stays; what no window of ours can use goes: a
+    // window placed beyond any desktop, and a table claiming 99,999 columns.
+    std::string ini = xplane.pluginFolder() + "Imgui.ini";
+    const std::string dialog = "[Window][Import Camera File]\nPos=10,20\nSize=300,200\nCollapsed=0\n";
+    SimulatedXPlane::writeFile(ini, dialog + "\n[Window][Far]\nPos=99999999,5\nSize=100,100\n\n" +
+                                        "[Table][0x12345678,99999]\nColumn 0  Width=-1000000000\n");
     ProbeWindow* window = makeWindow();
     window->SetWindowTitle("Probe");
     xpsim::runFrames(1);
     delete window;
-    EXPECT_TRUE(SimulatedXPlane::exists(xplane.pluginFolder() + "Imgui.ini"));
-    EXPECT_NE(SimulatedXPlane::readFile(xplane.pluginFolder() + "Imgui.ini").find("[Window][Probe]"),
-              std::string::npos);
+    std::string written = SimulatedXPlane::readFile(ini);
+    EXPECT_NE(written.find("[Window][Probe]\nPos=0,0\nSize=400,300\nCollapsed=0\n"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find(dialog), std::string::npos) << written;
+    EXPECT_EQ(written.find("[Window][Far]"), std::string::npos) << written;
+    EXPECT_EQ(written.find("[Table]"), std::string::npos) << written;
+}
+
+TEST_F(ImguiWindows, AnImguiIniThatIsNoRegularFileOrTooLargeIsLeftAsItIs) {
+    std::string ini = xplane.pluginFolder() + "Imgui.ini";
+    {
+        // Opening a named pipe would hold the first frame until a writer came.
+        NamedPipe pipe(ini);
+        ProbeWindow* first = makeWindow();
+        ProbeWindow* second = makeWindow(500, 600, 700, 300);
+        xpsim::runFrames(1);
+        EXPECT_FALSE(pipe.releasedABlockedReader());
+        EXPECT_TRUE(pipe.stillThere());
+        EXPECT_EQ(first->frames, 1);
+        EXPECT_EQ(second->frames, 1);
+    }
+    // Gone before the windows, which write nothing in its place.
+    xplane.disableAndStop();
+    EXPECT_FALSE(SimulatedXPlane::exists(ini));
+    std::string log = xpsim::logText();
+    std::string line = "Unable to use the window settings " + ini +
+                       " (not a regular file); the file is left as it is";
+    EXPECT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line), log.rfind(line));
+
+    std::string large = "[Window][Probe]\nPos=0,0\nSize=10,10\nCollapsed=0\n\n;" +
+                        std::string(1 << 20, 'x') + "\n";
+    SimulatedXPlane::writeFile(ini, large);
+    xplane.startAndEnable();
+    ProbeWindow* window = makeWindow();
+    window->SetWindowTitle("Probe");
+    xpsim::runFrames(1);
+    delete window;
+    EXPECT_TRUE(SimulatedXPlane::readFile(ini) == large);  // unchanged
+    EXPECT_TRUE(logHas("Unable to use the window settings " + ini +
+                       " (larger than 1 MB); the file is left as it is"));
 }
 
 TEST_F(ImguiWindows, UnusableMatricesLeaveBoxelsAsPixels) {
