@@ -34,24 +34,19 @@ bool downloadCommunityFile(CommunityConnection* connection, const std::string& r
     if (fd < 0) {
         return false;
     }
-    netbuf* data = nullptr;
-    if (!FtpAccess(remotePath.c_str(), FTPLIB_FILE_READ, FTPLIB_ASCII, connection->control,
-                   &data)) {
+    netbuf* data = openCommunityData(connection, remotePath.c_str(), FTPLIB_FILE_READ);
+    if (data == nullptr) {
         close(fd);
         unlink(temporary.data());
         return false;
     }
-    connection->lastBytes = 0;
-    connection->quietSeconds = 0;
     bool written = true;
     char chunk[8192];
     int length = 0;
-    while ((length = FtpRead(chunk, sizeof(chunk), data)) > 0) {
+    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk))) > 0) {
         written = written && writeAll(fd, chunk, static_cast<size_t>(length));
     }
-    // Closing the data connection reads the server's verdict on the transfer.
-    bool closed = FtpClose(data) == 1;
-    bool completed = closed && communityServerCompleted(*connection);
+    bool completed = closeCommunityData(connection, data);
     // On disk before it takes the name of a good file.
     written = written && fsync(fd) == 0;
     written = close(fd) == 0 && written;

@@ -60,15 +60,16 @@ std::map<std::string, std::string> localFiles(const std::string& folder) {
     return files;
 }
 
-// The version list's non-empty lines; false when the server would not send it.
+// The version list's non-empty lines; false when the server would not send
+// it whole.
 bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines) {
-    netbuf* data = nullptr;
-    if (!FtpAccess(kVersionList, FTPLIB_FILE_READ, FTPLIB_ASCII, connection->control, &data)) {
+    netbuf* data = openCommunityData(connection, kVersionList, FTPLIB_FILE_READ);
+    if (data == nullptr) {
         return false;
     }
     char line[kLineSize];
     int length = 0;
-    while ((length = FtpRead(line, sizeof(line) - 1, data)) > 0) {
+    while ((length = readCommunityData(connection, data, line, sizeof(line) - 1)) > 0) {
         std::string text(line, static_cast<size_t>(length));
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.pop_back();
@@ -77,27 +78,25 @@ bool readVersionLines(CommunityConnection* connection, std::vector<std::string>*
             lines->push_back(text);
         }
     }
-    FtpClose(data);
-    return true;
+    closeCommunityData(connection, data);
+    return !connection->watchdog->expired();
 }
 
 // The server's listing; false, with the reason in *why, when it could not be
 // read whole.
 bool readListing(CommunityConnection* connection, CommunityListing* listing, std::string* why) {
-    netbuf* data = nullptr;
-    if (!FtpAccess(kListedFolder, FTPLIB_DIR, FTPLIB_ASCII, connection->control, &data)) {
+    netbuf* data = openCommunityData(connection, kListedFolder, FTPLIB_DIR);
+    if (data == nullptr) {
         *why = communityServerReply(*connection);
         return false;
     }
-    connection->lastBytes = 0;
-    connection->quietSeconds = 0;
     char chunk[kLineSize];
     int length = 0;
-    while ((length = FtpRead(chunk, sizeof(chunk) - 1, data)) > 0) {
+    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk) - 1)) > 0) {
         listing->addRead(chunk, static_cast<size_t>(length));
     }
     // A listing whose end the server never confirmed may have been cut off.
-    if (FtpClose(data) != 1 || !communityServerCompleted(*connection)) {
+    if (!closeCommunityData(connection, data)) {
         *why = communityServerReply(*connection);
         if (why->empty()) {
             *why = "the listing was cut off";
@@ -114,6 +113,7 @@ std::string connectFailure(const CommunityConnection& connection) {
 
 void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
+    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::vector<std::string> versions;
     std::vector<std::string> toRemove;
     std::vector<std::string> toDownload;
@@ -121,7 +121,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     CommunityListing listing(widget->localDir.size());
     bool listed = false;
 
-    CommunityConnection connection;
+    CommunityConnection connection(watchdog);
     if (!openCommunityConnection(&connection)) {
         error = connectFailure(connection);
     } else if (!loginCommunityConnection(&connection)) {
@@ -166,10 +166,11 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     widget->versionLines = versions;
     widget->filesToRemove = toRemove;
     widget->filesToDownload = toDownload;
-    widget->errorText = error;
-    int state = widget->cancel.load(std::memory_order_acquire) ? kUpdateCancelled
-                                                                : kUpdateListsReady;
-    if (!error.empty()) {
+    // Closing the window cancels the reading; what failed then is no error.
+    bool cancelled = widget->cancel.load(std::memory_order_acquire);
+    widget->errorText = cancelled ? std::string() : error;
+    int state = cancelled ? kUpdateCancelled : kUpdateListsReady;
+    if (!widget->errorText.empty()) {
         state = kUpdateError;
     }
     widget->cancel.store(false, std::memory_order_release);
@@ -178,6 +179,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
 
 void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
+    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::string error;
     widget->doneCount.store(0, std::memory_order_release);
     const std::string& folder = widget->localDir;
@@ -195,7 +197,7 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     }
 
     if (!widget->cancel.load(std::memory_order_acquire) && !widget->filesToDownload.empty()) {
-        CommunityConnection connection;
+        CommunityConnection connection(watchdog);
         if (folder.empty()) {
             error = "Unable to create the community file folder";
         } else if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
@@ -223,14 +225,16 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     }
 
     int state = kUpdateCancelled;
-    if (!widget->cancel.load(std::memory_order_acquire)) {
+    bool cancelled = widget->cancel.load(std::memory_order_acquire);
+    if (!cancelled) {
         state = kUpdateComplete;
         requestCommunityFileCacheUpdate();
     }
-    if (!error.empty()) {
+    // A transfer the cancel cut off is no error.
+    if (!error.empty() && !(cancelled && watchdog->expired())) {
         state = kUpdateError;
     }
-    widget->errorText = error;
+    widget->errorText = state == kUpdateError ? error : std::string();
     widget->cancel.store(false, std::memory_order_release);
     widget->updateState.store(state, std::memory_order_release);
 }

@@ -43,10 +43,14 @@ const char* const kAutoCorrectHint =
     "This attempts to adjust the position of any imported cameras that are within 5 meters of "
     "the original pilot view camera so they are relative to the size of plane.";
 const char* const kNotRead = "The file could not be read; the camera set is unchanged";
+const char* const kSharing =
+    "Sharing your camera file with the community server, please wait...";
 
 struct ShareDialog {
     bool justOpened = true;
     std::string promptText;
+    // A share this dialog started runs; the dialog closes when it ends.
+    bool sharing = false;
 };
 
 struct BrowseDialog {
@@ -116,6 +120,26 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
     }
+    if (isSharingCameraFile()) {
+        share.sharing = true;
+        ImGui::TextUnformatted(kSharing);
+        ImGui::Separator();
+        if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
+            cancelSharingCameraFile();
+            share.sharing = false;
+            share.justOpened = true;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+        return;
+    }
+    if (share.sharing) {
+        // The share ended; its box tells how.
+        share.sharing = false;
+        ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
+        return;
+    }
     GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
     if (share.justOpened) {
         int read = 0, total = 0;
@@ -167,7 +191,11 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
         if (errorText[0] == 0) {
             share.justOpened = true;
             shareCameraFile();
-            ImGui::CloseCurrentPopup();
+            // The dialog says it is sharing until the share ends.
+            share.sharing = isSharingCameraFile();
+            if (!share.sharing) {
+                ImGui::CloseCurrentPopup();
+            }
         }
     }
     ImGui::SameLine();

@@ -4,11 +4,14 @@
 // replaces the set but not the aircraft's own file until it is saved.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "cameras/files/camera_file_list.h"
 #include "community_fixture.h"
 #include "shell/plugin_state.h"
+#include "shell/strings.h"
 #include "support/community_test_server.h"
 #include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"
@@ -36,10 +39,27 @@ protected:
     void library(const std::string& name, const std::string& aircraft, const std::string& author,
                  const std::string& category, const std::string& camera) {
         SimulatedXPlane::writeFile(libraryPath(name),
-                                   headerLine() +
-                                       communityRow(category, "Pilot", 1, aircraft, author) +
-                                       communityRow(category, camera, 0, aircraft, author));
+                                   cameraFile(aircraft, author, category, camera));
     }
+    static std::string cameraFile(const std::string& aircraft, const std::string& author,
+                                  const std::string& category, const std::string& camera) {
+        return headerLine() + communityRow(category, "Pilot", 1, aircraft, author) +
+               communityRow(category, camera, 0, aircraft, author);
+    }
+    // Frames, as X-Plane runs them, until the box shows (bounded).
+    static bool boxShows(const std::string& title) {
+        MsgBoxView box;
+        for (int i = 0; i < 3000 && !findMessageBox(title, &box); ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (!findMessageBox(title, &box)) {
+            return false;
+        }
+        clickMessageBoxButton(box, true);
+        return true;
+    }
+
     std::string libraryPath(const std::string& name) const {
         return xplane.pluginFolder() + "CommunityAircraftCameras/" + name;
     }
@@ -78,10 +98,7 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     std::string version = getCurrentActiveCameraFile()->properties.fileVersion;
     EXPECT_EQ(version.size(), 19u) << version;
     click("Ok");
-    frames(3);
-    MsgBoxView box;
-    ASSERT_TRUE(findMessageBox("Thank You", &box));
-    clickMessageBoxButton(box, true);
+    ASSERT_TRUE(boxShows("Thank You"));
     std::vector<std::string> shared = server.sharedFiles();
     ASSERT_EQ(shared.size(), 1u);
     std::string saved = readCameraFile();
@@ -94,6 +111,28 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     EXPECT_TRUE(shows("The community version is the same as your current version."))
         << allText(text());
     click("Cancel");
+    EXPECT_EQ(server.sharedFiles().size(), 1u);
+
+    // A server that accepts and then says nothing: the dialog says it is
+    // sharing while the frames go on, and its Cancel ends the share at once.
+    CommunityTestServer silent("silent");
+    ASSERT_TRUE(silent.running());
+    openDialog(kDialogShareCommunityFile);
+    // A version not shared yet (the panel has a field of that label too).
+    copyText(getCurrentActiveCameraFile()->properties.fileVersion,
+             sizeof(CameraFileProperty::fileVersion), "2.0");
+    int threads = processThreadCount();
+    click("Ok");
+    const char* sharing = "Sharing your camera file with the community server, please wait...";
+    EXPECT_TRUE(shows(sharing)) << allText(text());
+    frames(10);
+    EXPECT_TRUE(shows(sharing)) << allText(text());
+    click("Cancel");
+    EXPECT_FALSE(shows(sharing)) << allText(text());
+    EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+    EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
+    EXPECT_TRUE(silent.alive());
+    EXPECT_EQ(processThreadCount(), threads);
     EXPECT_EQ(server.sharedFiles().size(), 1u);
 }
 

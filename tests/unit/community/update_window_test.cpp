@@ -190,6 +190,38 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
     for (const std::string& name : names) {
         EXPECT_EQ(SimulatedXPlane::readFile(libraryPath(name)), cameraFile("P")) << name;
     }
+    UpdaterWidget::destroy();
+
+    // A download that comes one byte a second: "Cancel" ends it at once, and
+    // so does disabling the plug-in; no temporary file stays behind.
+    std::filesystem::remove_all(libraryPath(""));
+    CommunityTestServer dripping("drip-downloads");
+    ASSERT_TRUE(dripping.running());
+    serverFile(dripping, "Ovilux_Slow.csv", cameraFile("S"));
+    int threads = processThreadCount();
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    click("Cancel");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateCancelled);
+    EXPECT_TRUE(shows("Update Canceled")) << allText(text());
+    EXPECT_TRUE(library().empty());
+    EXPECT_LE(processThreadCount(), threads);
+    UpdaterWidget::destroy();
+
+    open();
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    xpsim::disablePlugin();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(library().empty());
+    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_TRUE(dripping.alive());
+    ASSERT_TRUE(xpsim::enablePlugin());
 }
 
 TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
@@ -233,6 +265,38 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Bravo.csv")),
               cameraFile("Bravo, the good one"));
+    UpdaterWidget::destroy();
+
+    // A download whose data connection opens and then stays quiet ends with
+    // its error once it is overdue, and the close box ends it at once.
+    CommunityTestServer stalling("stall-downloads");
+    ASSERT_TRUE(stalling.running());
+    serverFile(stalling, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    serverFile(stalling, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    setCommunityTimeLimits({5, 2, 2});
+    open();
+    click("Update Community Files");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to get aircraft file, Ovilux_Alpha.csv, from "
+                             "the community server, error: the transfer made no progress for 2 "
+                             "seconds"))
+        << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    UpdaterWidget::destroy();
+
+    setCommunityTimeLimits(CommunityTimeLimits());
+    int threads = processThreadCount();
+    open();
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+    xpsim::runFrames(1);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_TRUE(stalling.alive());
 }
 
 TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
@@ -292,6 +356,44 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
     xpsim::disablePlugin();
     EXPECT_EQ(window(), nullptr);
     ASSERT_TRUE(xpsim::enablePlugin());
+    ASSERT_TRUE(waitUntilCached());
+
+    // A server that accepts and says nothing, or says it one byte a second:
+    // the window reads it while the frames go on, its close box and the
+    // disable return at once, and left alone it ends with its error once a
+    // reply is overdue (long before the server goes away).
+    for (const char* mode : {"silent", "drip"}) {
+        CommunityTestServer misbehaving(mode);
+        ASSERT_TRUE(misbehaving.running());
+        int threads = processThreadCount();
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+        xpsim::runFrames(5);
+        ASSERT_NE(window(), nullptr);
+        EXPECT_EQ(window()->state(), kUpdateReadingLists) << mode;
+        EXPECT_TRUE(shows("Community Aircraft Files Server Count: 0")) << mode;
+        ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+        xpsim::runFrames(1);
+        EXPECT_EQ(window(), nullptr) << mode;
+        EXPECT_LE(processThreadCount(), threads) << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+        xpsim::runFrames(5);
+        xpsim::disablePlugin();
+        EXPECT_EQ(window(), nullptr) << mode;
+        EXPECT_LE(processThreadCount(), threads) << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        ASSERT_TRUE(xpsim::enablePlugin());
+        ASSERT_TRUE(waitUntilCached());
+
+        setCommunityTimeLimits({5, 2, 2});
+        open();
+        EXPECT_TRUE(showsWrapped("Update Error: Unable to connect to the community file server: "
+                                 "the server did not answer within 2 seconds"))
+            << mode << "\n" << allText(text());
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        UpdaterWidget::destroy();
+    }
 }
 
 }  // namespace
