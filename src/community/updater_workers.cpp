@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <map>
 
@@ -58,6 +59,16 @@ std::map<std::string, std::string> localFiles(const std::string& folder) {
     }
     closedir(directory);
     return files;
+}
+
+// The longest file name the library folder takes; its file system decides
+// (the plug-in's folder's when the library is not made yet).
+size_t libraryNameMax(const std::string& folder) {
+    long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0 && folder.find('/') != std::string::npos) {
+        longest = pathconf(folder.substr(0, folder.rfind('/')).c_str(), _PC_NAME_MAX);
+    }
+    return longest > 0 ? static_cast<size_t>(longest) : NAME_MAX;
 }
 
 // The version list's non-empty lines; false when the server would not send
@@ -118,7 +129,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     std::vector<std::string> toRemove;
     std::vector<std::string> toDownload;
     std::string error;
-    CommunityListing listing(widget->localDir.size());
+    CommunityListing listing(widget->localDir.size(), libraryNameMax(widget->localDir));
     bool listed = false;
 
     CommunityConnection connection(watchdog);
@@ -140,7 +151,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     if (listing.skippedLines() > 0) {
         widget->workerLog.push_back("Skipped " + std::to_string(listing.skippedLines()) +
                                     " names in the community server's listing that are not "
-                                    "plain file names");
+                                    "plain file names the library folder can hold");
     }
 
     std::map<std::string, std::string> local = localFiles(widget->localDir);
@@ -212,13 +223,25 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                     break;
                 }
                 std::string remote = std::string(kCommunityFolder) + name;
-                if (!downloadCommunityFile(&connection, remote, folder, name)) {
+                std::string localError;
+                DownloadOutcome outcome =
+                    downloadCommunityFile(&connection, remote, folder, name, &localError);
+                if (outcome == DownloadOutcome::kStored) {
+                    widget->doneCount.fetch_add(1, std::memory_order_release);
+                } else if (outcome == DownloadOutcome::kNotStored) {
+                    // The next file may well fit where this one did not.
+                    std::string failure = "Unable to store aircraft file, " + name +
+                                          ", in the community file folder, error: " + localError;
+                    widget->workerLog.push_back(failure);
+                    if (error.empty()) {
+                        error = failure;
+                    }
+                } else {
                     error = "Unable to get aircraft file, " + name +
                             ", from the community server, error: " +
                             communityServerReply(connection);
                     break;
                 }
-                widget->doneCount.fetch_add(1, std::memory_order_release);
             }
         }
         closeCommunityConnection(&connection);

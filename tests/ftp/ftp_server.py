@@ -51,6 +51,8 @@ HOSTILE_NAMES = [
     "",
     "control\x01char.csv",
     "L" * 3000 + ".csv",
+    # Fits the library's paths but no Linux file name (255 bytes at most).
+    "N" * 300 + ".csv",
 ]
 
 

@@ -3,6 +3,7 @@
 // brings the community library into line, and every failing server leaving
 // the library as it was with the window's error text.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -91,6 +92,7 @@ protected:
 };
 
 TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
+    mode_t userMask = umask(027);
     CommunityTestServer server;
     ASSERT_TRUE(server.running());
     SimulatedXPlane::writeFile(server.root() + "/Ovilux/Versions.txt",
@@ -134,6 +136,11 @@ TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("ovilux_charlie.csv")),
               cameraFile("Charlie local"));
+    // Readable as the user's other files are.
+    struct stat downloaded;
+    ASSERT_EQ(stat(libraryPath("Ovilux_Alpha.csv").c_str(), &downloaded), 0);
+    EXPECT_EQ(downloaded.st_mode & 0777, 0640u);
+    umask(userMask);
 
     // The main flight loop reads the library again.
     xpsim::runFrames(2);
@@ -307,8 +314,8 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     open();
     EXPECT_TRUE(shows("Community Aircraft Files Server Count: 1")) << allText(text());
     EXPECT_TRUE(shows("Server Files to be Downloaded: 1"));
-    EXPECT_EQ(countInLog("Skipped 10 names in the community server's listing that are not "
-                         "plain file names"),
+    EXPECT_EQ(countInLog("Skipped 11 names in the community server's listing that are not "
+                         "plain file names the library folder can hold"),
               1);
     click("Update Community Files");
     settle();
@@ -316,6 +323,23 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Alpha.csv"});
     EXPECT_FALSE(SimulatedXPlane::exists(xplane.pluginFolder() + "escaped.csv"));
     EXPECT_EQ(SimulatedXPlane::readFile(xplane.pluginFolder() + "Ovilux.ini"), ini);
+    UpdaterWidget::destroy();
+
+    // A file the library folder cannot take (a folder of its name is in the
+    // way) fails with the reason, and the files after it still arrive.
+    std::filesystem::create_directory(libraryPath("Ovilux_Aaa.csv"));
+    serverFile(server, "Ovilux_Aaa.csv", cameraFile("Aaa"));
+    serverFile(server, "Ovilux_Zulu.csv", cameraFile("Zulu"));
+    open();
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to store aircraft file, Ovilux_Aaa.csv, in the "
+                             "community file folder, error: Is a directory"))
+        << allText(text());
+    EXPECT_EQ(library(),
+              (std::vector<std::string>{"Ovilux_Aaa.csv", "Ovilux_Alpha.csv", "Ovilux_Zulu.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Zulu.csv")), cameraFile("Zulu"));
 }
 
 TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
