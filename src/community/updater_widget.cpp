@@ -107,7 +107,14 @@ void UpdaterWidget::drawVersionLines() {
     }
     for (size_t i = 0; i < versionLines.size(); ++i) {
         const std::string& line = versionLines[i];
-        if (line.find("https://") != std::string::npos) {
+        bool hasAddress = line.find("https://") != std::string::npos;
+        // A line out of view takes its place without being laid out.
+        ImVec2 row(1.0f, hasAddress ? ImGui::GetFrameHeight() : ImGui::GetTextLineHeight());
+        if (!ImGui::IsRectVisible(row)) {
+            ImGui::Dummy(row);
+            continue;
+        }
+        if (hasAddress) {
             char id[32];
             snprintf(id, sizeof(id), "Copy##Copy_%d", static_cast<int>(i));
             if (ImGui::Button(id)) {

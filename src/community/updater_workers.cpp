@@ -30,6 +30,9 @@ const char* const kVersionList = "Ovilux/Versions.txt";
 const char* const kListedFolder = "Ovilux/CommunityFiles";
 // One line of the version list a read, as ftplib's ASCII reads hand it over.
 const int kLineSize = 2001;
+// What the window keeps of the version list: it is drawn every frame.
+const size_t kMaxVersionLines = 200;
+const size_t kMaxVersionLineLength = 999;
 
 std::string upperCase(std::string text) {
     for (char& c : text) {
@@ -71,24 +74,44 @@ size_t libraryNameMax(const std::string& folder) {
     return longest > 0 ? static_cast<size_t>(longest) : NAME_MAX;
 }
 
-// The version list's non-empty lines; false when the server would not send
-// it whole.
-bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines) {
+// The version list's non-empty lines, at most kMaxVersionLines of at most
+// kMaxVersionLineLength characters (*cut tells whether anything was left
+// out); false when the server would not send it whole.
+bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines,
+                      bool* cut) {
     netbuf* data = openCommunityData(connection, kVersionList, FTPLIB_FILE_READ);
     if (data == nullptr) {
         return false;
     }
-    char line[kLineSize];
+    // A read ends at a line's end or when the buffer is full: a long line
+    // comes in pieces.
+    char piece[kLineSize];
+    std::string line;
     int length = 0;
-    while ((length = readCommunityData(connection, data, line, sizeof(line) - 1)) > 0) {
-        std::string text(line, static_cast<size_t>(length));
+    while ((length = readCommunityData(connection, data, piece, sizeof(piece) - 1)) > 0) {
+        std::string text(piece, static_cast<size_t>(length));
+        bool ended = text.back() == '\n';
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.pop_back();
         }
-        if (!text.empty()) {
-            lines->push_back(text);
+        size_t room = kMaxVersionLineLength - line.size();
+        *cut = *cut || text.size() > room;
+        line += text.substr(0, room);
+        if (ended && !line.empty()) {
+            if (lines->size() == kMaxVersionLines) {
+                *cut = true;
+                break;
+            }
+            lines->push_back(line);
+        }
+        if (ended) {
+            line.clear();
         }
     }
+    if (!line.empty() && lines->size() < kMaxVersionLines) {
+        lines->push_back(line);
+    }
+    // Left early, the server's reply is about the transfer cut off.
     closeCommunityData(connection, data);
     return !connection->watchdog->expired();
 }
@@ -131,13 +154,14 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     std::string error;
     CommunityListing listing(widget->localDir.size(), libraryNameMax(widget->localDir));
     bool listed = false;
+    bool versionsCut = false;
 
     CommunityConnection connection(watchdog);
     if (!openCommunityConnection(&connection)) {
         error = connectFailure(connection);
     } else if (!loginCommunityConnection(&connection)) {
         error = kLoginError + communityServerReply(connection);
-    } else if (!readVersionLines(&connection, &versions)) {
+    } else if (!readVersionLines(&connection, &versions, &versionsCut)) {
         error = kVersionsError + communityServerReply(connection);
     } else {
         std::string why;
@@ -148,6 +172,12 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     }
     closeCommunityConnection(&connection);
     widget->serverCount.store(listing.acceptedLines(), std::memory_order_release);
+    if (versionsCut) {
+        widget->workerLog.push_back("Only the first " + std::to_string(kMaxVersionLines) +
+                                    " lines of the Ovilux version list, each cut at " +
+                                    std::to_string(kMaxVersionLineLength) +
+                                    " characters, are shown");
+    }
     if (listing.skippedLines() > 0) {
         widget->workerLog.push_back("Skipped " + std::to_string(listing.skippedLines()) +
                                     " names in the community server's listing that are not "

@@ -152,6 +152,21 @@ TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
     click("Close");
     xpsim::runFrames(2);
     EXPECT_EQ(window(), nullptr);
+
+    // A version list of a million lines, its first 3000 characters long: the
+    // window keeps 200 lines of 999 characters and says so in the log.
+    std::string versions = "Ovilux 9.9.9 " + std::string(3000, 'x') + "\n";
+    for (int i = 0; i < 1000000; ++i) {
+        versions += "Line " + std::to_string(i) + " https://example.org/\n";
+    }
+    SimulatedXPlane::writeFile(server.root() + "/Ovilux/Versions.txt", versions);
+    open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
+    EXPECT_TRUE(shows("Ovilux 9.9.9 xxx"));
+    EXPECT_TRUE(shows("Line 0 https://example.org/"));
+    EXPECT_EQ(countInLog("Only the first 200 lines of the Ovilux version list, each cut at 999 "
+                         "characters, are shown"),
+              1);
 }
 
 TEST_F(UpdateWindow, NothingToDoOffersOnlyCloseAndTheLibraryFolderIsMadeWhenMissing) {
