@@ -62,6 +62,9 @@ struct BrowseDialog {
     int total = 0;
     bool autoCorrect = false;
     std::string error;
+    // The cache's read the list was filtered from: a later read replaced the
+    // entries it holds copies of.
+    int filteredRead = -1;
 };
 
 ShareDialog share;
@@ -100,6 +103,7 @@ void resetCommunityDialogs() {
     browse.total = 0;
     browse.autoCorrect = false;
     browse.error.clear();
+    browse.filteredRead = -1;
 }
 
 int ControlPanelWidget::filterCommunityList(std::vector<GlobalCameraFileNameEntry>& list,
@@ -213,9 +217,10 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
     }
     int read = 0, cached = 0;
     bool busy = DataCache::isCommunityFileCacheBusy(&read, &cached);
-    if (browse.justOpened && !busy) {
+    if (!busy && (browse.justOpened || browse.filteredRead != DataCache::communityReadsDone())) {
         browse.emptyEntry = GlobalCameraFileNameEntry();
         browse.total = filterCommunityList(browse.filteredList, browse.filter);
+        browse.filteredRead = DataCache::communityReadsDone();
         resetSelection();
         browse.error.clear();
         browse.justOpened = false;

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cameras/files/camera_file_list.h"
+#include "community/updater_widget.h"
 #include "community_fixture.h"
 #include "shell/plugin_state.h"
 #include "shell/strings.h"
@@ -177,7 +178,44 @@ TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
     EXPECT_TRUE(shows("The file could not be read; the camera set is unchanged"))
         << allText(text());
     expectOwnSet();
-    click("Cancel");
+
+    // An update brings two files while the dialog stays open: once the
+    // library is read again, the dialog lists what it holds now.
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    for (const char* name : {"Ovilux_Cessna_172SP.csv", "1700000000_Ovilux_Cessna_172SP.csv"}) {
+        SimulatedXPlane::writeFile(server.communityFolder() + name,
+                                   SimulatedXPlane::readFile(libraryPath(name)));
+    }
+    SimulatedXPlane::writeFile(server.communityFolder() + "Ovilux_Delta.csv",
+                               cameraFile("Delta", "Carla ", "Nose", "Gear"));
+    SimulatedXPlane::writeFile(server.communityFolder() + "Ovilux_Echo.csv",
+                               cameraFile("Echo", "Dan ", "Tail", "Fin"));
+    click("Check for Updates");
+    UpdaterWidget* updates = UpdaterWidget::instance();
+    ASSERT_NE(updates, nullptr);
+    for (int i = 0; i < 3000 && updates->state() != kUpdateListsReady; ++i) {
+        frames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    frames(2);
+    ASSERT_TRUE(clickText(updates->getWindowID(), updates->getImguiContext(),
+                          "Update Community Files"));
+    frames(2);
+    for (int i = 0; i < 3000 && updates->state() == kUpdateUpdating; ++i) {
+        frames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_EQ(updates->state(), kUpdateComplete);
+    UpdaterWidget::destroy();
+    frames(2);
+    ASSERT_TRUE(CommunityLibraryTestAccess::waitUntilCached());
+    frames(3);
+    EXPECT_TRUE(shows("1  Files filtered from a total of 4 file(s)")) << allText(text());
+    EXPECT_TRUE(shows("Ovilux_Delta.csv")) << allText(text());
+    click("Import File");
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_STREQ(getCategory(0)->name, "Nose");
     EXPECT_FALSE(shows("Import File"));
 }
 
