@@ -202,6 +202,7 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
             }
         }
     }
+    ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
         share.justOpened = true;
@@ -288,13 +289,14 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
         ImGui::TextColored(kDialogRed, "%s", browse.error.c_str());
         importable = browse.current_Selection > 0 && browse.current_Selection <= count;
     }
-    if (ImGui::Button("Cancel")) {
+    if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
         browse.justOpened = true;
         ImGui::CloseCurrentPopup();
     }
+    ImGui::SetItemDefaultFocus();
     if (importable) {
         ImGui::SameLine();
-        if (ImGui::Button("Import File")) {
+        if (ImGui::Button("Import File", ImVec2(kDialogButtonWidth, 0))) {
             if (importCameraSet(browse.filteredList[browse.current_Selection - 1],
                                 browse.autoCorrect)) {
                 browse.justOpened = true;

@@ -3,6 +3,8 @@
 // aircraft), and browsing the library to import one of its files, which
 // replaces the set but not the aircraft's own file until it is saved.
 #include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include "cameras/files/camera_file_list.h"
 #include "community/updater_widget.h"
 #include "community_fixture.h"
+#include "panels/control_panel/panel_fields.h"
 #include "shell/plugin_state.h"
 #include "shell/strings.h"
 #include "support/community_test_server.h"
@@ -60,7 +63,12 @@ protected:
         clickMessageBoxButton(box, true);
         return true;
     }
-
+    // The control the open dialog gave the keyboard to when it opened.
+    bool focusedAtOpening(const std::string& label) const {
+        ImGuiContext* context = panel->getImguiContext();
+        ImGuiWindow* dialog = context->NavWindow;
+        return dialog != nullptr && context->NavId == ImHashStr(label.c_str(), 0, dialog->ID);
+    }
     std::string libraryPath(const std::string& name) const {
         return xplane.pluginFolder() + "CommunityAircraftCameras/" + name;
     }
@@ -87,6 +95,7 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
                       "so far"))
         << allText(text());
     EXPECT_TRUE(shows("Press Ok to share your camera file, press Cancel to return."));
+    EXPECT_TRUE(focusedAtOpening("Ok"));
 
     // An author and a version are needed (this file has no author yet).
     getCurrentActiveCameraFile()->properties.author[0] = 0;
@@ -142,6 +151,12 @@ TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile)
     EXPECT_TRUE(shows("3  Files filtered from a total of 3 file(s)")) << allText(text());
     EXPECT_TRUE(shows("Check for Updates"));
     EXPECT_TRUE(shows("File: 1 Selected"));
+    // Cancel has the keyboard; both buttons are the dialogs' width.
+    EXPECT_TRUE(focusedAtOpening("Cancel"));
+    const TextRun cancel = runsOf("Cancel").back();
+    const TextRun import = runsOf("Import File").back();
+    EXPECT_NEAR((import.left + import.right) / 2 - (cancel.left + cancel.right) / 2,
+                kDialogButtonWidth + panel->getImguiContext()->Style.ItemSpacing.x, 1.0);
 
     typeInto("Filter", "car");
     EXPECT_TRUE(shows("1  Files filtered from a total of 3 file(s)")) << allText(text());
