@@ -1,6 +1,6 @@
 // Any bytes as the server's name listing of the community folder, handed over
 // in reads of any size: every accepted name is a plain file name that stays in
-// the library folder and fits its paths, stands on a whole line of the input,
+// the library folder and fits its paths and file names, stands on a whole line of the input,
 // and the result does not depend on how the data was cut into reads.
 //
 // Input: the first byte picks the read size, the second the length of the
@@ -19,6 +19,8 @@ const std::string kListedFolder = "Ovilux/CommunityFiles/";
 // Paths in the library are held in buffers of 2000; a name holds 999.
 const size_t kMaxLibraryPath = 1999;
 const size_t kMaxName = 999;
+// The longest file name the library folder takes here (Linux's NAME_MAX).
+const size_t kFolderNameMax = 255;
 
 [[noreturn]] void fail(const char* why, const std::string& name) {
     fprintf(stderr, "%s: \"%s\" (%zu characters)\n", why, name.c_str(), name.size());
@@ -33,7 +35,8 @@ bool staysInFolder(const std::string& name) {
 
 void expectSafe(const std::string& key, const std::string& name, size_t folderLength,
                 const std::string& listing) {
-    if (name.empty() || name == "." || name == ".." || name.size() > kMaxName) {
+    if (name.empty() || name == "." || name == ".." || name.size() > kMaxName ||
+        name.size() > kFolderNameMax) {
         fail("accepted a name that is no file name", name);
     }
     for (char c : name) {
@@ -71,12 +74,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t folderLength = static_cast<size_t>(data[1]) * 8;
     std::string listing(reinterpret_cast<const char*>(data) + 2, size - 2);
 
-    CommunityListing inReads(folderLength);
+    CommunityListing inReads(folderLength, kFolderNameMax);
     for (size_t at = 0; at < listing.size(); at += readSize) {
         size_t length = listing.size() - at < readSize ? listing.size() - at : readSize;
         inReads.addRead(listing.data() + at, length);
     }
-    CommunityListing whole(folderLength);
+    CommunityListing whole(folderLength, kFolderNameMax);
     whole.addRead(listing.data(), listing.size());
 
     if (inReads.names() != whole.names() || inReads.acceptedLines() != whole.acceptedLines() ||

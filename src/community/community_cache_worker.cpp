@@ -106,5 +106,6 @@ void DataCache::loadCommunityCameraFiles(std::string folder, std::unique_ptr<cha
         communityReadCount.fetch_add(1, std::memory_order_release);
     }
     names.reset();
+    communityReadsFinished.fetch_add(1, std::memory_order_release);
     communityCacheBusy.store(false, std::memory_order_release);
 }

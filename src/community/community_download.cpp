@@ -4,10 +4,14 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
-#include <vector>
+#include <cstring>
+#include <random>
 
 namespace {
+const int kNameAttempts = 100;
+
 bool writeAll(int fd, const char* data, size_t length) {
     while (length > 0) {
         ssize_t written = write(fd, data, length);
@@ -22,42 +26,71 @@ bool writeAll(int fd, const char* data, size_t length) {
     }
     return true;
 }
+
+// A new file of a name no other has, made with mode 0666 so that the umask
+// decides its permissions as it does for every other file (mkostemp would
+// make it 0600); -1 with errno set when none could be made.
+int createTemporary(const std::string& folder, std::string* path) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::minstd_rand pick(static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^
+        reinterpret_cast<uintptr_t>(path)));
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        *path = folder + "/.download_";
+        for (int i = 0; i < 6; ++i) {
+            *path += kLetters[pick() % (sizeof(kLetters) - 1)];
+        }
+        int fd = open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
 }  // namespace
 
-bool downloadCommunityFile(CommunityConnection* connection, const std::string& remotePath,
-                           const std::string& folder, const std::string& name) {
+DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
+                                      const std::string& remotePath, const std::string& folder,
+                                      const std::string& name, std::string* localError) {
     std::string target = folder + "/" + name;
-    std::vector<char> temporary(folder.begin(), folder.end());
-    const char pattern[] = "/.download_XXXXXX";
-    temporary.insert(temporary.end(), pattern, pattern + sizeof(pattern));
-    int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    std::string temporary;
+    int fd = createTemporary(folder, &temporary);
     if (fd < 0) {
-        return false;
+        *localError = strerror(errno);
+        return DownloadOutcome::kNotStored;
     }
-    netbuf* data = nullptr;
-    if (!FtpAccess(remotePath.c_str(), FTPLIB_FILE_READ, FTPLIB_ASCII, connection->control,
-                   &data)) {
+    netbuf* data = openCommunityData(connection, remotePath.c_str(), FTPLIB_FILE_READ);
+    if (data == nullptr) {
         close(fd);
-        unlink(temporary.data());
-        return false;
+        unlink(temporary.c_str());
+        return DownloadOutcome::kServerFailed;
     }
-    connection->lastBytes = 0;
-    connection->quietSeconds = 0;
-    bool written = true;
+    int writeError = 0;
     char chunk[8192];
     int length = 0;
-    while ((length = FtpRead(chunk, sizeof(chunk), data)) > 0) {
-        written = written && writeAll(fd, chunk, static_cast<size_t>(length));
+    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk))) > 0) {
+        if (writeError == 0 && !writeAll(fd, chunk, static_cast<size_t>(length))) {
+            writeError = errno;
+        }
     }
-    // Closing the data connection reads the server's verdict on the transfer.
-    bool closed = FtpClose(data) == 1;
-    bool completed = closed && communityServerCompleted(*connection);
+    bool completed = closeCommunityData(connection, data);
     // On disk before it takes the name of a good file.
-    written = written && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!(written && completed) || rename(temporary.data(), target.c_str()) != 0) {
-        unlink(temporary.data());
-        return false;
+    if (writeError == 0 && fsync(fd) != 0) {
+        writeError = errno;
     }
-    return true;
+    if (close(fd) != 0 && writeError == 0) {
+        writeError = errno;
+    }
+    if (completed && writeError == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
+        writeError = errno;
+    }
+    if (completed && writeError == 0) {
+        return DownloadOutcome::kStored;
+    }
+    unlink(temporary.c_str());
+    if (!completed) {
+        return DownloadOutcome::kServerFailed;
+    }
+    *localError = strerror(writeError);
+    return DownloadOutcome::kNotStored;
 }

@@ -2,14 +2,24 @@
 // file arrives in a temporary file beside it and takes its name only once the
 // server confirmed the whole transfer: a good file is never replaced by part
 // of one (ftplib alone reports success on "426 Transfer aborted", and removes
-// the local file when the server refuses to send it).
+// the local file when the server refuses to send it). The file gets the
+// permissions every file the plug-in makes gets (0666 less the umask).
 #pragma once
 
 #include <string>
 
 #include "community/community_connection.h"
 
-// remotePath on the server, in ASCII mode, to folder + "/" + name. False
-// when anything failed; the folder then holds what it held before.
-bool downloadCommunityFile(CommunityConnection* connection, const std::string& remotePath,
-                           const std::string& folder, const std::string& name);
+enum class DownloadOutcome {
+    kStored,
+    // Refused or cut off by the server: communityServerReply says why.
+    kServerFailed,
+    // The library folder could not take it: *localError says why (strerror).
+    kNotStored,
+};
+
+// remotePath on the server, in ASCII mode, to folder + "/" + name. Unless
+// stored, the folder then holds what it held before.
+DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
+                                      const std::string& remotePath, const std::string& folder,
+                                      const std::string& name, std::string* localError);

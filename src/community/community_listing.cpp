@@ -35,7 +35,7 @@ void CommunityListing::takeLine(const std::string& raw) {
         return;
     }
     std::string name = line.substr(at + strlen(kListedFolder));
-    bool fits = line.size() <= kMaxListingLine &&
+    bool fits = line.size() <= kMaxListingLine && name.size() <= nameMax &&
                 folderLength + 1 + name.size() <= kMaxLibraryPath;
     // A zero byte inside the line would cut the name short when it is joined.
     if (!fits || name.find('\0') != std::string::npos || !isPlainCommunityFileName(name.c_str())) {

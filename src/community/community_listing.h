@@ -2,8 +2,9 @@
 // over (a line, or the first part of a long one, per read). Each whole line
 // holding "Ovilux/CommunityFiles/" names one file: the text after it. A line
 // cut by the end of the data or longer than one read never counts, and a
-// name that is not a plain file name (it could leave the library folder) or
-// would not fit the library's paths is skipped and counted as such.
+// name that is not a plain file name (it could leave the library folder),
+// longer than a file name in the library folder may be, or that would not fit
+// the library's paths is skipped and counted as such.
 #pragma once
 
 #include <cstddef>
@@ -12,8 +13,10 @@
 
 class CommunityListing {
 public:
-    // folderLength: the length of the library folder's path the names join.
-    explicit CommunityListing(size_t folderLength) : folderLength(folderLength) {}
+    // folderLength: the length of the library folder's path the names join;
+    // nameMax: the longest file name the folder takes (its NAME_MAX).
+    CommunityListing(size_t folderLength, size_t nameMax)
+        : folderLength(folderLength), nameMax(nameMax) {}
 
     // One read of the data connection; lines end at "\n".
     void addRead(const char* text, size_t length);
@@ -27,6 +30,7 @@ private:
     void takeLine(const std::string& line);
 
     size_t folderLength;
+    size_t nameMax;
     std::string pending;
     std::map<std::string, std::string> accepted;
     int acceptedCount = 0;

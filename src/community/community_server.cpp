@@ -6,6 +6,7 @@ namespace {
 std::mutex serverLock;
 std::string overrideAddress;
 std::string overridePassword;
+CommunityTimeLimits timeLimits;
 }  // namespace
 
 std::string communityServerAddress() {
@@ -22,4 +23,17 @@ void setCommunityServer(const std::string& address, const std::string& password)
     std::lock_guard<std::mutex> hold(serverLock);
     overrideAddress = address;
     overridePassword = address.empty() ? std::string() : password;
+    if (address.empty()) {
+        timeLimits = CommunityTimeLimits();
+    }
+}
+
+CommunityTimeLimits communityTimeLimits() {
+    std::lock_guard<std::mutex> hold(serverLock);
+    return timeLimits;
+}
+
+void setCommunityTimeLimits(const CommunityTimeLimits& limits) {
+    std::lock_guard<std::mutex> hold(serverLock);
+    timeLimits = limits;
 }

@@ -17,6 +17,18 @@ std::string communityServerPassword();
 // address goes back to the built-in values.
 void setCommunityServer(const std::string& address, const std::string& password);
 
+// How long an exchange with the server waits, in seconds: for the server to
+// accept the connection, for each of its replies, and for a transfer that
+// moves nothing. Every wait also ends at once when the exchange is cancelled.
+struct CommunityTimeLimits {
+    int connectSeconds = 5;
+    int replySeconds = 15;
+    int quietSeconds = 10;
+};
+CommunityTimeLimits communityTimeLimits();
+// Tests make the waits short; the defaults come back with the built-in server.
+void setCommunityTimeLimits(const CommunityTimeLimits& limits);
+
 // The values the build fixed (community_server_values.cpp).
 const char* builtCommunityServerAddress();
 const char* builtCommunityServerPassword();

@@ -10,23 +10,20 @@ bool uploadCommunityFile(CommunityConnection* connection, const std::string& loc
     if (local == nullptr) {
         return false;
     }
-    netbuf* data = nullptr;
-    if (!FtpAccess(remotePath.c_str(), FTPLIB_FILE_WRITE, FTPLIB_ASCII, connection->control,
-                   &data)) {
+    netbuf* data = openCommunityData(connection, remotePath.c_str(), FTPLIB_FILE_WRITE);
+    if (data == nullptr) {
         fclose(local);
         return false;
     }
-    connection->lastBytes = 0;
-    connection->quietSeconds = 0;
     bool sent = true;
     char chunk[8192];
     size_t length = 0;
     while (sent && (length = fread(chunk, 1, sizeof(chunk), local)) > 0) {
-        sent = FtpWrite(chunk, static_cast<int>(length), data) == static_cast<int>(length);
+        sent = writeCommunityData(connection, data, chunk, static_cast<int>(length));
     }
     sent = sent && !ferror(local);
     fclose(local);
     // Closing the data connection reads the server's verdict on the transfer.
-    bool closed = FtpClose(data) == 1;
-    return sent && closed && communityServerCompleted(*connection);
+    bool confirmed = closeCommunityData(connection, data);
+    return sent && confirmed;
 }

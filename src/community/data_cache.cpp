@@ -10,6 +10,7 @@ std::vector<GlobalCameraFileNameEntry> DataCache::communityFileList;
 std::atomic<bool> DataCache::communityCacheBusy{false};
 std::atomic<int> DataCache::communityReadCount{0};
 std::atomic<int> DataCache::communityTotalCount{0};
+std::atomic<int> DataCache::communityReadsFinished{0};
 std::vector<DataCache::AirportLocation> DataCache::closeAirportLocationList;
 char DataCache::pluginPath[2000] = {};
 char DataCache::systemPath[2000] = {};
@@ -51,6 +52,10 @@ bool DataCache::isCommunityFileCacheBusy(int* read, int* total) {
 
 std::vector<GlobalCameraFileNameEntry>& DataCache::getCommunityFileList() {
     return communityFileList;
+}
+
+int DataCache::communityReadsDone() {
+    return communityReadsFinished.load(std::memory_order_acquire);
 }
 
 void DataCache::cleanUpCache() { forgetCloseAirports(); }

@@ -32,6 +32,9 @@ public:
     static bool isCommunityFileCacheBusy(int* read, int* total);
     // Valid only while isCommunityFileCacheBusy is false.
     static std::vector<GlobalCameraFileNameEntry>& getCommunityFileList();
+    // How many reads of the library have finished: a change means the list
+    // was rebuilt, and what was taken from it before is out of date.
+    static int communityReadsDone();
     // Airports within 10 nautical miles, scanned again after a move of 0.1
     // nautical miles or when forced.
     static std::vector<AirportLocation>& findCloseAirports(bool force);
@@ -45,6 +48,7 @@ private:
     static std::atomic<bool> communityCacheBusy;
     static std::atomic<int> communityReadCount;
     static std::atomic<int> communityTotalCount;
+    static std::atomic<int> communityReadsFinished;
     static std::vector<AirportLocation> closeAirportLocationList;
     static char pluginPath[2000];
     static char systemPath[2000];

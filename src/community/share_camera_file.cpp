@@ -1,19 +1,21 @@
 #include "community/share_camera_file.h"
 
+#include <atomic>
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
+#include <exception>
+#include <memory>
+#include <thread>
 
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_set.h"
-#include "community/community_connection.h"
 #include "community/community_server.h"
-#include "community/community_upload.h"
 #include "community/share_record.h"
+#include "community/share_worker.h"
 #include "libwinkit/message_box.h"
-#include "shell/broken_pipe_guard.h"
 #include "shell/log.h"
 #include "shell/strings.h"
+#include "xplane/sdk.h"
 
 namespace {
 const char* const kConnectError = "Unable to connect to the community file server";
@@ -23,30 +25,76 @@ const char* const kThanks =
     "Your camera file has been successfully submitted to the community server.\n\n"
     "\t\tThank you for your contribution.";
 
-// Only a name that stays inside the community folder is ever deleted: the
-// record is a file anyone can edit.
-bool isPlainFileName(const char* name) {
-    if (name[0] == 0 || strcmp(name, ".") == 0 || strcmp(name, "..") == 0) {
-        return false;
+struct ShareJob {
+    CommunityWatchdog watchdog;
+    ShareRequest request;
+    ShareOutcome outcome;
+    // Set by the worker once the outcome is written.
+    std::atomic<bool> finished{false};
+    std::thread worker;
+};
+
+std::unique_ptr<ShareJob> job;
+// Looks each frame whether the share has ended; kept between shares (it is
+// not destroyed from inside its own callback).
+XPLMFlightLoopID watcher = nullptr;
+
+void reportFailure(const char* message, const char* reasonLine, const std::string& reason) {
+    msgBox("Error", message);
+    logMsg(message);
+    if (!reason.empty()) {
+        sLogMsg(reasonLine, reason.c_str());
     }
-    for (const char* c = name; *c != 0; ++c) {
-        if (*c == '/' || *c == '\\' || static_cast<unsigned char>(*c) < 0x20 || *c == 0x7f) {
-            return false;
-        }
-    }
-    return true;
 }
 
-void failUpload(CommunityConnection* connection, const std::string& remotePath) {
-    std::string reply = communityServerReply(*connection);
-    msgBox("Error", kSendError);
-    logMsg(kSendError);
-    if (!reply.empty()) {
-        sLogMsg("The community server replied: %s", reply.c_str());
+// The log lines and the box of an ended share, on the main thread.
+void report(const ShareJob& ended) {
+    const ShareOutcome& outcome = ended.outcome;
+    bool cancelled = ended.watchdog.cancelled();
+    if (outcome.step != ShareOutcome::kShared && cancelled) {
+        logMsg("Sharing the camera file was canceled");
+        return;
     }
-    // Whatever part of the file arrived must not be offered to others.
-    FtpDelete(remotePath.c_str(), connection->control);
-    closeCommunityConnection(connection);
+    switch (outcome.step) {
+        case ShareOutcome::kNotConnected:
+            reportFailure(kConnectError, "The community server: %s", outcome.reason);
+            break;
+        case ShareOutcome::kNotLoggedIn:
+            msgBox("Error", kLoginError);
+            sLogMsg("%s, error: %s", kLoginError, outcome.reason.c_str());
+            break;
+        case ShareOutcome::kNotSent:
+            reportFailure(kSendError, "The community server replied: %s", outcome.reason);
+            break;
+        case ShareOutcome::kShared:
+            if (!outcome.recordWritten) {
+                sLogMsg("Unable to create shared data file %s", ended.request.recordPath.c_str());
+            }
+            msgBox("Thank You", kThanks);
+            break;
+    }
+}
+
+void finishShare() {
+    if (job == nullptr) {
+        return;
+    }
+    job->worker.join();
+    std::unique_ptr<ShareJob> ended = std::move(job);
+    report(*ended);
+}
+
+float watchShare(float, float, int, void*) {
+    if (job != nullptr && job->finished.load(std::memory_order_acquire)) {
+        finishShare();
+        return 0.0f;
+    }
+    return -1.0f;
+}
+
+void runShare(ShareJob* running) {
+    running->outcome = runShareExchange(running->request, &running->watchdog);
+    running->finished.store(true, std::memory_order_release);
 }
 }  // namespace
 
@@ -60,6 +108,9 @@ std::string communityRemoteName(time_t now, const std::string& localPath, const 
 }
 
 void shareCameraFile() {
+    if (job != nullptr) {
+        return;
+    }
     // What is uploaded is what the user sees; a file that could not be saved
     // would carry something else.
     if (saveCameras(false, false) != 1) {
@@ -67,38 +118,46 @@ void shareCameraFile() {
         sLogMsg("%s: the camera file could not be saved", kSendError);
         return;
     }
-    std::string localPath = getAircraftCameraFilePath();
+    std::unique_ptr<ShareJob> starting(new ShareJob());
+    ShareRequest& request = starting->request;
+    request.localPath = getAircraftCameraFilePath();
     GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
-    std::string version = active != nullptr ? active->properties.fileVersion : "";
-    std::string remoteName =
-        communityRemoteName(time(nullptr), localPath, version.c_str(), getAircraftCameraFileName());
-    std::string remotePath = std::string(kCommunityFolder) + remoteName;
+    request.version = active != nullptr ? active->properties.fileVersion : "";
+    request.remoteName = communityRemoteName(time(nullptr), request.localPath,
+                                             request.version.c_str(), getAircraftCameraFileName());
+    char recordPath[2000];
+    request.recordPath = getSharedCameraFilePath(recordPath);
+    request.recordDate = getDateTime();
+    SharedCameraInfo* previous = getSharedCameraInfo();
+    request.hadRecord = previous->valid != 0;
+    request.previousName = previous->fileName;
+    try {
+        starting->worker = std::thread(runShare, starting.get());
+    } catch (const std::exception& error) {
+        msgBox("Error", kSendError);
+        sLogMsg("%s: %s", kSendError, error.what());
+        return;
+    }
+    job = std::move(starting);
+    if (watcher == nullptr) {
+        XPLMCreateFlightLoop_t params{};
+        params.structSize = sizeof(params);
+        params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
+        params.callbackFunc = watchShare;
+        watcher = XPLMCreateFlightLoop(&params);
+    }
+    XPLMScheduleFlightLoop(watcher, -1.0f, 1);
+}
 
-    BrokenPipeGuard brokenPipeGuard;
-    CommunityConnection connection;
-    if (!openCommunityConnection(&connection)) {
-        msgBox("Error", kConnectError);
-        logMsg(kConnectError);
-        return;
+bool isSharingCameraFile() { return job != nullptr; }
+
+void cancelSharingCameraFile() {
+    if (job != nullptr) {
+        job->watchdog.cancel();
     }
-    if (!loginCommunityConnection(&connection)) {
-        msgBox("Error", kLoginError);
-        sLogMsg("%s, error: %s", kLoginError, communityServerReply(connection).c_str());
-        closeCommunityConnection(&connection);
-        return;
+    finishShare();
+    if (watcher != nullptr) {
+        XPLMDestroyFlightLoop(watcher);
+        watcher = nullptr;
     }
-    if (!uploadCommunityFile(&connection, localPath, remotePath)) {
-        failUpload(&connection, remotePath);
-        return;
-    }
-    // The previous upload is removed only once the record names the new
-    // one: otherwise the next share still finds and removes the old file.
-    SharedCameraInfo previous = *getSharedCameraInfo();
-    if (saveSharedCameraInfo(version.c_str(), remoteName.c_str()) && previous.valid &&
-        isPlainFileName(previous.fileName) && remoteName != previous.fileName) {
-        std::string previousPath = std::string(kCommunityFolder) + previous.fileName;
-        FtpDelete(previousPath.c_str(), connection.control);
-    }
-    closeCommunityConnection(&connection);
-    msgBox("Thank You", kThanks);
 }

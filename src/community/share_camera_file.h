@@ -1,14 +1,21 @@
 // Giving the aircraft's camera file to the community: saved, uploaded under a
 // name of its own, the same user's previous upload of it removed, and the
-// upload remembered in the sharing record. Runs on the main thread and holds
-// the frame until the exchange ends (the connect is bounded, see
-// community_connection.h). The user learns the outcome from a message box.
+// upload remembered in the sharing record. The file is saved on the main
+// thread; the exchange with the server runs on a worker (share_worker.h), so
+// no frame waits for the server, and the user learns the outcome from a
+// message box when it ends.
 #pragma once
 
 #include <ctime>
 #include <string>
 
+// Starts a share unless one runs.
 void shareCameraFile();
+// A share runs (the share dialog says so).
+bool isSharingCameraFile();
+// Ends a running share within about a second and joins its worker (the
+// dialog's Cancel, disable, stop). What it already did stays done.
+void cancelSharingCameraFile();
 
 // The name an upload gets on the server: the time in seconds, the hashes of
 // the local path and of the version, then "_" and the camera file's name.

@@ -45,11 +45,15 @@ char* getSharedCameraFilePath(char* out) {
     return out;
 }
 
+bool writeSharedCameraRecord(const std::string& path, const std::string& date,
+                             const std::string& version, const std::string& remoteName) {
+    return !path.empty() && replaceFileContents(path, date + "\n" + version + "\n" + remoteName + "\n");
+}
+
 bool saveSharedCameraInfo(const char* version, const char* remoteName) {
     char path[kRecordPathRoom];
     getSharedCameraFilePath(path);
-    std::string text = getDateTime() + "\n" + version + "\n" + remoteName + "\n";
-    if (path[0] == 0 || !replaceFileContents(path, text)) {
+    if (!writeSharedCameraRecord(path, getDateTime(), version, remoteName)) {
         sLogMsg("Unable to create shared data file %s", path);
         return false;
     }

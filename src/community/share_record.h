@@ -3,6 +3,8 @@
 // it has on the community server, one line each.
 #pragma once
 
+#include <string>
+
 struct SharedCameraInfo {
     int valid;  // 1 when the record could be opened
     char date[2000];
@@ -16,5 +18,8 @@ char* getSharedCameraFilePath(char* out);
 // Replaces the record through a temporary file and a rename; false (and a log
 // line) when it could not be written, the old record then stays as it was.
 bool saveSharedCameraInfo(const char* version, const char* remoteName);
+// The same from any thread, with the path and the date given and no log line.
+bool writeSharedCameraRecord(const std::string& path, const std::string& date,
+                             const std::string& version, const std::string& remoteName);
 // Reads the record into the one static instance and returns it.
 SharedCameraInfo* getSharedCameraInfo();

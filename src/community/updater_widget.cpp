@@ -45,6 +45,9 @@ UpdaterWidget::UpdaterWidget(int left, int top, int right, int bottom, int decor
 
 UpdaterWidget::~UpdaterWidget() {
     cancel.store(true, std::memory_order_release);
+    if (watchdog != nullptr) {
+        watchdog->cancel();
+    }
     joinWorker();
     flushWorkerLog();
     filesToRemove.clear();
@@ -60,8 +63,10 @@ void UpdaterWidget::startWorker(void (*body)(UpdaterWidget*)) {
     updateState.store(body == getServerFileNames ? kUpdateReadingLists : kUpdateUpdating,
                       std::memory_order_release);
     try {
+        watchdog.reset(new CommunityWatchdog());
         worker = new std::thread(body, this);
     } catch (const std::exception& error) {
+        watchdog.reset();
         errorText = std::string("Unable to start the update: ") + error.what();
         updateState.store(kUpdateError, std::memory_order_release);
     }
@@ -73,6 +78,7 @@ void UpdaterWidget::joinWorker() {
         delete worker;
         worker = nullptr;
     }
+    watchdog.reset();
 }
 
 void UpdaterWidget::flushWorkerLog() {
@@ -101,7 +107,14 @@ void UpdaterWidget::drawVersionLines() {
     }
     for (size_t i = 0; i < versionLines.size(); ++i) {
         const std::string& line = versionLines[i];
-        if (line.find("https://") != std::string::npos) {
+        bool hasAddress = line.find("https://") != std::string::npos;
+        // A line out of view takes its place without being laid out.
+        ImVec2 row(1.0f, hasAddress ? ImGui::GetFrameHeight() : ImGui::GetTextLineHeight());
+        if (!ImGui::IsRectVisible(row)) {
+            ImGui::Dummy(row);
+            continue;
+        }
+        if (hasAddress) {
             char id[32];
             snprintf(id, sizeof(id), "Copy##Copy_%d", static_cast<int>(i));
             if (ImGui::Button(id)) {
@@ -121,6 +134,8 @@ void UpdaterWidget::drawVersionLines() {
 void UpdaterWidget::buildInterface() {
     int shown = state();
     if (shown != kUpdateReadingLists && shown != kUpdateUpdating) {
+        // The worker has published its end: it and its watchdog go now.
+        joinWorker();
         flushWorkerLog();
     }
     if (shown <= kUpdateListsReady) {
@@ -161,8 +176,6 @@ void UpdaterWidget::drawButtons(int shown) {
     if (shown == kUpdateListsReady && !(filesToRemove.empty() && filesToDownload.empty())) {
         ImGui::SetCursorPos(ImVec2(size.x - 250, size.y - 40));
         if (ImGui::Button("Update Community Files")) {
-            // The first worker has ended (it published its state): join it.
-            joinWorker();
             startWorker(getServerFiles);
             return;
         }
@@ -170,7 +183,9 @@ void UpdaterWidget::drawButtons(int shown) {
     ImGui::SetCursorPos(ImVec2(size.x - 70, size.y - 40));
     if (shown == kUpdateUpdating) {
         if (ImGui::Button("Cancel")) {
+            // The file under way may finish within the watchdog's grace.
             cancel.store(true, std::memory_order_release);
+            watchdog->cancel();
         }
     } else if (ImGui::Button("Close")) {
         SafeDelete();

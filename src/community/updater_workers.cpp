@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <map>
 
@@ -29,6 +30,9 @@ const char* const kVersionList = "Ovilux/Versions.txt";
 const char* const kListedFolder = "Ovilux/CommunityFiles";
 // One line of the version list a read, as ftplib's ASCII reads hand it over.
 const int kLineSize = 2001;
+// What the window keeps of the version list: it is drawn every frame.
+const size_t kMaxVersionLines = 200;
+const size_t kMaxVersionLineLength = 999;
 
 std::string upperCase(std::string text) {
     for (char& c : text) {
@@ -60,44 +64,73 @@ std::map<std::string, std::string> localFiles(const std::string& folder) {
     return files;
 }
 
-// The version list's non-empty lines; false when the server would not send it.
-bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines) {
-    netbuf* data = nullptr;
-    if (!FtpAccess(kVersionList, FTPLIB_FILE_READ, FTPLIB_ASCII, connection->control, &data)) {
+// The longest file name the library folder takes; its file system decides
+// (the plug-in's folder's when the library is not made yet).
+size_t libraryNameMax(const std::string& folder) {
+    long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0 && folder.find('/') != std::string::npos) {
+        longest = pathconf(folder.substr(0, folder.rfind('/')).c_str(), _PC_NAME_MAX);
+    }
+    return longest > 0 ? static_cast<size_t>(longest) : NAME_MAX;
+}
+
+// The version list's non-empty lines, at most kMaxVersionLines of at most
+// kMaxVersionLineLength characters (*cut tells whether anything was left
+// out); false when the server would not send it whole.
+bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines,
+                      bool* cut) {
+    netbuf* data = openCommunityData(connection, kVersionList, FTPLIB_FILE_READ);
+    if (data == nullptr) {
         return false;
     }
-    char line[kLineSize];
+    // A read ends at a line's end or when the buffer is full: a long line
+    // comes in pieces.
+    char piece[kLineSize];
+    std::string line;
     int length = 0;
-    while ((length = FtpRead(line, sizeof(line) - 1, data)) > 0) {
-        std::string text(line, static_cast<size_t>(length));
+    while ((length = readCommunityData(connection, data, piece, sizeof(piece) - 1)) > 0) {
+        std::string text(piece, static_cast<size_t>(length));
+        bool ended = text.back() == '\n';
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.pop_back();
         }
-        if (!text.empty()) {
-            lines->push_back(text);
+        size_t room = kMaxVersionLineLength - line.size();
+        *cut = *cut || text.size() > room;
+        line += text.substr(0, room);
+        if (ended && !line.empty()) {
+            if (lines->size() == kMaxVersionLines) {
+                *cut = true;
+                break;
+            }
+            lines->push_back(line);
+        }
+        if (ended) {
+            line.clear();
         }
     }
-    FtpClose(data);
-    return true;
+    if (!line.empty() && lines->size() < kMaxVersionLines) {
+        lines->push_back(line);
+    }
+    // Left early, the server's reply is about the transfer cut off.
+    closeCommunityData(connection, data);
+    return !connection->watchdog->expired();
 }
 
 // The server's listing; false, with the reason in *why, when it could not be
 // read whole.
 bool readListing(CommunityConnection* connection, CommunityListing* listing, std::string* why) {
-    netbuf* data = nullptr;
-    if (!FtpAccess(kListedFolder, FTPLIB_DIR, FTPLIB_ASCII, connection->control, &data)) {
+    netbuf* data = openCommunityData(connection, kListedFolder, FTPLIB_DIR);
+    if (data == nullptr) {
         *why = communityServerReply(*connection);
         return false;
     }
-    connection->lastBytes = 0;
-    connection->quietSeconds = 0;
     char chunk[kLineSize];
     int length = 0;
-    while ((length = FtpRead(chunk, sizeof(chunk) - 1, data)) > 0) {
+    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk) - 1)) > 0) {
         listing->addRead(chunk, static_cast<size_t>(length));
     }
     // A listing whose end the server never confirmed may have been cut off.
-    if (FtpClose(data) != 1 || !communityServerCompleted(*connection)) {
+    if (!closeCommunityData(connection, data)) {
         *why = communityServerReply(*connection);
         if (why->empty()) {
             *why = "the listing was cut off";
@@ -114,19 +147,21 @@ std::string connectFailure(const CommunityConnection& connection) {
 
 void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
+    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::vector<std::string> versions;
     std::vector<std::string> toRemove;
     std::vector<std::string> toDownload;
     std::string error;
-    CommunityListing listing(widget->localDir.size());
+    CommunityListing listing(widget->localDir.size(), libraryNameMax(widget->localDir));
     bool listed = false;
+    bool versionsCut = false;
 
-    CommunityConnection connection;
+    CommunityConnection connection(watchdog);
     if (!openCommunityConnection(&connection)) {
         error = connectFailure(connection);
     } else if (!loginCommunityConnection(&connection)) {
         error = kLoginError + communityServerReply(connection);
-    } else if (!readVersionLines(&connection, &versions)) {
+    } else if (!readVersionLines(&connection, &versions, &versionsCut)) {
         error = kVersionsError + communityServerReply(connection);
     } else {
         std::string why;
@@ -137,10 +172,16 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     }
     closeCommunityConnection(&connection);
     widget->serverCount.store(listing.acceptedLines(), std::memory_order_release);
+    if (versionsCut) {
+        widget->workerLog.push_back("Only the first " + std::to_string(kMaxVersionLines) +
+                                    " lines of the Ovilux version list, each cut at " +
+                                    std::to_string(kMaxVersionLineLength) +
+                                    " characters, are shown");
+    }
     if (listing.skippedLines() > 0) {
         widget->workerLog.push_back("Skipped " + std::to_string(listing.skippedLines()) +
                                     " names in the community server's listing that are not "
-                                    "plain file names");
+                                    "plain file names the library folder can hold");
     }
 
     std::map<std::string, std::string> local = localFiles(widget->localDir);
@@ -166,10 +207,11 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     widget->versionLines = versions;
     widget->filesToRemove = toRemove;
     widget->filesToDownload = toDownload;
-    widget->errorText = error;
-    int state = widget->cancel.load(std::memory_order_acquire) ? kUpdateCancelled
-                                                                : kUpdateListsReady;
-    if (!error.empty()) {
+    // Closing the window cancels the reading; what failed then is no error.
+    bool cancelled = widget->cancel.load(std::memory_order_acquire);
+    widget->errorText = cancelled ? std::string() : error;
+    int state = cancelled ? kUpdateCancelled : kUpdateListsReady;
+    if (!widget->errorText.empty()) {
         state = kUpdateError;
     }
     widget->cancel.store(false, std::memory_order_release);
@@ -178,6 +220,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
 
 void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
+    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::string error;
     widget->doneCount.store(0, std::memory_order_release);
     const std::string& folder = widget->localDir;
@@ -195,7 +238,7 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     }
 
     if (!widget->cancel.load(std::memory_order_acquire) && !widget->filesToDownload.empty()) {
-        CommunityConnection connection;
+        CommunityConnection connection(watchdog);
         if (folder.empty()) {
             error = "Unable to create the community file folder";
         } else if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
@@ -210,27 +253,41 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                     break;
                 }
                 std::string remote = std::string(kCommunityFolder) + name;
-                if (!downloadCommunityFile(&connection, remote, folder, name)) {
+                std::string localError;
+                DownloadOutcome outcome =
+                    downloadCommunityFile(&connection, remote, folder, name, &localError);
+                if (outcome == DownloadOutcome::kStored) {
+                    widget->doneCount.fetch_add(1, std::memory_order_release);
+                } else if (outcome == DownloadOutcome::kNotStored) {
+                    // The next file may well fit where this one did not.
+                    std::string failure = "Unable to store aircraft file, " + name +
+                                          ", in the community file folder, error: " + localError;
+                    widget->workerLog.push_back(failure);
+                    if (error.empty()) {
+                        error = failure;
+                    }
+                } else {
                     error = "Unable to get aircraft file, " + name +
                             ", from the community server, error: " +
                             communityServerReply(connection);
                     break;
                 }
-                widget->doneCount.fetch_add(1, std::memory_order_release);
             }
         }
         closeCommunityConnection(&connection);
     }
 
     int state = kUpdateCancelled;
-    if (!widget->cancel.load(std::memory_order_acquire)) {
+    bool cancelled = widget->cancel.load(std::memory_order_acquire);
+    if (!cancelled) {
         state = kUpdateComplete;
         requestCommunityFileCacheUpdate();
     }
-    if (!error.empty()) {
+    // A transfer the cancel cut off is no error.
+    if (!error.empty() && !(cancelled && watchdog->expired())) {
         state = kUpdateError;
     }
-    widget->errorText = error;
+    widget->errorText = state == kUpdateError ? error : std::string();
     widget->cancel.store(false, std::memory_order_release);
     widget->updateState.store(state, std::memory_order_release);
 }

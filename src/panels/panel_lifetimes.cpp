@@ -1,5 +1,6 @@
 #include "panels/panel_lifetimes.h"
 
+#include "community/share_camera_file.h"
 #include "community/updater_widget.h"
 #include "panels/calibration_panel.h"
 #include "panels/control_panel/community_dialogs.h"
@@ -14,8 +15,9 @@ void hidePanelsAtDisable() {
     deleteControlPanel();
     hideSettingsPanel();
     hideSaveTargetPanel();
-    // Its worker is cancelled and joined: no thread outlives the plug-in.
+    // Their workers are cancelled and joined: no thread outlives the plug-in.
     UpdaterWidget::destroy();
+    cancelSharingCameraFile();
     showTargetInfoPanel(true);
     // Its flight loop, which would carry out a deferred deletion, stops now.
     deleteMiniControlPanel();
@@ -26,6 +28,7 @@ void deletePanelsAtStop() {
     deleteSettingsPanel();
     deleteSaveTargetPanel();
     UpdaterWidget::destroy();
+    cancelSharingCameraFile();
     resetCommunityDialogs();
     resetMiniControlPanel();
 }

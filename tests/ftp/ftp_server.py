@@ -16,6 +16,11 @@ Modes, to misbehave on request:
   die-listing     a name listing sends half its lines, then the server dies
   hostile-names   a name listing also carries names that try to leave the
                   library folder or overflow its buffers
+  silent          accepts connections and never says a word
+  drip            every reply (the greeting too) goes out one byte a second
+  stall-downloads a shared file's download opens its data connection, then
+                  sends nothing and never ends
+  drip-downloads  a shared file's download sends one byte a second
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -31,6 +36,7 @@ import threading
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import FilesystemError
 from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import asynchat  # the same module, without a second deprecation warning
 from pyftpdlib.servers import FTPServer
 
 USER = "QFNUpdates"
@@ -45,6 +51,8 @@ HOSTILE_NAMES = [
     "",
     "control\x01char.csv",
     "L" * 3000 + ".csv",
+    # Fits the library's paths but no Linux file name (255 bytes at most).
+    "N" * 300 + ".csv",
 ]
 
 
@@ -82,6 +90,13 @@ class CommunityHandler(FTPHandler):
         self.push_dtp_data(data.encode("utf8", "surrogateescape"), cmd="NLST")
         return path
 
+    def ftp_RETR(self, file):
+        # The transfer of a shared file is the one held back, so that the
+        # version list and the listing still arrive.
+        self.hold_transfer = self.mode in ("stall-downloads", "drip-downloads") and (
+            "CommunityFiles" in file)
+        return FTPHandler.ftp_RETR(self, file)
+
     def pre_process_command(self, line, cmd, arg):
         if cmd == "NLST":
             self._last_nlst_arg = arg
@@ -89,6 +104,76 @@ class CommunityHandler(FTPHandler):
             self.respond("550 Not enough privileges.")
             return
         return FTPHandler.pre_process_command(self, line, cmd, arg)
+
+
+class SilentHandler(CommunityHandler):
+    """Accepts, then neither greets nor answers."""
+
+    def handle(self):
+        pass
+
+    def found_terminator(self):
+        self._in_buffer = []
+        self._in_buffer_len = 0
+
+
+class Dripping:
+    """A channel that sends what it is given one byte a second."""
+
+    _waiting = b""
+    _dripping = False
+
+    def drip(self, data):
+        self._waiting += data
+        if not self._dripping:
+            self._dripping = True
+            self.ioloop.call_later(1, self._drip_one, _errback=self.handle_error)
+
+    def _drip_one(self):
+        if self._closed:
+            return
+        byte, self._waiting = self._waiting[:1], self._waiting[1:]
+        asynchat.async_chat.push(self, byte)
+        if self._waiting:
+            self.ioloop.call_later(1, self._drip_one, _errback=self.handle_error)
+        else:
+            self._dripping = False
+            self.dripped()
+
+    def dripped(self):
+        pass
+
+
+class DrippingHandler(Dripping, CommunityHandler):
+    """Sends every reply one byte a second."""
+
+    def push(self, s):
+        self.drip(s.encode("utf8"))
+
+
+class HoldingDTPHandler(Dripping, DTPHandler):
+    """A shared file's download: nothing at all (stall-downloads) or one byte
+    a second (drip-downloads); other transfers go as usual."""
+
+    _held = False
+
+    def push_with_producer(self, producer):
+        if not getattr(self.cmd_channel, "hold_transfer", False):
+            return DTPHandler.push_with_producer(self, producer)
+        self._held = True
+        self._initialized = True
+        if self.cmd_channel.mode == "drip-downloads":
+            data = producer.more()
+            while data:
+                self.drip(data)
+                data = producer.more()
+
+    def dripped(self):
+        DTPHandler.close_when_done(self)
+
+    def close_when_done(self):
+        if not self._held:
+            DTPHandler.close_when_done(self)
 
 
 class AbortingDTPHandler(DTPHandler):
@@ -166,7 +251,8 @@ def main():
     parser.add_argument(
         "--mode",
         default="normal",
-        choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names"],
+        choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
+                 "silent", "drip", "stall-downloads", "drip-downloads"],
     )
     args = parser.parse_args()
 
@@ -179,19 +265,22 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, args.password, root, perm="elradfmw")
-    CommunityHandler.authorizer = authorizer
-    CommunityHandler.mode = args.mode
-    CommunityHandler.banner = "Ovilux community test server ready."
-    CommunityHandler.passive_ports = None
+    handler = {"silent": SilentHandler, "drip": DrippingHandler}.get(args.mode, CommunityHandler)
+    handler.authorizer = authorizer
+    handler.mode = args.mode
+    handler.banner = "Ovilux community test server ready."
+    handler.passive_ports = None
     if args.mode == "abort-transfer":
-        CommunityHandler.dtp_handler = AbortingDTPHandler
+        handler.dtp_handler = AbortingDTPHandler
     if args.mode == "die-listing":
-        CommunityHandler.dtp_handler = DyingDTPHandler
+        handler.dtp_handler = DyingDTPHandler
+    if args.mode in ("stall-downloads", "drip-downloads"):
+        handler.dtp_handler = HoldingDTPHandler
 
     import logging
 
     logging.basicConfig(level=logging.CRITICAL)
-    server = FTPServer(("127.0.0.1", args.port), CommunityHandler)
+    server = FTPServer(("127.0.0.1", args.port), handler)
     server.max_cons = 16
 
     def finish(*_):

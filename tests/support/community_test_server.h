@@ -10,13 +10,17 @@ const char* const kTestServerPassword = "Tst#1234567890";
 
 class CommunityTestServer {
 public:
-    // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names.
+    // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
+    // silent, drip, stall-downloads, drip-downloads.
     explicit CommunityTestServer(const std::string& mode = "normal");
     ~CommunityTestServer();
     CommunityTestServer(const CommunityTestServer&) = delete;
     CommunityTestServer& operator=(const CommunityTestServer&) = delete;
 
     bool running() const { return port_ > 0; }
+    // Still serving (or misbehaving): the plug-in did not just wait until the
+    // server went away by itself.
+    bool alive() const;
     int port() const { return port_; }
     // The server's folder of shared files, ending in "/".
     std::string communityFolder() const { return root_ + "/Ovilux/CommunityFiles/"; }
@@ -26,9 +30,11 @@ public:
 
 private:
     std::string root_;
-    int pid_ = -1;
+    mutable int pid_ = -1;
     int port_ = 0;
 };
 
 // A port on 127.0.0.1 where nothing listens (a server that is down).
 int closedLocalPort();
+// The threads of this process now: a worker left behind shows as one more.
+int processThreadCount();

@@ -43,10 +43,14 @@ const char* const kAutoCorrectHint =
     "This attempts to adjust the position of any imported cameras that are within 5 meters of "
     "the original pilot view camera so they are relative to the size of plane.";
 const char* const kNotRead = "The file could not be read; the camera set is unchanged";
+const char* const kSharing =
+    "Sharing your camera file with the community server, please wait...";
 
 struct ShareDialog {
     bool justOpened = true;
     std::string promptText;
+    // A share this dialog started runs; the dialog closes when it ends.
+    bool sharing = false;
 };
 
 struct BrowseDialog {
@@ -58,6 +62,9 @@ struct BrowseDialog {
     int total = 0;
     bool autoCorrect = false;
     std::string error;
+    // The cache's read the list was filtered from: a later read replaced the
+    // entries it holds copies of.
+    int filteredRead = -1;
 };
 
 ShareDialog share;
@@ -96,6 +103,7 @@ void resetCommunityDialogs() {
     browse.total = 0;
     browse.autoCorrect = false;
     browse.error.clear();
+    browse.filteredRead = -1;
 }
 
 int ControlPanelWidget::filterCommunityList(std::vector<GlobalCameraFileNameEntry>& list,
@@ -114,6 +122,26 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
     processConfirmPasteCameraSet();
     if (!ImGui::BeginPopupModal("Share Community File", nullptr,
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
+        return;
+    }
+    if (isSharingCameraFile()) {
+        share.sharing = true;
+        ImGui::TextUnformatted(kSharing);
+        ImGui::Separator();
+        if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
+            cancelSharingCameraFile();
+            share.sharing = false;
+            share.justOpened = true;
+            ImGui::CloseCurrentPopup();
+        }
+        ImGui::EndPopup();
+        return;
+    }
+    if (share.sharing) {
+        // The share ended; its box tells how.
+        share.sharing = false;
+        ImGui::CloseCurrentPopup();
+        ImGui::EndPopup();
         return;
     }
     GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
@@ -167,9 +195,14 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
         if (errorText[0] == 0) {
             share.justOpened = true;
             shareCameraFile();
-            ImGui::CloseCurrentPopup();
+            // The dialog says it is sharing until the share ends.
+            share.sharing = isSharingCameraFile();
+            if (!share.sharing) {
+                ImGui::CloseCurrentPopup();
+            }
         }
     }
+    ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
         share.justOpened = true;
@@ -185,9 +218,10 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
     }
     int read = 0, cached = 0;
     bool busy = DataCache::isCommunityFileCacheBusy(&read, &cached);
-    if (browse.justOpened && !busy) {
+    if (!busy && (browse.justOpened || browse.filteredRead != DataCache::communityReadsDone())) {
         browse.emptyEntry = GlobalCameraFileNameEntry();
         browse.total = filterCommunityList(browse.filteredList, browse.filter);
+        browse.filteredRead = DataCache::communityReadsDone();
         resetSelection();
         browse.error.clear();
         browse.justOpened = false;
@@ -255,13 +289,14 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
         ImGui::TextColored(kDialogRed, "%s", browse.error.c_str());
         importable = browse.current_Selection > 0 && browse.current_Selection <= count;
     }
-    if (ImGui::Button("Cancel")) {
+    if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
         browse.justOpened = true;
         ImGui::CloseCurrentPopup();
     }
+    ImGui::SetItemDefaultFocus();
     if (importable) {
         ImGui::SameLine();
-        if (ImGui::Button("Import File")) {
+        if (ImGui::Button("Import File", ImVec2(kDialogButtonWidth, 0))) {
             if (importCameraSet(browse.filteredList[browse.current_Selection - 1],
                                 browse.autoCorrect)) {
                 browse.justOpened = true;

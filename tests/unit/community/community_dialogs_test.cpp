@@ -3,12 +3,19 @@
 // aircraft), and browsing the library to import one of its files, which
 // replaces the set but not the aircraft's own file until it is saved.
 #include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "cameras/files/camera_file_list.h"
+#include "community/updater_widget.h"
 #include "community_fixture.h"
+#include "panels/control_panel/panel_fields.h"
 #include "shell/plugin_state.h"
+#include "shell/strings.h"
 #include "support/community_test_server.h"
 #include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"
@@ -36,9 +43,31 @@ protected:
     void library(const std::string& name, const std::string& aircraft, const std::string& author,
                  const std::string& category, const std::string& camera) {
         SimulatedXPlane::writeFile(libraryPath(name),
-                                   headerLine() +
-                                       communityRow(category, "Pilot", 1, aircraft, author) +
-                                       communityRow(category, camera, 0, aircraft, author));
+                                   cameraFile(aircraft, author, category, camera));
+    }
+    static std::string cameraFile(const std::string& aircraft, const std::string& author,
+                                  const std::string& category, const std::string& camera) {
+        return headerLine() + communityRow(category, "Pilot", 1, aircraft, author) +
+               communityRow(category, camera, 0, aircraft, author);
+    }
+    // Frames, as X-Plane runs them, until the box shows (bounded).
+    static bool boxShows(const std::string& title) {
+        MsgBoxView box;
+        for (int i = 0; i < 3000 && !findMessageBox(title, &box); ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        if (!findMessageBox(title, &box)) {
+            return false;
+        }
+        clickMessageBoxButton(box, true);
+        return true;
+    }
+    // The control the open dialog gave the keyboard to when it opened.
+    bool focusedAtOpening(const std::string& label) const {
+        ImGuiContext* context = panel->getImguiContext();
+        ImGuiWindow* dialog = context->NavWindow;
+        return dialog != nullptr && context->NavId == ImHashStr(label.c_str(), 0, dialog->ID);
     }
     std::string libraryPath(const std::string& name) const {
         return xplane.pluginFolder() + "CommunityAircraftCameras/" + name;
@@ -66,6 +95,7 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
                       "so far"))
         << allText(text());
     EXPECT_TRUE(shows("Press Ok to share your camera file, press Cancel to return."));
+    EXPECT_TRUE(focusedAtOpening("Ok"));
 
     // An author and a version are needed (this file has no author yet).
     getCurrentActiveCameraFile()->properties.author[0] = 0;
@@ -78,10 +108,7 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     std::string version = getCurrentActiveCameraFile()->properties.fileVersion;
     EXPECT_EQ(version.size(), 19u) << version;
     click("Ok");
-    frames(3);
-    MsgBoxView box;
-    ASSERT_TRUE(findMessageBox("Thank You", &box));
-    clickMessageBoxButton(box, true);
+    ASSERT_TRUE(boxShows("Thank You"));
     std::vector<std::string> shared = server.sharedFiles();
     ASSERT_EQ(shared.size(), 1u);
     std::string saved = readCameraFile();
@@ -95,6 +122,28 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         << allText(text());
     click("Cancel");
     EXPECT_EQ(server.sharedFiles().size(), 1u);
+
+    // A server that accepts and then says nothing: the dialog says it is
+    // sharing while the frames go on, and its Cancel ends the share at once.
+    CommunityTestServer silent("silent");
+    ASSERT_TRUE(silent.running());
+    openDialog(kDialogShareCommunityFile);
+    // A version not shared yet (the panel has a field of that label too).
+    copyText(getCurrentActiveCameraFile()->properties.fileVersion,
+             sizeof(CameraFileProperty::fileVersion), "2.0");
+    int threads = processThreadCount();
+    click("Ok");
+    const char* sharing = "Sharing your camera file with the community server, please wait...";
+    EXPECT_TRUE(shows(sharing)) << allText(text());
+    frames(10);
+    EXPECT_TRUE(shows(sharing)) << allText(text());
+    click("Cancel");
+    EXPECT_FALSE(shows(sharing)) << allText(text());
+    EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+    EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
+    EXPECT_TRUE(silent.alive());
+    EXPECT_EQ(processThreadCount(), threads);
+    EXPECT_EQ(server.sharedFiles().size(), 1u);
 }
 
 TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile) {
@@ -102,6 +151,12 @@ TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile)
     EXPECT_TRUE(shows("3  Files filtered from a total of 3 file(s)")) << allText(text());
     EXPECT_TRUE(shows("Check for Updates"));
     EXPECT_TRUE(shows("File: 1 Selected"));
+    // Cancel has the keyboard; both buttons are the dialogs' width.
+    EXPECT_TRUE(focusedAtOpening("Cancel"));
+    const TextRun cancel = runsOf("Cancel").back();
+    const TextRun import = runsOf("Import File").back();
+    EXPECT_NEAR((import.left + import.right) / 2 - (cancel.left + cancel.right) / 2,
+                kDialogButtonWidth + panel->getImguiContext()->Style.ItemSpacing.x, 1.0);
 
     typeInto("Filter", "car");
     EXPECT_TRUE(shows("1  Files filtered from a total of 3 file(s)")) << allText(text());
@@ -138,7 +193,44 @@ TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
     EXPECT_TRUE(shows("The file could not be read; the camera set is unchanged"))
         << allText(text());
     expectOwnSet();
-    click("Cancel");
+
+    // An update brings two files while the dialog stays open: once the
+    // library is read again, the dialog lists what it holds now.
+    CommunityTestServer server;
+    ASSERT_TRUE(server.running());
+    for (const char* name : {"Ovilux_Cessna_172SP.csv", "1700000000_Ovilux_Cessna_172SP.csv"}) {
+        SimulatedXPlane::writeFile(server.communityFolder() + name,
+                                   SimulatedXPlane::readFile(libraryPath(name)));
+    }
+    SimulatedXPlane::writeFile(server.communityFolder() + "Ovilux_Delta.csv",
+                               cameraFile("Delta", "Carla ", "Nose", "Gear"));
+    SimulatedXPlane::writeFile(server.communityFolder() + "Ovilux_Echo.csv",
+                               cameraFile("Echo", "Dan ", "Tail", "Fin"));
+    click("Check for Updates");
+    UpdaterWidget* updates = UpdaterWidget::instance();
+    ASSERT_NE(updates, nullptr);
+    for (int i = 0; i < 3000 && updates->state() != kUpdateListsReady; ++i) {
+        frames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    frames(2);
+    ASSERT_TRUE(clickText(updates->getWindowID(), updates->getImguiContext(),
+                          "Update Community Files"));
+    frames(2);
+    for (int i = 0; i < 3000 && updates->state() == kUpdateUpdating; ++i) {
+        frames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_EQ(updates->state(), kUpdateComplete);
+    UpdaterWidget::destroy();
+    frames(2);
+    ASSERT_TRUE(CommunityLibraryTestAccess::waitUntilCached());
+    frames(3);
+    EXPECT_TRUE(shows("1  Files filtered from a total of 4 file(s)")) << allText(text());
+    EXPECT_TRUE(shows("Ovilux_Delta.csv")) << allText(text());
+    click("Import File");
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_STREQ(getCategory(0)->name, "Nose");
     EXPECT_FALSE(shows("Import File"));
 }
 

@@ -5,9 +5,12 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <thread>
 
 #include "../cameras/camera_fixture.h"
 #include "cameras/files/camera_file.h"
@@ -45,15 +48,24 @@ protected:
     }
 
     // Shares and returns the box the user then sees, as "TITLE|MESSAGE".
+    // Frames, as X-Plane runs them, until the share's box shows (bounded).
     std::string share() {
+        std::vector<MsgBoxView> before = liveMsgBoxes();
         shareCameraFile();
-        std::vector<MsgBoxView> boxes = showMessageBoxes();
-        if (boxes.empty()) {
-            return "no box";
+        for (int i = 0; i < 3000; ++i) {
+            for (const MsgBoxView& box : showMessageBoxes()) {
+                bool isNew = std::none_of(before.begin(), before.end(), [&](const MsgBoxView& old) {
+                    return old.window == box.window;
+                });
+                if (isNew && (box.title == "Thank You" || box.title == "Error")) {
+                    std::string shown = box.title + "|" + box.message;
+                    clickMessageBoxButton(box, true);
+                    return shown;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
-        std::string shown = boxes.back().title + "|" + boxes.back().message;
-        clickMessageBoxButton(boxes.back(), true);
-        return shown;
+        return "no box";
     }
 
     static std::vector<std::string> lines(const std::string& text) {
@@ -190,6 +202,38 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     EXPECT_EQ(log.find(kTestServerPassword), std::string::npos);
     EXPECT_TRUE(server.sharedFiles().empty());
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    setCommunityServer("", "");
+
+    // A server that accepts and says nothing, or says it one byte a second:
+    // the frames go on while the share waits, and it ends with its error
+    // once the server's reply is overdue (long before the server goes away).
+    int overdue = 0;
+    for (const char* mode : {"silent", "drip"}) {
+        CommunityTestServer misbehaving(mode);
+        ASSERT_TRUE(misbehaving.running());
+        setCommunityTimeLimits({5, 2, 2});
+        int threads = processThreadCount();
+        EXPECT_EQ(share(), "Error|Unable to connect to the community file server") << mode;
+        EXPECT_EQ(countInLog("The community server: the server did not answer within 2 seconds"),
+                  ++overdue)
+            << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        EXPECT_EQ(processThreadCount(), threads) << mode;
+    }
+
+    // Disabling the plug-in while a share waits ends it at once.
+    CommunityTestServer silent("silent");
+    ASSERT_TRUE(silent.running());
+    int threads = processThreadCount();
+    size_t boxes = liveMsgBoxes().size();
+    shareCameraFile();
+    EXPECT_EQ(showMessageBoxes().size(), boxes);
+    xpsim::disablePlugin();
+    EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
+    EXPECT_TRUE(silent.alive());
+    EXPECT_EQ(processThreadCount(), threads);
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    ASSERT_TRUE(xpsim::enablePlugin());
 }
 
 TEST_F(ShareCameraFile, ARecordThatCannotBeWrittenKeepsThePreviousUploadForTheNextShare) {

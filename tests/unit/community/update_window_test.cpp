@@ -3,6 +3,7 @@
 // brings the community library into line, and every failing server leaving
 // the library as it was with the window's error text.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -91,6 +92,7 @@ protected:
 };
 
 TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
+    mode_t userMask = umask(027);
     CommunityTestServer server;
     ASSERT_TRUE(server.running());
     SimulatedXPlane::writeFile(server.root() + "/Ovilux/Versions.txt",
@@ -134,6 +136,11 @@ TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("ovilux_charlie.csv")),
               cameraFile("Charlie local"));
+    // Readable as the user's other files are.
+    struct stat downloaded;
+    ASSERT_EQ(stat(libraryPath("Ovilux_Alpha.csv").c_str(), &downloaded), 0);
+    EXPECT_EQ(downloaded.st_mode & 0777, 0640u);
+    umask(userMask);
 
     // The main flight loop reads the library again.
     xpsim::runFrames(2);
@@ -145,6 +152,21 @@ TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
     click("Close");
     xpsim::runFrames(2);
     EXPECT_EQ(window(), nullptr);
+
+    // A version list of a million lines, its first 3000 characters long: the
+    // window keeps 200 lines of 999 characters and says so in the log.
+    std::string versions = "Ovilux 9.9.9 " + std::string(3000, 'x') + "\n";
+    for (int i = 0; i < 1000000; ++i) {
+        versions += "Line " + std::to_string(i) + " https://example.org/\n";
+    }
+    SimulatedXPlane::writeFile(server.root() + "/Ovilux/Versions.txt", versions);
+    open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
+    EXPECT_TRUE(shows("Ovilux 9.9.9 xxx"));
+    EXPECT_TRUE(shows("Line 0 https://example.org/"));
+    EXPECT_EQ(countInLog("Only the first 200 lines of the Ovilux version list, each cut at 999 "
+                         "characters, are shown"),
+              1);
 }
 
 TEST_F(UpdateWindow, NothingToDoOffersOnlyCloseAndTheLibraryFolderIsMadeWhenMissing) {
@@ -190,6 +212,38 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
     for (const std::string& name : names) {
         EXPECT_EQ(SimulatedXPlane::readFile(libraryPath(name)), cameraFile("P")) << name;
     }
+    UpdaterWidget::destroy();
+
+    // A download that comes one byte a second: "Cancel" ends it at once, and
+    // so does disabling the plug-in; no temporary file stays behind.
+    std::filesystem::remove_all(libraryPath(""));
+    CommunityTestServer dripping("drip-downloads");
+    ASSERT_TRUE(dripping.running());
+    serverFile(dripping, "Ovilux_Slow.csv", cameraFile("S"));
+    int threads = processThreadCount();
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    click("Cancel");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateCancelled);
+    EXPECT_TRUE(shows("Update Canceled")) << allText(text());
+    EXPECT_TRUE(library().empty());
+    EXPECT_LE(processThreadCount(), threads);
+    UpdaterWidget::destroy();
+
+    open();
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    xpsim::disablePlugin();
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(library().empty());
+    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_TRUE(dripping.alive());
+    ASSERT_TRUE(xpsim::enablePlugin());
 }
 
 TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
@@ -233,6 +287,38 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Bravo.csv")),
               cameraFile("Bravo, the good one"));
+    UpdaterWidget::destroy();
+
+    // A download whose data connection opens and then stays quiet ends with
+    // its error once it is overdue, and the close box ends it at once.
+    CommunityTestServer stalling("stall-downloads");
+    ASSERT_TRUE(stalling.running());
+    serverFile(stalling, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    serverFile(stalling, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    setCommunityTimeLimits({5, 2, 2});
+    open();
+    click("Update Community Files");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to get aircraft file, Ovilux_Alpha.csv, from "
+                             "the community server, error: the transfer made no progress for 2 "
+                             "seconds"))
+        << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    UpdaterWidget::destroy();
+
+    setCommunityTimeLimits(CommunityTimeLimits());
+    int threads = processThreadCount();
+    open();
+    click("Update Community Files");
+    xpsim::runFrames(5);
+    ASSERT_EQ(window()->state(), kUpdateUpdating);
+    ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+    xpsim::runFrames(1);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_TRUE(stalling.alive());
 }
 
 TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
@@ -243,8 +329,8 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     open();
     EXPECT_TRUE(shows("Community Aircraft Files Server Count: 1")) << allText(text());
     EXPECT_TRUE(shows("Server Files to be Downloaded: 1"));
-    EXPECT_EQ(countInLog("Skipped 10 names in the community server's listing that are not "
-                         "plain file names"),
+    EXPECT_EQ(countInLog("Skipped 11 names in the community server's listing that are not "
+                         "plain file names the library folder can hold"),
               1);
     click("Update Community Files");
     settle();
@@ -252,6 +338,23 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Alpha.csv"});
     EXPECT_FALSE(SimulatedXPlane::exists(xplane.pluginFolder() + "escaped.csv"));
     EXPECT_EQ(SimulatedXPlane::readFile(xplane.pluginFolder() + "Ovilux.ini"), ini);
+    UpdaterWidget::destroy();
+
+    // A file the library folder cannot take (a folder of its name is in the
+    // way) fails with the reason, and the files after it still arrive.
+    std::filesystem::create_directory(libraryPath("Ovilux_Aaa.csv"));
+    serverFile(server, "Ovilux_Aaa.csv", cameraFile("Aaa"));
+    serverFile(server, "Ovilux_Zulu.csv", cameraFile("Zulu"));
+    open();
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to store aircraft file, Ovilux_Aaa.csv, in the "
+                             "community file folder, error: Is a directory"))
+        << allText(text());
+    EXPECT_EQ(library(),
+              (std::vector<std::string>{"Ovilux_Aaa.csv", "Ovilux_Alpha.csv", "Ovilux_Zulu.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Zulu.csv")), cameraFile("Zulu"));
 }
 
 TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
@@ -292,6 +395,44 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
     xpsim::disablePlugin();
     EXPECT_EQ(window(), nullptr);
     ASSERT_TRUE(xpsim::enablePlugin());
+    ASSERT_TRUE(waitUntilCached());
+
+    // A server that accepts and says nothing, or says it one byte a second:
+    // the window reads it while the frames go on, its close box and the
+    // disable return at once, and left alone it ends with its error once a
+    // reply is overdue (long before the server goes away).
+    for (const char* mode : {"silent", "drip"}) {
+        CommunityTestServer misbehaving(mode);
+        ASSERT_TRUE(misbehaving.running());
+        int threads = processThreadCount();
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+        xpsim::runFrames(5);
+        ASSERT_NE(window(), nullptr);
+        EXPECT_EQ(window()->state(), kUpdateReadingLists) << mode;
+        EXPECT_TRUE(shows("Community Aircraft Files Server Count: 0")) << mode;
+        ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+        xpsim::runFrames(1);
+        EXPECT_EQ(window(), nullptr) << mode;
+        EXPECT_LE(processThreadCount(), threads) << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
+        xpsim::runFrames(5);
+        xpsim::disablePlugin();
+        EXPECT_EQ(window(), nullptr) << mode;
+        EXPECT_LE(processThreadCount(), threads) << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        ASSERT_TRUE(xpsim::enablePlugin());
+        ASSERT_TRUE(waitUntilCached());
+
+        setCommunityTimeLimits({5, 2, 2});
+        open();
+        EXPECT_TRUE(showsWrapped("Update Error: Unable to connect to the community file server: "
+                                 "the server did not answer within 2 seconds"))
+            << mode << "\n" << allText(text());
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        UpdaterWidget::destroy();
+    }
 }
 
 }  // namespace
