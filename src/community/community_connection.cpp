@@ -88,11 +88,14 @@ const unsigned int kIdleCallbackMilliseconds = 200;
 void quietDebugOutput() {
     // ftplib prints every command it sends (the password too) when its
     // debug level is raised; it stays off.
-    static std::once_flag once;
-    std::call_once(once, [] {
+    // A function-local static rather than std::call_once, whose inline
+    // pthread_once needs a newer C library of the system.
+    static const bool initialised = [] {
         ftplib_debug = 0;
         FtpInit();
-    });
+        return true;
+    }();
+    (void)initialised;
 }
 }  // namespace
 

@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstdlib>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -19,7 +19,6 @@ struct SocketEnds {
 };
 
 std::mutex openingLock;
-std::condition_variable openingFreed;
 bool openingHeld = false;
 
 std::mutex registryLock;
@@ -83,20 +82,27 @@ void forEachDescriptor(Visit visit) {
 }  // namespace
 
 bool beginSocketOpening(std::chrono::milliseconds wait) {
-    std::unique_lock<std::mutex> hold(openingLock);
-    if (!openingFreed.wait_for(hold, wait, [] { return !openingHeld; })) {
-        return false;
+    // Polled, as the watchdog does: a timed condition-variable wait would
+    // need a newer C library of the system.
+    std::chrono::steady_clock::time_point end = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> hold(openingLock);
+            if (!openingHeld) {
+                openingHeld = true;
+                return true;
+            }
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    openingHeld = true;
-    return true;
 }
 
 void endSocketOpening() {
-    {
-        std::lock_guard<std::mutex> hold(openingLock);
-        openingHeld = false;
-    }
-    openingFreed.notify_one();
+    std::lock_guard<std::mutex> hold(openingLock);
+    openingHeld = false;
 }
 
 int claimSocketTo(const sockaddr_in& peer, bool matchPort) {

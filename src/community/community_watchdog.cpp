@@ -3,12 +3,17 @@
 #include <sys/socket.h>
 
 #include <cstdio>
+#include <thread>
 
 #include "community/community_sockets.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
-// How often a socket that ftplib has not made yet is looked for again.
+// How often the deadlines are checked, and a socket that ftplib has not made
+// yet is looked for again. The thread polls rather than waiting on a condition
+// variable: the timed and untimed waits of GCC 12's headers need a newer C and
+// C++ library of the system than the rest of the module does (the README's
+// table of what the module needs to load).
 const std::chrono::milliseconds kLookAgain(20);
 // How often a worker waiting for another exchange's opening checks its own.
 const std::chrono::milliseconds kOpeningWait(20);
@@ -21,7 +26,6 @@ CommunityWatchdog::~CommunityWatchdog() {
         std::lock_guard<std::mutex> hold(lock);
         stopping = true;
     }
-    wakeUp.notify_all();
     thread.join();
     releaseAll();
 }
@@ -35,7 +39,6 @@ void CommunityWatchdog::cancel() {
             cancelDeadline = Clock::now() + std::chrono::milliseconds(kCancelGraceMilliseconds);
         }
     }
-    wakeUp.notify_all();
 }
 
 void CommunityWatchdog::limit(int seconds, const char* why) {
@@ -47,7 +50,6 @@ void CommunityWatchdog::limit(int seconds, const char* why) {
         snprintf(text, sizeof(text), why, seconds);
         stepReason = text;
     }
-    wakeUp.notify_all();
 }
 
 std::string CommunityWatchdog::timedOutReason() const {
@@ -127,26 +129,12 @@ void CommunityWatchdog::run() {
                 shutDownAll();
             }
         }
-        if (expired()) {
-            // ftplib may not have made the socket it is opening yet.
-            if (opening && !openingClaimed && !claimOpening()) {
-                wakeUp.wait_for(hold, kLookAgain);
-            } else {
-                wakeUp.wait(hold);
-            }
-            continue;
+        // ftplib may not have made the socket it is opening yet.
+        if (expired() && opening && !openingClaimed) {
+            claimOpening();
         }
-        Clock::time_point next = Clock::time_point::max();
-        if (hasStepDeadline) {
-            next = stepDeadline;
-        }
-        if (hasCancelDeadline && cancelDeadline < next) {
-            next = cancelDeadline;
-        }
-        if (next == Clock::time_point::max()) {
-            wakeUp.wait(hold);
-        } else {
-            wakeUp.wait_until(hold, next);
-        }
+        hold.unlock();
+        std::this_thread::sleep_for(kLookAgain);
+        hold.lock();
     }
 }

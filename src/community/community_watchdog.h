@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -57,7 +56,6 @@ private:
     bool claimOpening();
 
     mutable std::mutex lock;
-    std::condition_variable wakeUp;
     std::atomic<bool> cancelFlag{false};
     std::atomic<bool> expiredFlag{false};
     bool stopping = false;
