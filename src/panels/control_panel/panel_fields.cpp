@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 
 void beginPanelBox(const char* id, float width, float height) {
     ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 5.0f);
@@ -38,6 +39,13 @@ bool dragClamped(const char* label, float* value, float speed, float min, float 
     return true;
 }
 
+bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
+                 const char* format) {
+    const ValueRange& range = valueRange(kind);
+    return dragClamped(label, value, speed, static_cast<float>(range.min),
+                       static_cast<float>(range.max), format);
+}
+
 bool dragClampedInt(const char* label, int* value, float speed, int min, int max) {
     return ImGui::DragInt(label, value, speed, min, max, "%d", ImGuiSliderFlags_AlwaysClamp);
 }
@@ -61,4 +69,13 @@ bool isBlankName(const char* name) {
         }
     }
     return true;
+}
+
+const char* cameraOutOfRangeText() {
+    static char text[100] = "";
+    if (text[0] == '\0') {
+        snprintf(text, sizeof(text), "These values put a camera more than %.0f m from the aircraft",
+                 valueRange(ValueKind::Offset).max);
+    }
+    return text;
 }
