@@ -6,19 +6,6 @@
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
-namespace {
-// Why "Create" makes nothing; null when it can.
-const char* flyByRefusal(const FlyBySpec& flyBy) {
-    if (isBlankName(flyBy.name)) {
-        return "The fly-by needs a name.";
-    }
-    if (const char* refusal = generatedCategoryNameRefusal(flyBy.name)) {
-        return refusal;
-    }
-    return flyByFitsTheCameraFile(flyBy) ? nullptr : cameraOutOfRangeText();
-}
-}  // namespace
-
 void ControlPanelWidget::processCreateFlyBy() {
     static FlyBySpec flyBySpec;
     static bool firstTime = true;
@@ -64,7 +51,8 @@ void ControlPanelWidget::processCreateFlyBy() {
     ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
-        refusal = flyByRefusal(flyBySpec);
+        refusal = generatedCategoryRefusal(flyBySpec.name, "The fly-by needs a name.",
+                                           flyByFitsTheCameraFile(flyBySpec));
         if (refusal == nullptr) {
             stopAnimationRequest();
             createFlyBy(flyBySpec);

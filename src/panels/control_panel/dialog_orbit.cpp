@@ -6,20 +6,6 @@
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
-namespace {
-// Why "Create" makes nothing; null when it can.
-const char* orbitRefusal(const OrbitSpec& orbit) {
-    // A category without a name could be neither told apart nor found again.
-    if (isBlankName(orbit.name)) {
-        return "The orbit needs a name.";
-    }
-    if (const char* refusal = generatedCategoryNameRefusal(orbit.name)) {
-        return refusal;
-    }
-    return orbitFitsTheCameraFile(orbit) ? nullptr : cameraOutOfRangeText();
-}
-}  // namespace
-
 void ControlPanelWidget::processCreateOrbit() {
     static OrbitSpec orbitSpec;
     static bool firstTime = true;
@@ -63,7 +49,9 @@ void ControlPanelWidget::processCreateOrbit() {
     ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
-        refusal = orbitRefusal(orbitSpec);
+        // A category without a name could be neither told apart nor found again.
+        refusal = generatedCategoryRefusal(orbitSpec.name, "The orbit needs a name.",
+                                           orbitFitsTheCameraFile(orbitSpec));
         if (refusal == nullptr) {
             stopAnimationRequest();
             createOrbit(orbitSpec);

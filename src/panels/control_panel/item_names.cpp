@@ -1,11 +1,13 @@
 #include "panels/control_panel/item_names.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/category_names.h"
+#include "shell/value_ranges.h"
 
 namespace {
 
@@ -16,6 +18,15 @@ const char* const kHeaderPair = "\"Category Name\" cannot hold \"Camera Name\"";
 // The file's header begins "Category Name,Camera Name", in any case.
 bool isHeaderCategoryName(const char* name) { return sameNameInFile(name, "Category Name"); }
 bool isHeaderCameraName(const char* name) { return sameNameInFile(name, "Camera Name"); }
+
+bool isBlank(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (!std::isspace(static_cast<unsigned char>(*text))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // The writer turns commas into blanks.
 bool isBlankInFile(const char* text) {
@@ -32,6 +43,15 @@ const char* categoryNameClash(const char* text, int categoryIndex) {
         return kBlank;
     }
     return categoryNameTaken(text, categoryIndex) ? kTaken : nullptr;
+}
+
+const char* cameraOutOfRangeText() {
+    static char text[100] = "";
+    if (text[0] == '\0') {
+        snprintf(text, sizeof(text), "These values put a camera more than %.0f m from the aircraft",
+                 valueRange(ValueKind::Offset).max);
+    }
+    return text;
 }
 
 }  // namespace
@@ -62,7 +82,14 @@ const char* cameraNameRefusal(const char* text, int categoryIndex) {
     return nullptr;
 }
 
-const char* generatedCategoryNameRefusal(const char* name) {
+const char* generatedCategoryRefusal(const char* name, const char* noName, bool camerasFit) {
+    if (isBlank(name)) {
+        return noName;
+    }
     int replaced = findCategoryIndex(name, false);
-    return categoryNameClash(name, replaced >= 0 ? replaced : getNumberOfCategories());
+    if (const char* clash =
+            categoryNameClash(name, replaced >= 0 ? replaced : getNumberOfCategories())) {
+        return clash;
+    }
+    return camerasFit ? nullptr : cameraOutOfRangeText();
 }

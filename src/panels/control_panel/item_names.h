@@ -10,7 +10,9 @@ const char* categoryNameRefusal(const char* text, int categoryIndex);
 // Why the text cannot name a camera of the category at categoryIndex; null
 // when it can.
 const char* cameraNameRefusal(const char* text, int categoryIndex);
-// Why a fly-by or orbit cannot fill the category of that name; null when it
-// can. It replaces the category of that very name (case ignored) with all its
-// cameras, or makes a new one.
-const char* generatedCategoryNameRefusal(const char* name);
+// Why "Create" of a fly-by or orbit makes nothing; null when it can: a name of
+// blanks only (noName, the dialog's own text), a name a rename would refuse,
+// or cameras that do not fit the camera file. The generator replaces the
+// category of that very name (case ignored) with all its cameras, or makes a
+// new one.
+const char* generatedCategoryRefusal(const char* name, const char* noName, bool camerasFit);

@@ -1,8 +1,6 @@
 #include "panels/control_panel/panel_fields.h"
 
-#include <cctype>
 #include <cmath>
-#include <cstdio>
 
 void beginPanelBox(const char* id, float width, float height) {
     ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 5.0f);
@@ -60,22 +58,4 @@ bool dragHeading(const char* label, float* heading, float speed) {
         *heading -= 360.0f;
     }
     return true;
-}
-
-bool isBlankName(const char* name) {
-    for (; *name != 0; ++name) {
-        if (!isspace(static_cast<unsigned char>(*name))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-const char* cameraOutOfRangeText() {
-    static char text[100] = "";
-    if (text[0] == '\0') {
-        snprintf(text, sizeof(text), "These values put a camera more than %.0f m from the aircraft",
-                 valueRange(ValueKind::Offset).max);
-    }
-    return text;
 }

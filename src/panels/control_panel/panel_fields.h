@@ -30,8 +30,3 @@ bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
 // cross north, and the value wraps back into 0..360.
 bool dragHeading(const char* label, float* heading, float speed);
 
-// True when the name holds no character but blanks.
-bool isBlankName(const char* name);
-// The generator dialogs' red line for values that would put a camera where
-// the camera file cannot keep it.
-const char* cameraOutOfRangeText();
