@@ -82,8 +82,8 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     const Settings* defaults = getDefaultSettings();
     Settings* s = getSettings();
     SettingsWidget* panel = open();
-    // The fields take digits, signs and exponents only ("nan" never gets in);
-    // 1e39 is infinite as a float.
+    // The fields take digits, signs and exponents only: "nan" never gets in,
+    // and 1e39 is infinite as a float.
     s->VERY_LARGE_ROTATION_SPEED = 30.0f;
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "-1e39");
     EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
