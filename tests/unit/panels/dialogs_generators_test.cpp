@@ -43,7 +43,8 @@ protected:
         }
     }
     bool showsInRed(const std::string& what) const {
-        const TextRun* run = findText(text(), what);
+        std::vector<TextRun> shown = text();
+        const TextRun* run = findText(shown, what);
         return run != nullptr && run->red == 255 && run->green == 0;
     }
 };
