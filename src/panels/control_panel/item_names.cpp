@@ -19,24 +19,19 @@ const char* const kHeaderPair = "\"Category Name\" cannot hold \"Camera Name\"";
 bool isHeaderCategoryName(const char* name) { return sameNameInFile(name, "Category Name"); }
 bool isHeaderCameraName(const char* name) { return sameNameInFile(name, "Camera Name"); }
 
-bool isBlank(const char* text) {
+// Blanks only; as the file writes it, a comma is a blank too.
+bool isBlank(const char* text, bool commasAsBlanks) {
     for (; *text != '\0'; ++text) {
-        if (!std::isspace(static_cast<unsigned char>(*text))) {
+        bool blank = std::isspace(static_cast<unsigned char>(*text)) ||
+                     (commasAsBlanks && *text == ',');
+        if (!blank) {
             return false;
         }
     }
     return true;
 }
 
-// The writer turns commas into blanks.
-bool isBlankInFile(const char* text) {
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (!std::isspace(static_cast<unsigned char>(*c)) && *c != ',') {
-            return false;
-        }
-    }
-    return true;
-}
+bool isBlankInFile(const char* text) { return isBlank(text, true); }
 
 const char* categoryNameClash(const char* text, int categoryIndex) {
     if (isBlankInFile(text)) {
@@ -83,7 +78,7 @@ const char* cameraNameRefusal(const char* text, int categoryIndex) {
 }
 
 const char* generatedCategoryRefusal(const char* name, const char* noName, bool camerasFit) {
-    if (isBlank(name)) {
+    if (isBlank(name, false)) {
         return noName;
     }
     int replaced = findCategoryIndex(name, false);
