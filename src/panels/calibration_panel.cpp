@@ -135,6 +135,7 @@ void CalibrateViewAxisWidget::buildInterface() {
     } else if (ImGui::Button("Finish")) {
         std::string whyNot;
         if (saveSettings(&whyNot)) {
+            keepFinishedCalibration();
             end(false);
             SafeDelete();
         } else {

@@ -62,6 +62,12 @@ void restoreCalibrationValues() {
     }
 }
 
+void keepFinishedCalibration() {
+    if (openPanels > 0) {
+        saved = current();
+    }
+}
+
 float savedCalibrationNullZone() { return saved.nullZone; }
 
 bool saveSettingsOutsideCalibration(std::string* whyNot) {

@@ -1,6 +1,7 @@
 // What every open calibration panel shares: one copy of the null zone and the
-// six axis centres, taken when the first panel opened, and the count of open
-// panels. Axis input stays suspended while any panel is open.
+// six axis centres, taken when the first panel opened and again when one
+// finishes, and the count of open panels. Axis input stays suspended while
+// any panel is open.
 #pragma once
 
 #include <string>
@@ -19,6 +20,9 @@ void endAxisCalibration();
 int openAxisCalibrations();
 // The values in force before the first open panel come back.
 void restoreCalibrationValues();
+// A panel finished and saved its values: they are the ones the panels still
+// open put back, and the ones a save writes meanwhile.
+void keepFinishedCalibration();
 float savedCalibrationNullZone();
 // saveSettings, with the saved null zone and centres written in place of a
 // calibration's values in progress.

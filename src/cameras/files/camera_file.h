@@ -11,7 +11,7 @@
 // 1 when the file was read whole (or did not exist yet and got the default
 // set); 0 when it could not be read, ended in a short row, or, for a community
 // or imported file, did not open (the set and the aircraft's file are then
-// left as they were).
+// left as they were) or held no camera (the set is then the default one).
 int readCameras(GlobalCameraFileNameEntry* entry);
 // One tokenised row into the next camera of its category; 0 when it cannot be
 // placed.

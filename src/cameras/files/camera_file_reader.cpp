@@ -181,8 +181,9 @@ void switchActiveFile(GlobalCameraFileNameEntry* target, const std::string& acti
 // A file that does not exist yet gets the default set, written at once. One
 // that exists but gave no cameras is the user's and is never overwritten: the
 // default set then lives in memory only, and the result is false when the
-// file could not be read at all.
-bool fillEmptySet(bool airport, bool opened, const OpenedFile& source) {
+// file could not be read at all. An imported file without cameras is no
+// import: a default camera in place of the pilot's set is a failed read.
+bool fillEmptySet(bool airport, bool imported, bool opened, const OpenedFile& source) {
     if (airport) {
         makeDefaultAirportSet();
     } else {
@@ -197,6 +198,10 @@ bool fillEmptySet(bool airport, bool opened, const OpenedFile& source) {
     if (!opened) {
         sLogMsg("Unable to read camera file %s (%s); using a default camera set without saving it",
                 source.path.c_str(), describeReadError(source.error));
+        return false;
+    }
+    if (imported) {
+        sLogMsg("The camera file %s holds no cameras; nothing is imported", source.path.c_str());
         return false;
     }
     sLogMsg("The camera file %s holds no cameras; using a default camera set without saving it",
@@ -246,7 +251,7 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
         fclose(source.file);
         source.file = nullptr;
     }
-    if (getNumberOfCategories() == 0 && !fillEmptySet(airport, opened, source)) {
+    if (getNumberOfCategories() == 0 && !fillEmptySet(airport, community, opened, source)) {
         complete = false;
     }
 

@@ -30,8 +30,14 @@ struct OrbitSpec {
     bool useLevelCamera = false;
 };
 
+// Whether every camera the spec makes lies where the camera file keeps it:
+// offsets from the origin finite and within the file's range.
+bool flyByFitsTheCameraFile(const FlyBySpec& flyBy);
+bool orbitFitsTheCameraFile(const OrbitSpec& orbit);
+
 // Each fills the category of the given name (case ignored), made at the end
 // when there is none, replacing its cameras; 0 with an "ERROR" box when there
-// is no room for a new category.
+// is no room for a new category, and 0 with a log line, the set unchanged,
+// when a camera would not fit the camera file.
 int createFlyBy(const FlyBySpec& flyBy);
 int createOrbit(const OrbitSpec& orbit);

@@ -5,6 +5,12 @@
 #include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
 #include "libwinkit/message_box.h"
+#include "shell/value_ranges.h"
+
+bool fitsTheCameraFile(float x, float y, float z) {
+    return isInRange(ValueKind::Offset, x) && isInRange(ValueKind::Offset, y) &&
+           isInRange(ValueKind::Offset, z);
+}
 
 Category* startGeneratedCategory(const char* name) {
     int index = findCategoryIndex(name, true);

@@ -3,6 +3,9 @@
 
 #include "cameras/set/camera.h"
 
+// Whether a generated camera's offsets from its origin are numbers the camera
+// file keeps: finite and within the range its reader takes.
+bool fitsTheCameraFile(float x, float y, float z);
 // The emptied category of that name (made at the end when there is none),
 // named as given; null with an "ERROR" box when no category can be made.
 Category* startGeneratedCategory(const char* name);

@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include "cameras/set/camera_set.h"
+#include "cameras/set/category_names.h"
 #include "libwinkit/message_box.h"
 #include "shell/plugin_state.h"
 #include "shell/speech.h"
@@ -46,9 +47,9 @@ int addCategory() {
     count = getNumberOfCategories();
     initCategory(count);
     Category* category = getCategorySlot(count);
-    char name[kNameSize];
-    snprintf(name, sizeof(name), "Category %d", count + 1);
-    setCameraName(category->name, name);
+    // Numbered after the count, unless a category has that name already:
+    // the file would read the two back as one.
+    setCameraName(category->name, numberedCategoryName("Category", count + 1, count).c_str());
     category->numberOfCameras = 1;
     category->currentCameraIndex = 0;
     Camera* camera = &category->cameras[0];

@@ -4,8 +4,9 @@
 
 #include "cameras/set/camera.h"
 
-// A new last category "Category %d" holding a copy of the current camera;
-// 0 when the set already has 20 categories.
+// A new last category "Category %d" (the new count, or the next number no
+// category has) holding a copy of the current camera; 0 when the set already
+// has 20 categories.
 int addCategory();
 // A copy of the current camera as "Camera %d" at the end of the current
 // category; 0 when it already holds 150 cameras.

@@ -77,8 +77,9 @@ private:
     void categoryMenuItems();
     void populateAirportFileMenu();
     // The rename field of a context menu: typed into a buffer and applied on
-    // Enter or "Ok" when the name is acceptable.
-    void itemNameEditor(char* name, int categoryIndex);
+    // Enter or "Ok" when the name is acceptable for the category at
+    // categoryIndex, or for a camera of it.
+    void itemNameEditor(char* name, int categoryIndex, bool camera);
     // Saves before the set is replaced by another file; false (and a message
     // box) when the save failed, so the set stays.
     bool saveBeforeSwitch();

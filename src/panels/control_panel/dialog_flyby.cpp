@@ -2,15 +2,16 @@
 
 #include "cameras/generators/flyby_orbit.h"
 #include "panels/control_panel/control_panel.h"
+#include "panels/control_panel/item_names.h"
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
 void ControlPanelWidget::processCreateFlyBy() {
     static FlyBySpec flyBySpec;
     static bool firstTime = true;
-    static bool nameRefused = false;
+    static const char* refusal = nullptr;
     if (dialogRequest == kDialogCreateFlyBy) {
-        nameRefused = false;
+        refusal = nullptr;
     }
     if (!ImGui::BeginPopupModal("Create FlyBy", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
@@ -31,15 +32,16 @@ void ControlPanelWidget::processCreateFlyBy() {
     ImGui::PopItemWidth();
     ImGui::PushItemWidth(100);
     dragHeading("Camera Attack Heading", &flyBySpec.attackHeading, 1.0f);
-    dragFinite("Initial Height in Meters", &flyBySpec.initialHeight, 1.0f, "%.2f");
-    dragFinite("Distance in Meters", &flyBySpec.distance, 1.0f, "%.2f");
-    dragFinite("CPA X in Meters", &flyBySpec.cpaX, 1.0f, "%.2f");
-    dragFinite("CPA Z in Meters", &flyBySpec.cpaZ, 1.0f, "%.2f");
-    dragFinite("CPA Y in Meters", &flyBySpec.cpaY, 1.0f, "%.2f");
+    dragInRange("Initial Height in Meters", &flyBySpec.initialHeight, 1.0f, ValueKind::Offset,
+                "%.2f");
+    dragInRange("Distance in Meters", &flyBySpec.distance, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA X in Meters", &flyBySpec.cpaX, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Z in Meters", &flyBySpec.cpaZ, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Y in Meters", &flyBySpec.cpaY, 1.0f, ValueKind::Offset, "%.2f");
     dragClamped("Duration in Seconds", &flyBySpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
     ImGui::PopItemWidth();
-    if (nameRefused) {
-        ImGui::TextColored(kDialogRed, "The fly-by needs a name.");
+    if (refusal != nullptr) {
+        ImGui::TextColored(kDialogRed, "%s", refusal);
     } else {
         ImGui::TextUnformatted("");
     }
@@ -49,8 +51,9 @@ void ControlPanelWidget::processCreateFlyBy() {
     ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
-        nameRefused = isBlankName(flyBySpec.name);
-        if (!nameRefused) {
+        refusal = generatedCategoryRefusal(flyBySpec.name, "The fly-by needs a name.",
+                                           flyByFitsTheCameraFile(flyBySpec));
+        if (refusal == nullptr) {
             stopAnimationRequest();
             createFlyBy(flyBySpec);
             ImGui::CloseCurrentPopup();

@@ -1,68 +1,90 @@
 #include "panels/control_panel/item_names.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "cameras/set/camera.h"
+#include "cameras/set/camera_editing.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/set/category_names.h"
+#include "shell/value_ranges.h"
 
 namespace {
 
-// The file writer turns commas into blanks; the reader compares case blind.
-char foldForFile(char c) {
-    return c == ',' ? ' ' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
+const char* const kBlank = "A name cannot be blank";
+const char* const kTaken = "Another category has this name";
+const char* const kHeaderPair = "\"Category Name\" cannot hold \"Camera Name\"";
 
-bool sameForFile(const std::string& first, const char* second) {
-    size_t i = 0;
-    for (; i < first.size() && i < static_cast<size_t>(kMaxNameLength) && second[i] != '\0';
-         ++i) {
-        if (foldForFile(first[i]) != foldForFile(second[i])) {
+// The file's header begins "Category Name,Camera Name", in any case.
+bool isHeaderCategoryName(const char* name) { return sameNameInFile(name, "Category Name"); }
+bool isHeaderCameraName(const char* name) { return sameNameInFile(name, "Camera Name"); }
+
+// Blanks only; as the file writes it, a comma is a blank too.
+bool isBlank(const char* text, bool commasAsBlanks) {
+    for (; *text != '\0'; ++text) {
+        bool blank = std::isspace(static_cast<unsigned char>(*text)) ||
+                     (commasAsBlanks && *text == ',');
+        if (!blank) {
             return false;
         }
     }
-    bool firstEnded = i == first.size() || i == static_cast<size_t>(kMaxNameLength);
-    bool secondEnded = second[i] == '\0' || i == static_cast<size_t>(kMaxNameLength);
-    return firstEnded && secondEnded;
+    return true;
 }
 
-bool takenByAnother(const std::string& name, int categoryIndex) {
-    for (int i = 0; i < getNumberOfCategories(); ++i) {
-        Category* other = getCategory(i);
-        if (i != categoryIndex && other != nullptr && sameForFile(name, other->name)) {
-            return true;
-        }
+bool isBlankInFile(const char* text) { return isBlank(text, true); }
+
+const char* categoryNameClash(const char* text, int categoryIndex) {
+    if (isBlankInFile(text)) {
+        return kBlank;
     }
-    return false;
+    return categoryNameTaken(text, categoryIndex) ? kTaken : nullptr;
+}
+
+const char* cameraOutOfRangeText() {
+    static char text[100] = "";
+    if (text[0] == '\0') {
+        snprintf(text, sizeof(text), "These values put a camera more than %.0f m from the aircraft",
+                 valueRange(ValueKind::Offset).max);
+    }
+    return text;
 }
 
 }  // namespace
 
-const char* nameRefusal(const char* text, int categoryIndex) {
-    bool blank = true;
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (!std::isspace(static_cast<unsigned char>(*c)) && *c != ',') {
-            blank = false;
+const char* categoryNameRefusal(const char* text, int categoryIndex) {
+    if (const char* clash = categoryNameClash(text, categoryIndex)) {
+        return clash;
+    }
+    Category* category = getCategory(categoryIndex);
+    if (category != nullptr && isHeaderCategoryName(text)) {
+        for (int i = 0; i < category->numberOfCameras; ++i) {
+            if (isHeaderCameraName(category->cameras[i].name)) {
+                return kHeaderPair;
+            }
         }
-    }
-    if (blank) {
-        return "A name cannot be blank";
-    }
-    if (categoryIndex >= 0 && takenByAnother(text, categoryIndex)) {
-        return "Another category has this name";
     }
     return nullptr;
 }
 
-std::string uniqueCategoryName(const char* name, int categoryIndex) {
-    std::string base = std::string(name).substr(0, kMaxNameLength);
-    if (!takenByAnother(base, categoryIndex)) {
-        return base;
+const char* cameraNameRefusal(const char* text, int categoryIndex) {
+    if (isBlankInFile(text)) {
+        return kBlank;
     }
-    for (int number = 2;; ++number) {
-        std::string suffix = " " + std::to_string(number);
-        std::string numbered = base.substr(0, kMaxNameLength - suffix.size()) + suffix;
-        if (!takenByAnother(numbered, categoryIndex)) {
-            return numbered;
-        }
+    Category* category = getCategory(categoryIndex);
+    if (category != nullptr && isHeaderCategoryName(category->name) && isHeaderCameraName(text)) {
+        return kHeaderPair;
     }
+    return nullptr;
+}
+
+const char* generatedCategoryRefusal(const char* name, const char* noName, bool camerasFit) {
+    if (isBlank(name, false)) {
+        return noName;
+    }
+    int replaced = findCategoryIndex(name, false);
+    if (const char* clash =
+            categoryNameClash(name, replaced >= 0 ? replaced : getNumberOfCategories())) {
+        return clash;
+    }
+    return camerasFit ? nullptr : cameraOutOfRangeText();
 }

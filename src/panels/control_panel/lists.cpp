@@ -9,6 +9,7 @@
 #include "cameras/set/camera_paste.h"
 #include "cameras/set/camera_selection.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/set/category_names.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/control_panel/item_names.h"
@@ -326,7 +327,7 @@ void ControlPanelWidget::populateCameraList() {
     clipper.End();
 }
 
-void ControlPanelWidget::itemNameEditor(char* name, int categoryIndex) {
+void ControlPanelWidget::itemNameEditor(char* name, int categoryIndex, bool camera) {
     if (ImGui::IsWindowAppearing()) {
         snprintf(renameText, sizeof(renameText), "%s", name);
         renameError.clear();
@@ -345,7 +346,9 @@ void ControlPanelWidget::itemNameEditor(char* name, int categoryIndex) {
     ImGui::SameLine();
     bool ok = ImGui::Button("Ok");
     if (entered || ok) {
-        if (const char* refusal = nameRefusal(renameText, categoryIndex)) {
+        const char* refusal = camera ? cameraNameRefusal(renameText, categoryIndex)
+                                     : categoryNameRefusal(renameText, categoryIndex);
+        if (refusal != nullptr) {
             renameError = refusal;
             refocusName = true;
         } else {
@@ -362,7 +365,7 @@ void ControlPanelWidget::itemNameEditor(char* name, int categoryIndex) {
 void ControlPanelWidget::categoryContextMenu() {
     Category* category = getCurrentCategory();
     if (category == nullptr) return;
-    itemNameEditor(category->name, getCurrentCategoryIndex());
+    itemNameEditor(category->name, getCurrentCategoryIndex(), false);
     bool room = categoryRoom();
     bool full = isCategoryCopied();
     if (room && ImGui::Selectable("Add to End")) reshape(addCategory);
@@ -386,7 +389,7 @@ void ControlPanelWidget::cameraContextMenu() {
     Category* category = getCurrentCategory();
     Camera* camera = getCurrentCamera();
     if (category == nullptr || camera == nullptr) return;
-    itemNameEditor(camera->name, -1);
+    itemNameEditor(camera->name, getCurrentCategoryIndex(), true);
     bool room = cameraRoom();
     bool full = isCameraCopied();
     if (room && ImGui::Selectable("Add to End")) reshape(addCameraToCategory);

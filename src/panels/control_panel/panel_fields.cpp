@@ -1,6 +1,5 @@
 #include "panels/control_panel/panel_fields.h"
 
-#include <cctype>
 #include <cmath>
 
 void beginPanelBox(const char* id, float width, float height) {
@@ -38,6 +37,13 @@ bool dragClamped(const char* label, float* value, float speed, float min, float 
     return true;
 }
 
+bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
+                 const char* format) {
+    const ValueRange& range = valueRange(kind);
+    return dragClamped(label, value, speed, static_cast<float>(range.min),
+                       static_cast<float>(range.max), format);
+}
+
 bool dragClampedInt(const char* label, int* value, float speed, int min, int max) {
     return ImGui::DragInt(label, value, speed, min, max, "%d", ImGuiSliderFlags_AlwaysClamp);
 }
@@ -50,15 +56,6 @@ bool dragHeading(const char* label, float* heading, float speed) {
         *heading += 360.0f;
     } else if (*heading > 360.0f) {
         *heading -= 360.0f;
-    }
-    return true;
-}
-
-bool isBlankName(const char* name) {
-    for (; *name != 0; ++name) {
-        if (!isspace(static_cast<unsigned char>(*name))) {
-            return false;
-        }
     }
     return true;
 }

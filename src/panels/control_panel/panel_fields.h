@@ -6,6 +6,8 @@
 
 #include <imgui.h>
 
+#include "shell/value_ranges.h"
+
 const ImVec4 kDialogRed(1.0f, 0.0f, 0.0f, 1.0f);
 const ImVec4 kDialogYellow(1.0f, 1.0f, 0.0f, 1.0f);
 const float kDialogButtonWidth = 120.0f;
@@ -21,9 +23,10 @@ bool dragFinite(const char* label, float* value, float speed, const char* format
 bool dragClamped(const char* label, float* value, float speed, float min, float max,
                  const char* format);
 bool dragClampedInt(const char* label, int* value, float speed, int min, int max);
+// A drag clamped into the range the camera file keeps for that kind of value.
+bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
+                 const char* format);
 // A heading field (-1 to 361): the degree of slack each side lets a drag
 // cross north, and the value wraps back into 0..360.
 bool dragHeading(const char* label, float* heading, float speed);
 
-// True when the name holds no character but blanks.
-bool isBlankName(const char* name);

@@ -156,6 +156,25 @@ TEST_F(CalibrationPanel, PanelsShareTheSavedValuesAndAxisInputWaitsForTheLast) {
     EXPECT_TRUE(gone(second));
     EXPECT_FALSE(isAxisCalibrationActive());
     expectSame(current(), before);
+
+    // A panel that finishes saved its centres: an older panel cancelled
+    // afterwards puts those back, not the ones from before it.
+    first = open();
+    second = open();
+    click(second, "Next");
+    click(second, "Next");
+    Calibration measured = current();
+    click(second, "Finish");
+    EXPECT_TRUE(gone(second));
+    click(first, "Cancel");
+    EXPECT_TRUE(gone(first));
+    EXPECT_FALSE(isAxisCalibrationActive());
+    expectSame(current(), measured);
+    xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+    xpsim::runFrames(3);
+    click(settingsPanel(), "Save Settings");
+    ini = SimulatedXPlane::readFile(iniPath());
+    EXPECT_NE(ini.find("VIEW_AXIS_HEADING_CENTER 0.100000\n"), std::string::npos) << ini;
 }
 
 TEST_F(CalibrationPanel, AFailedFinishKeepsThePanelOpenAndSaysWhy) {

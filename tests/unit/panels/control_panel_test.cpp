@@ -194,6 +194,23 @@ TEST_F(ControlPanel, BlankNamesAndNamesOfAnotherCategoryAreRefusedInRed) {
     click(panel, "Save All Cameras");
     EXPECT_NE(cameraFile().find("\nOutside Cameras Of The Cessna!,Left Wing,3,"),
               std::string::npos);
+
+    // The reader skips a row that reads as the file's header: the pair of
+    // names that would write one is refused, whichever is typed last.
+    const char* const kHeaderPair = "\"Category Name\" cannot hold \"Camera Name\"";
+    rename(panel, "Left Wing", "Camera,Name");
+    EXPECT_STREQ(getCurrentCamera()->name, "Camera,Name");
+    rename(panel, "Outside Cameras Of The Cessna!", "CATEGORY NAME");
+    refusal = find(panel, kHeaderPair);
+    ASSERT_NE(refusal, nullptr) << allText(text(panel));
+    EXPECT_EQ(refusal->red, 255);
+    EXPECT_STREQ(getCategory(1)->name, "Outside Cameras Of The Cessna!");
+    closeMenus(panel);
+    click(panel, "Cockpit");
+    rename(panel, "Cockpit", "Category Name");
+    rename(panel, "Pilot View", "camera name");
+    EXPECT_TRUE(shows(panel, kHeaderPair)) << allText(text(panel));
+    EXPECT_STREQ(getCurrentCamera()->name, "Pilot View");
 }
 
 TEST_F(ControlPanel, ASaveThatFailsShowsNoConfirmationButARedText) {
@@ -265,6 +282,12 @@ TEST_F(ControlPanel, TheMenusOfferNoAddOrInsertAtTheLimitsAndNoDeleteOfTheLast) 
 
     click(panel, "Category");
     click(panel, "Add New Category to End");
+    ASSERT_EQ(getNumberOfCategories(), kMaxCategories);
+    // "Category 20" is taken still: the next free number, so the file reads
+    // back the twenty categories.
+    EXPECT_STREQ(getCategory(kMaxCategories - 1)->name, "Category 21");
+    click(panel, "Save All Cameras");
+    ASSERT_EQ(readCameras(getCurrentActiveCameraFile()), 1);
     EXPECT_EQ(getNumberOfCategories(), kMaxCategories);
 }
 

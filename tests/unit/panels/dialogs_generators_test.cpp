@@ -31,6 +31,22 @@ protected:
         frames(5);
         ASSERT_TRUE(isCurrentlyAnimating());
     }
+    // In the text field that holds the keys: backspaces, then the new end.
+    void replaceLastCharacters(int count, const std::string& typed) {
+        for (int key = 0; key < count; ++key) {
+            ASSERT_TRUE(xpsim::pressKey("BACK"));
+            frames(2);
+        }
+        for (char c : typed) {
+            ASSERT_TRUE(xpsim::typeText(std::string(1, c)));
+            frames(2);
+        }
+    }
+    bool showsInRed(const std::string& what) const {
+        std::vector<TextRun> shown = text();
+        const TextRun* run = findText(shown, what);
+        return run != nullptr && run->red == 255 && run->green == 0;
+    }
 };
 
 TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
@@ -59,12 +75,7 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
         frames(2);
     }
 
-    // A field without limits keeps its number when "inf" is typed; a ranged
-    // one is held to its range.
-    typeNumber("CPA X in Meters", "inf");
-    EXPECT_EQ(fieldValue("CPA X in Meters"), "50.00");
-    typeNumber("Distance in Meters", "nan");
-    EXPECT_EQ(fieldValue("Distance in Meters"), "500.00");
+    // Every field is held to its range.
     typeNumber("Duration in Seconds", "0");
     EXPECT_EQ(fieldValue("Duration in Seconds"), "1.00");
     typeNumber("Duration in Seconds", "30");
@@ -97,6 +108,31 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     openDialog(kDialogCreateFlyBy);
     EXPECT_EQ(fieldValue("Name"), "Low Pass");
     EXPECT_EQ(fieldValue("CPA X in Meters"), "50.00");
+
+    // The file writes commas as blanks: "Low,Pass" would read back into
+    // "Low Pass", so it is refused while that category is another one.
+    typeInto("Name", "");
+    replaceLastCharacters(5, ",Pass");
+    click("Create");
+    EXPECT_TRUE(showsInRed("Another category has this name")) << allText(text());
+    EXPECT_EQ(getNumberOfCategories(), 2);
+    typeInto("Name", "");
+    replaceLastCharacters(5, " Pass");
+
+    // Positions are held to the file's million metres; a camera the values
+    // would put farther from the origin than that is refused.
+    typeNumber("CPA X in Meters", "1e39");
+    EXPECT_EQ(fieldValue("CPA X in Meters"), "1000000.00");
+    typeNumber("Distance in Meters", "-1e39");
+    EXPECT_EQ(fieldValue("Distance in Meters"), "-1000000.00");
+    click("Create");
+    frames(1);  // the dialog grows to the line's width
+    EXPECT_TRUE(showsInRed("These values put a camera more than 1000000 m from the aircraft"))
+        << allText(text());
+    ASSERT_EQ(getNumberOfCategories(), 2);
+    EXPECT_NEAR(getCategory(1)->cameras[0].x, 550.0, 1e-3);
+    typeNumber("CPA X in Meters", "50");
+    typeNumber("Distance in Meters", "500");
     click("Cancel");
     EXPECT_FALSE(shows("Create FlyBy"));
 }
@@ -116,8 +152,9 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
     typeNumber("Initial Camera Heading", "400");  // held at 361, wrapped to 1
     EXPECT_EQ(fieldValue("Initial Camera Heading"), "1.0");
     typeNumber("Initial Camera Heading", "-1");
-    typeNumber("Radius in Meters", "-inf");
-    EXPECT_EQ(fieldValue("Radius in Meters"), "10.00");
+    typeNumber("Radius in Meters", "-1e39");
+    EXPECT_EQ(fieldValue("Radius in Meters"), "-1000000.00");
+    typeNumber("Radius in Meters", "10");
     typeNumber("Duration in Seconds", "5000");
     EXPECT_EQ(fieldValue("Duration in Seconds"), "1000.00");
     typeNumber("Duration in Seconds", "37");
@@ -146,6 +183,19 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
         if (i > 0) {
             EXPECT_FLOAT_EQ(c.transitionSeconds, 1.0f) << i;
         }
+    }
+
+    // Heights far apart are held to the file's range, so the ring between
+    // them stays there too.
+    openDialog(kDialogCreateOrbit);
+    typeNumber("Min Height in Meters", "-3e38");
+    EXPECT_EQ(fieldValue("Min Height in Meters"), "-1000000.00");
+    typeNumber("Max Height in Meters", "3e38");
+    EXPECT_EQ(fieldValue("Max Height in Meters"), "1000000.00");
+    click("Create");
+    ASSERT_EQ(getNumberOfCategories(), 2);
+    for (int i = 0; i < ring.numberOfCameras; ++i) {
+        EXPECT_LE(std::fabs(ring.cameras[i].y), 1e6) << i;
     }
 }
 
@@ -206,8 +256,10 @@ TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate)
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "60.00");
     typeNumber("Signs Camera Culling Radius", "-5");
     EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "0.00");
-    typeNumber("Signs Vertical Offset", "inf");
-    EXPECT_EQ(fieldValue("Signs Vertical Offset"), "2.00");
+    // A field without a range takes each key; it refuses "1e39", infinite as
+    // a float, and keeps the last finite value, "1e3".
+    typeNumber("Signs Vertical Offset", "1e39");
+    EXPECT_EQ(fieldValue("Signs Vertical Offset"), "1000.00");
     click("Defaults");
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
     EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");

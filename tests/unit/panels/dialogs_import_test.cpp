@@ -136,6 +136,19 @@ TEST_F(ImportDialog, AFileThatFailsToReadLeavesTheSetAndItsPropertiesAsTheyWere)
     EXPECT_TRUE(shows("Finder"));
     expectOwnSet();
     EXPECT_EQ(getCurrentActiveCameraFile(), getGlobalCameraFileNameList());
+
+    // A file with no camera in it: only the header, or only a line too long
+    // to be read. A default set in place of the pilot's is no import.
+    const std::string tooLong = headerLine() + std::string(2000, 'x') + "\n";
+    for (const std::string& empty : {headerLine(), tooLong}) {
+        click("Cancel");
+        openDialog(kDialogImportCameraFile);
+        typeInto("File Path", importFile("Ovilux_Empty.csv", empty));
+        pressImport();
+        EXPECT_TRUE(shows("The file could not be read; the camera set is unchanged"))
+            << allText(text());
+        expectOwnSet();
+    }
 }
 
 TEST_F(ImportDialog, ABackupIsPickedFromThePluginsBackupFolder) {

@@ -93,7 +93,8 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 5);
     // The fields take digits, signs and exponents only: "nan" never gets in,
     // and 1e39 is infinite as a float.
-    typeIntoDrag(panel, "Pan Speed in Degrees", 600, "nan");
+    s->VERY_LARGE_ROTATION_SPEED = 30.0f;
+    typeIntoDrag(panel, "Pan Speed in Degrees", 600, "-1e39");
     EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "1e39");
     EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
