@@ -30,7 +30,7 @@ struct OrbitSpec {
     bool useLevelCamera = false;
 };
 
-// Whether every camera the spec makes lies where the camera file keeps it:
+// Whether every camera the fly-by or orbit makes lies where the camera file keeps it:
 // offsets from the origin finite and within the file's range.
 bool flyByFitsTheCameraFile(const FlyBySpec& flyBy);
 bool orbitFitsTheCameraFile(const OrbitSpec& orbit);
