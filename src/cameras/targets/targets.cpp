@@ -72,12 +72,13 @@ std::string unreadLine(int number, const char* reason) {
 // target, or is empty.
 std::string readLines(FILE* file, const std::string& path) {
     CLocaleScope numbers;
-    char line[kCameraFileLineBuffer];
+    CameraFileLines lines(file);
     char* fields[kTargetFields + 1];
     std::string firstUnread;
     char reason[64];
     for (int number = 1;; ++number) {
-        CameraFileLine status = readCameraFileLine(file, line);
+        char* line = nullptr;
+        CameraFileLine status = lines.next(&line);
         if (status == CameraFileLine::End) {
             return firstUnread;
         }
