@@ -94,34 +94,26 @@ bool scanShortDecimal(const char* token, float* out) {
     *out = static_cast<float>(value);
     return true;
 }
-}  // namespace
-
-bool scanFloatC(const char* token, float* out) {
-    if (scanShortDecimal(token, out)) {
-        return true;
-    }
+// Everything the short decimals leave: strtof or strtod in the C locale.
+template <typename Number>
+bool scanWithLibrary(const char* token, Number* out, Number (*parse)(const char*, char**)) {
     CLocaleScope numbers;
     char* end = nullptr;
-    float value = strtof(token, &end);
+    Number value = parse(token, &end);
     if (end == token) {
         return false;
     }
     *out = value;
     return true;
 }
+}  // namespace
+
+bool scanFloatC(const char* token, float* out) {
+    return scanShortDecimal(token, out) || scanWithLibrary(token, out, strtof);
+}
 
 bool scanDoubleC(const char* token, double* out) {
-    if (scanShortDecimal(token, out)) {
-        return true;
-    }
-    CLocaleScope numbers;
-    char* end = nullptr;
-    double value = strtod(token, &end);
-    if (end == token) {
-        return false;
-    }
-    *out = value;
-    return true;
+    return scanShortDecimal(token, out) || scanWithLibrary(token, out, strtod);
 }
 
 bool scanLongC(const char* token, long* out, bool* tooLarge) {
