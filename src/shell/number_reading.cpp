@@ -10,38 +10,33 @@
 namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool isHexPrefix(const char* c) { return c[0] == '0' && (c[1] == 'x' || c[1] == 'X'); }
-
 const double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 const size_t kMaxExactPowerOfTen = 22;
-const size_t kMaxShortDigits = 19;  // below 2^64
 const uint64_t kMaxExactWhole = uint64_t{1} << 53;
+const float kExactFloatPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+const size_t kMaxExactFloatPowerOfTen = 10;
+const uint64_t kMaxExactFloatWhole = uint64_t{1} << 24;
+const size_t kMaxShortDigits = 19;  // below 2^64
 
-bool areSixDigits(const char* c) {
-    // Each test passes only on a digit, so none reads past the terminator.
-    return isDigit(c[0]) && isDigit(c[1]) && isDigit(c[2]) && isDigit(c[3]) && isDigit(c[4]) &&
-           isDigit(c[5]);
-}
+// The decimals the plug-in's files hold: a sign, digits, a point and decimals
+// ("-12.500000"), at most 19 digits in all, no exponent. Their value is
+// whole / 10^decimals.
+struct ShortDecimal {
+    uint64_t whole = 0;
+    size_t decimals = 0;
+    bool negative = false;
+};
 
-uint64_t sixDigits(const char* c) {
-    return static_cast<uint64_t>((c[0] - '0') * 100000 + (c[1] - '0') * 10000 +
-                                 (c[2] - '0') * 1000 + (c[3] - '0') * 100 + (c[4] - '0') * 10 +
-                                 (c[5] - '0'));
-}
-
-// The decimals the plug-in's files hold ("-12.500000": a sign, digits, a point,
-// at most 19 digits in all, no exponent) are w / 10^k with both w and 10^k
-// exact doubles, and the one division rounds the quotient exactly as strtod
-// does. False for any other text, left to the general parsers.
-bool scanShortDecimal(const char* token, double* out) {
+__attribute__((always_inline)) inline bool scanShortDecimal(const char* token,
+                                                            ShortDecimal* out) {
     const char* c = token;
-    bool negative = *c == '-';
-    if (negative) {
-        ++c;
-    }
-    if (isHexPrefix(c)) {
+    out->negative = *c == '-';
+    c += out->negative ? 1 : 0;
+    // Hex is strtod's ("0x1p3").
+    if (c[0] == '0' && (c[1] == 'x' || c[1] == 'X')) {
         return false;
     }
     // Wraps past 19 digits, which are then refused.
@@ -54,9 +49,14 @@ bool scanShortDecimal(const char* token, double* out) {
     size_t decimals = 0;
     if (*c == '.') {
         ++c;
-        // The six decimals of "%f" in one go.
-        if (areSixDigits(c) && !isDigit(c[6])) {
-            whole = whole * 1000000 + sixDigits(c);
+        // The six decimals of "%f" in one go. Each test passes only on a
+        // digit, so none reads past the terminator.
+        if (isDigit(c[0]) && isDigit(c[1]) && isDigit(c[2]) && isDigit(c[3]) && isDigit(c[4]) &&
+            isDigit(c[5]) && !isDigit(c[6])) {
+            whole = whole * 1000000 +
+                    static_cast<uint64_t>((c[0] - '0') * 100000 + (c[1] - '0') * 10000 +
+                                          (c[2] - '0') * 1000 + (c[3] - '0') * 100 +
+                                          (c[4] - '0') * 10 + (c[5] - '0'));
             c += 6;
             decimals = 6;
         } else {
@@ -68,21 +68,36 @@ bool scanShortDecimal(const char* token, double* out) {
         }
         digits += decimals;
     }
-    if (digits == 0 || digits > kMaxShortDigits || *c == 'e' || *c == 'E' ||
-        whole > kMaxExactWhole || decimals > kMaxExactPowerOfTen) {
+    out->whole = whole;
+    out->decimals = decimals;
+    return digits > 0 && digits <= kMaxShortDigits && *c != 'e' && *c != 'E';
+}
+
+// whole and 10^decimals are exact doubles, and the one division rounds the
+// quotient exactly as strtod does.
+__attribute__((always_inline)) inline bool shortDecimalAsDouble(const ShortDecimal& number,
+                                                                double* out) {
+    if (number.whole > kMaxExactWhole || number.decimals > kMaxExactPowerOfTen) {
         return false;
     }
-    double value = static_cast<double>(whole) / kExactPowersOfTen[decimals];
-    *out = negative ? -value : value;
+    double value = static_cast<double>(number.whole) / kExactPowersOfTen[number.decimals];
+    *out = number.negative ? -value : value;
     return true;
 }
 
-// The same for a float: the double found is the exact value rounded once, and
-// rounding it again to a float gives strtof's float unless it fell exactly
-// halfway between two floats (the 29 bits a float drops are then 1 and zeros).
-bool scanShortDecimal(const char* token, float* out) {
+bool shortDecimalAsFloat(const ShortDecimal& number, float* out) {
+    // The same in floats, when both are exact floats.
+    if (number.whole <= kMaxExactFloatWhole && number.decimals <= kMaxExactFloatPowerOfTen) {
+        float value =
+            static_cast<float>(number.whole) / kExactFloatPowersOfTen[number.decimals];
+        *out = number.negative ? -value : value;
+        return true;
+    }
+    // Else the double is the exact value rounded once, and rounding it again
+    // to a float gives strtof's float unless it fell exactly halfway between
+    // two floats (the 29 bits a float drops are then 1 and zeros).
     double value = 0;
-    if (!scanShortDecimal(token, &value)) {
+    if (!shortDecimalAsDouble(number, &value)) {
         return false;
     }
     uint64_t bits;
@@ -94,6 +109,7 @@ bool scanShortDecimal(const char* token, float* out) {
     *out = static_cast<float>(value);
     return true;
 }
+
 // Everything the short decimals leave: strtof or strtod in the C locale.
 template <typename Number>
 bool scanWithLibrary(const char* token, Number* out, Number (*parse)(const char*, char**)) {
@@ -109,11 +125,15 @@ bool scanWithLibrary(const char* token, Number* out, Number (*parse)(const char*
 }  // namespace
 
 bool scanFloatC(const char* token, float* out) {
-    return scanShortDecimal(token, out) || scanWithLibrary(token, out, strtof);
+    ShortDecimal number;
+    return (scanShortDecimal(token, &number) && shortDecimalAsFloat(number, out)) ||
+           scanWithLibrary(token, out, strtof);
 }
 
 bool scanDoubleC(const char* token, double* out) {
-    return scanShortDecimal(token, out) || scanWithLibrary(token, out, strtod);
+    ShortDecimal number;
+    return (scanShortDecimal(token, &number) && shortDecimalAsDouble(number, out)) ||
+           scanWithLibrary(token, out, strtod);
 }
 
 bool scanLongC(const char* token, long* out, bool* tooLarge) {
