@@ -1,6 +1,5 @@
 #include "cameras/targets/targets.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -36,15 +35,6 @@ int splitFields(char* line, char** fields, int room) {
         fields[count++] = field;
     }
     return count;
-}
-
-bool isBlankLine(const char* line) {
-    for (; *line != 0; ++line) {
-        if (!isspace(static_cast<unsigned char>(*line))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 bool isHeader(char** fields) {
@@ -91,7 +81,7 @@ std::string readLines(FILE* file, const std::string& path) {
             continue;
         }
         // A line of blanks is as empty as one without any.
-        int count = isBlankLine(line) ? 0 : splitFields(line, fields, kTargetFields + 1);
+        int count = isBlankText(line) ? 0 : splitFields(line, fields, kTargetFields + 1);
         if (count == 0) {
             continue;
         }
