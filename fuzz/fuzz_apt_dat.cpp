@@ -1,6 +1,6 @@
 // Any bytes as an apt.dat file, searched for the code on the input's first
 // line: the search survives them and finds exactly what reading the file line
-// by line finds.
+// by line finds, whether it searches the file whole or in parts at once.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -76,13 +76,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeWholeFile(path, data, size);
 
     static Airport* expected = new Airport();
-    std::unique_ptr<Airport> found = searchAptFile(path, icao.c_str());
     bool wanted = lineByLine(path, icao, expected);
-    if (!found != !wanted) {
-        abort();
-    }
-    if (found && memcmp(found.get(), expected, sizeof(Airport)) != 0) {
-        abort();
+    // Whole, and in parts at once as large files are searched.
+    for (int64_t splitFrom : {kSplitSearchSize, int64_t{0}}) {
+        std::unique_ptr<Airport> found = searchAptFile(path, icao.c_str(), splitFrom);
+        if (!found != !wanted) {
+            abort();
+        }
+        if (found && memcmp(found.get(), expected, sizeof(Airport)) != 0) {
+            abort();
+        }
     }
     return 0;
 }

@@ -74,10 +74,11 @@ void readAircraftFileProperties(GlobalCameraFileNameEntry* entry) {
     // A file without camera rows still has its one category.
     entry->properties.numberOfCategories = 1;
     entry->properties.numberOfCameras = 0;
-    char line[kCameraFileLineBuffer];
+    CameraFileLines lines(file);
     char* fields[kMaxFieldsLooked];
     for (;;) {
-        CameraFileLine status = readCameraFileLine(file, line);
+        char* line = nullptr;
+        CameraFileLine status = lines.next(&line);
         if (status == CameraFileLine::End) {
             break;
         }

@@ -1,9 +1,9 @@
 #include "shell/c_locale.h"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
+
+#include "shell/number_text.h"
 
 namespace {
 locale_t cLocale() {
@@ -26,10 +26,9 @@ CLocaleScope::~CLocaleScope() {
 }
 
 bool parseIntC(const char* token, int* out) {
-    char* end = nullptr;
-    errno = 0;
-    long value = strtol(token, &end, 10);
-    if (end == token || errno == ERANGE || value < INT_MIN || value > INT_MAX) {
+    long value = 0;
+    bool tooLarge = false;
+    if (!scanLongC(token, &value, &tooLarge) || tooLarge || value < INT_MIN || value > INT_MAX) {
         return false;
     }
     *out = static_cast<int>(value);
@@ -37,10 +36,8 @@ bool parseIntC(const char* token, int* out) {
 }
 
 bool parseFloatC(const char* token, float* out) {
-    CLocaleScope numbers;
-    char* end = nullptr;
-    float value = strtof(token, &end);
-    if (end == token || !std::isfinite(value)) {
+    float value = 0;
+    if (!scanFloatC(token, &value) || !std::isfinite(value)) {
         return false;
     }
     *out = value;

@@ -1,11 +1,9 @@
 #include "shell/value_ranges.h"
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 
-#include "shell/c_locale.h"
+#include "shell/number_text.h"
 
 namespace {
 // Wide enough for every value a user or a generator means; tight enough that
@@ -51,10 +49,8 @@ bool isInRange(ValueKind kind, double value) {
 }
 
 NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
-    CLocaleScope numbers;
-    char* end = nullptr;
-    double value = strtod(token, &end);
-    if (end == token) {
+    double value = 0;
+    if (!scanDoubleC(token, &value)) {
         return NumberRead::NotANumber;
     }
     if (!isInRange(kind, value)) {
@@ -64,12 +60,10 @@ NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
     return NumberRead::Read;
 }
 
-// strtof, as parseFloatC reads, so a float read here rounds as it always did.
+// As strtof reads, like parseFloatC, so a float read here rounds as it always did.
 NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
-    CLocaleScope numbers;
-    char* end = nullptr;
-    float value = strtof(token, &end);
-    if (end == token) {
+    float value = 0;
+    if (!scanFloatC(token, &value)) {
         return NumberRead::NotANumber;
     }
     if (!isInRange(kind, value)) {
@@ -80,13 +74,12 @@ NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
 }
 
 NumberRead readIntInRange(const char* token, ValueKind kind, int* out) {
-    char* end = nullptr;
-    errno = 0;
-    long value = strtol(token, &end, 10);
-    if (end == token) {
+    long value = 0;
+    bool tooLarge = false;
+    if (!scanLongC(token, &value, &tooLarge)) {
         return NumberRead::NotANumber;
     }
-    if (errno == ERANGE || value < INT_MIN || value > INT_MAX ||
+    if (tooLarge || value < INT_MIN || value > INT_MAX ||
         !isInRange(kind, static_cast<double>(value))) {
         return NumberRead::Refused;
     }

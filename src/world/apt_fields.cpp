@@ -54,10 +54,6 @@ bool parseRowCode(const char* begin, const char* end, int* code) {
     return true;
 }
 
-bool isAirportHeader(int code) {
-    return code == 1 || code == 16 || code == 17;
-}
-
 void splitRow(const char* text, AptRow* row) {
     row->text = text;
     row->count = 0;

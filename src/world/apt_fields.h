@@ -8,7 +8,7 @@
 // The row code: the line's first field when it is a whole integer. The line
 // ends at `end` or at a zero byte, whichever comes first.
 bool parseRowCode(const char* begin, const char* end, int* code);
-bool isAirportHeader(int code);
+inline bool isAirportHeader(int code) { return code == 1 || code == 16 || code == 17; }
 
 const int kMaxRowFields = 24;
 

@@ -4,14 +4,9 @@
 #include <cstring>
 
 #include "world/byte_search.h"
+#include "world/code_lanes.h"
 
 namespace {
-
-// GCC and Clang vector extensions: SSE2 on x86-64, NEON on arm64. A lane's
-// place in memory is its place in the 64-bit halves read below.
-typedef unsigned char Bytes16 __attribute__((vector_size(16)));
-const size_t kLanes = sizeof(Bytes16);
-static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "lanes are read as little-endian words");
 
 // Letters from the rarest in apt.dat text to the commonest; digits, blanks
 // and number punctuation fill every line and come last.
@@ -19,7 +14,7 @@ const char kLettersByRarity[] = "qzjkvfgmpbchludxyswnrioeta";
 const int kFillsEveryLine = 100;
 
 // memchr is left once it has stopped this often and more than once per this
-// many bytes: the sixteen-at-a-time test is then the faster.
+// many bytes: the test of sixteen places at a time is then the faster.
 const size_t kStopsBeforeJudging = 1024;
 const size_t kBytesPerStop = 64;
 
@@ -44,12 +39,6 @@ bool separatesFields(char c) {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
 }
 
-Bytes16 load(const char* at) {
-    Bytes16 bytes;
-    memcpy(&bytes, at, sizeof bytes);
-    return bytes;
-}
-
 }  // namespace
 
 CodeFinder::CodeFinder(const std::string& code) : lower_(code) {
@@ -59,9 +48,12 @@ CodeFinder::CodeFinder(const std::string& code) : lower_(code) {
     if (lower_.empty()) {
         return;
     }
-    firstFolded_ = folded(lower_.front());
-    secondFolded_ = folded(lower_[lower_.size() > 1 ? 1 : 0]);
-    lastFolded_ = folded(lower_.back());
+    lanes_.first = folded(lower_.front());
+    lanes_.secondOffset = lower_.size() > 1 ? 1 : 0;
+    lanes_.second = folded(lower_[lanes_.secondOffset]);
+    lanes_.lastOffset = lower_.size() - 1;
+    lanes_.last = folded(lower_.back());
+    wideLanes_ = hasWideLanes();
     for (size_t i = 1; i < lower_.size(); ++i) {
         if (rarity(lower_[i]) < rarity(lower_[pivot_])) {
             pivot_ = i;
@@ -73,7 +65,7 @@ CodeFinder::CodeFinder(const std::string& code) : lower_(code) {
         variants_[1] = static_cast<char>(pivot - 'a' + 'A');
         variantCount_ = 2;
     }
-    sixteenAtATime_ = rarity(pivot) >= kFillsEveryLine;
+    byLanes_ = wideLanes_ || rarity(pivot) >= kFillsEveryLine;
 }
 
 void CodeFinder::reset() {
@@ -99,7 +91,7 @@ size_t CodeFinder::find(const char* data, size_t from, size_t to) {
     if (length == 0 || start > to || to - start < length) {
         return to;
     }
-    return sixteenAtATime_ ? findSixteenAtATime(data, start, to) : findByRarest(data, start, to);
+    return byLanes_ ? findByLanes(data, start, to) : findByRarest(data, start, to);
 }
 
 size_t CodeFinder::findByRarest(const char* data, size_t from, size_t to) {
@@ -128,8 +120,8 @@ size_t CodeFinder::findByRarest(const char* data, size_t from, size_t to) {
         passed_ += best + 1 - searchFrom;
         searchFrom = best + 1;
         if (++stops_ > kStopsBeforeJudging && stops_ * kBytesPerStop > passed_) {
-            sixteenAtATime_ = true;
-            return findSixteenAtATime(data, start + 1, to);
+            byLanes_ = true;
+            return findByLanes(data, start + 1, to);
         }
     }
     return to;
@@ -145,35 +137,21 @@ size_t CodeFinder::findOneByOne(const char* data, size_t from, size_t to) const 
     return to;
 }
 
-size_t CodeFinder::findSixteenAtATime(const char* data, size_t from, size_t to) const {
-    size_t length = lower_.size();
-    size_t secondOffset = length > 1 ? 1 : 0;
-    size_t lastOffset = length - 1;
+size_t CodeFinder::findByLanes(const char* data, size_t from, size_t to) const {
     size_t start = from;
-    // Each round tests the starts [start, start + kLanes); the loads reach one
-    // byte before and lastOffset bytes further, all within [from - 1, to).
-    for (; start + lastOffset + kLanes <= to; start += kLanes) {
-        Bytes16 before = load(data + start - 1);
-        Bytes16 blank = (before <= ' ') & (before != '\n');
-        Bytes16 first = load(data + start) | 0x20;
-        Bytes16 second = load(data + start + secondOffset) | 0x20;
-        Bytes16 last = load(data + start + lastOffset) | 0x20;
-        Bytes16 all = blank & (first == firstFolded_) & (second == secondFolded_) &
-                      (last == lastFolded_);
-        uint64_t halves[2];
-        memcpy(halves, &all, sizeof halves);
-        for (int half = 0; half < 2; ++half) {
-            // Lanes are 0x00 or 0xff; the lowest set byte is the earliest start.
-            uint64_t lanes = halves[half];
-            while (lanes != 0) {
-                size_t lane = static_cast<size_t>(__builtin_ctzll(lanes)) / 8;
-                size_t candidate = start + static_cast<size_t>(half) * 8 + lane;
-                if (foundAt(data, candidate)) {
-                    return candidate;
-                }
-                lanes &= ~(uint64_t{0xff} << (lane * 8));
-            }
+    while (wideLanes_ ? nextWideLaneCandidate(data, &start, to, lanes_)
+                      : nextLaneCandidate(data, &start, to, lanes_)) {
+        if (foundAt(data, start)) {
+            return start;
         }
+        ++start;
+    }
+    // The last places, too few for the wide lanes.
+    while (nextLaneCandidate(data, &start, to, lanes_)) {
+        if (foundAt(data, start)) {
+            return start;
+        }
+        ++start;
     }
     return findOneByOne(data, start, to);
 }

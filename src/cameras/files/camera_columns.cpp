@@ -1,16 +1,16 @@
 #include "cameras/files/camera_columns.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "cameras/engine_hooks.h"
+#include "cameras/files/camera_file_lines.h"
 #include "shell/c_locale.h"
 #include "shell/host_info.h"
 #include "shell/log.h"
+#include "shell/number_text.h"
 #include "shell/value_ranges.h"
 
 namespace {
@@ -30,27 +30,33 @@ const int kMaxPropertyText = 39;
 
 // ---------------------------------------------------------------- writing
 
-void appendNumber(std::string& out, const char* format, double value) {
+const int kSixDecimals = 6;  // "%f"
+const int kOneDecimal = 1;   // "%.1f"
+
+// Most of a row's text: a full set holds some 60,000 decimals.
+void appendDecimal(std::string& out, double value, int decimals) {
     if (!std::isfinite(value)) {
         checks.nonFiniteWritten = true;
     }
-    char text[512];
-    snprintf(text, sizeof(text), format, value);
-    out += text;
+    appendFixedDecimal(out, value, decimals);
 }
 
 void appendInteger(std::string& out, int value) {
     char text[16];
-    snprintf(text, sizeof(text), "%d", value);
-    out += text;
+    std::to_chars_result result = std::to_chars(text, text + sizeof(text), value);
+    out.append(text, static_cast<size_t>(result.ptr - text));
 }
 
 // The reader splits at ',' and drops empty fields, and a line ends at a line
 // feed: such characters become blanks.
 void appendCleanText(std::string& out, const char* text, size_t limit = std::string::npos) {
-    for (size_t i = 0; text[i] != 0 && i < limit; ++i) {
-        char c = text[i];
-        out += (c == ',' || c == '\r' || c == '\n') ? ' ' : c;
+    size_t start = out.size();
+    out.append(text, strnlen(text, limit));
+    for (size_t i = start; i < out.size(); ++i) {
+        char c = out[i];
+        if (c == ',' || c == '\r' || c == '\n') {
+            out[i] = ' ';
+        }
     }
 }
 
@@ -64,35 +70,31 @@ void appendText(std::string& out, const char* text, size_t limit = std::string::
     }
 }
 
-void appendFlag(std::string& out, bool value) { out += value ? "TRUE" : "FALSE"; }
+void appendFlag(std::string& out, bool value) {
+    if (value) {
+        out.append("TRUE", 4);
+    } else {
+        out.append("FALSE", 5);
+    }
+}
 
 // ---------------------------------------------------------------- reading
 
-bool isTrue(const char* field) {
-    while (isspace(static_cast<unsigned char>(*field))) {
-        ++field;
-    }
-    return strncasecmp(field, "TRUE", 4) == 0 &&
-           (field[4] == 0 || isspace(static_cast<unsigned char>(field[4])));
-}
-
+// The word in any case after white space, ending the field or followed by
+// white space. word is in lower case; ASCII letters fold alike in every locale.
 bool isWord(const char* field, const char* word) {
-    while (isspace(static_cast<unsigned char>(*field))) {
+    while (isSpaceInLine(*field)) {
         ++field;
     }
-    size_t length = strlen(word);
-    return strncasecmp(field, word, length) == 0 &&
-           (field[length] == 0 || isspace(static_cast<unsigned char>(field[length])));
-}
-
-bool isBlank(const char* text) {
-    for (; *text != 0; ++text) {
-        if (!isspace(static_cast<unsigned char>(*text))) {
+    for (; *word != 0; ++field, ++word) {
+        if ((*field | 0x20) != *word) {
             return false;
         }
     }
-    return true;
+    return *field == 0 || isSpaceInLine(*field);
 }
+
+bool isTrue(const char* field) { return isWord(field, "true"); }
 
 // A number out of its column's range leaves the field at its reset value.
 void refuse(const char* field, ValueKind kind) {
@@ -100,7 +102,7 @@ void refuse(const char* field, ValueKind kind) {
         return;
     }
     const ValueRange& range = valueRange(kind);
-    while (isspace(static_cast<unsigned char>(*field))) {
+    while (isSpaceInLine(*field)) {
         ++field;
     }
     sLogMsg("%s%s: %s %.40s refused, outside %g to %g; the camera keeps its default",
@@ -140,26 +142,33 @@ bool readNumber<int>(const char* field, ValueKind kind, int* out) {
 
 // A text read into a fixed field: cut to fit; white space alone reads as the
 // empty text the writer stood a blank in for.
+void copyCut(char* field, size_t size, const char* text, size_t length) {
+    if (length > size - 1) {
+        length = size - 1;
+    }
+    memcpy(field, text, length);
+    field[length] = 0;
+}
+
+// A text read into a fixed field: cut to fit; white space alone reads as the
+// empty text the writer stood a blank in for.
 void readText(char* field, size_t size, const char* text, size_t limit) {
-    if (isBlank(text)) {
+    if (isBlankText(text)) {
         field[0] = 0;
         return;
     }
-    snprintf(field, size, "%.*s", static_cast<int>(limit), text);
+    copyCut(field, size, text, strnlen(text, limit));
 }
 
 void readTrimmedText(char* field, size_t size, const char* text) {
-    while (isspace(static_cast<unsigned char>(*text))) {
+    while (isSpaceInLine(*text)) {
         ++text;
     }
     size_t length = strlen(text);
-    while (length > 0 && isspace(static_cast<unsigned char>(text[length - 1]))) {
+    while (length > 0 && isSpaceInLine(text[length - 1])) {
         --length;
     }
-    if (length > kMaxPropertyText) {
-        length = kMaxPropertyText;
-    }
-    snprintf(field, size, "%.*s", static_cast<int>(length), text);
+    copyCut(field, size, text, length < kMaxPropertyText ? length : kMaxPropertyText);
 }
 
 // ---------------------------------------------------------------- columns by kind
@@ -186,12 +195,12 @@ void readInteger(const char* field, CameraRow& row) {
 
 template <float Camera::*Field>
 void writeDecimal(std::string& out, const CameraRow& row) {
-    appendNumber(out, "%f", row.camera->*Field);
+    appendDecimal(out, row.camera->*Field, kSixDecimals);
 }
 
 template <float Camera::*Field>
 void writeOneDecimal(std::string& out, const CameraRow& row) {
-    appendNumber(out, "%.1f", row.camera->*Field);
+    appendDecimal(out, row.camera->*Field, kOneDecimal);
 }
 
 template <float Camera::*Field, ValueKind Kind>
@@ -201,7 +210,7 @@ void readDecimal(const char* field, CameraRow& row) {
 
 template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
 void writeLimit(std::string& out, const CameraRow& row) {
-    appendNumber(out, "%f", row.camera->*Limit.*Axis);
+    appendDecimal(out, row.camera->*Limit.*Axis, kSixDecimals);
 }
 
 template <CameraPosition Camera::*Limit, float CameraPosition::*Axis>
@@ -212,7 +221,7 @@ void readLimit(const char* field, CameraRow& row) {
 template <double Camera::*Field>
 void writeWorld(std::string& out, const CameraRow& row) {
     if (row.camera->freeCamera) {
-        appendNumber(out, "%lf", row.camera->*Field);
+        appendDecimal(out, row.camera->*Field, kSixDecimals);
     } else {
         out += '0';
     }
@@ -298,7 +307,9 @@ void readVersion(const char* field, CameraRow& row) {
              kMaxPropertyText);
 }
 
-void writeDefaultFov(std::string& out, const CameraRow&) { appendNumber(out, "%f", getDefaultFOV()); }
+void writeDefaultFov(std::string& out, const CameraRow&) {
+    appendDecimal(out, getDefaultFOV(), kSixDecimals);
+}
 
 void readDefaultFov(const char* field, CameraRow& row) {
     readNumber(field, ValueKind::FieldOfView, &row.properties->defaultFov);
@@ -352,9 +363,9 @@ void readElevation(const char* field, CameraRow& row) {
 }
 
 void readHideYoke(const char* field, CameraRow& row) {
-    if (isWord(field, "TRUE")) {
+    if (isWord(field, "true")) {
         row.camera->hideYoke = 1;
-    } else if (isWord(field, "FALSE")) {
+    } else if (isWord(field, "false")) {
         row.camera->hideYoke = 0;
     } else {
         readNumber(field, ValueKind::HideYoke, &row.camera->hideYoke);

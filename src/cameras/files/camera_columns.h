@@ -33,8 +33,8 @@ const int kMaxCameraFileLine = 1999;
 const CameraColumn& cameraColumn(int index);
 // The labels joined by ',', then a blank and a line feed.
 std::string cameraFileHeader();
-// One row and its line feed; the caller holds a CLocaleScope. False when a
-// number in it is not finite: such a row must not reach a file.
+// One row and its line feed, the same in every locale. False when a number in
+// it is not finite: such a row must not reach a file.
 bool appendCameraRow(std::string& out, const CameraRow& row);
 // Fields 1 up to count - 1 (at most 69) into row.camera and row.properties. A
 // number outside its column's range (shell/value_ranges.h) is refused and the

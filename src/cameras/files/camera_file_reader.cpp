@@ -1,4 +1,3 @@
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -46,15 +45,6 @@ OpenedFile openWithOlderFallback(const std::string& path) {
     return first.error != ENOENT ? first : older;
 }
 
-bool isBlankLine(const char* line) {
-    for (; *line != 0; ++line) {
-        if (!isspace(static_cast<unsigned char>(*line))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 enum class ReadOutcome { Complete, ShortRow };
 
 // Rows that could not be placed. A hostile file may hold thousands past the
@@ -73,11 +63,13 @@ void logRefusedRows(const RefusedRows& refused, const std::string& path) {
 }
 
 ReadOutcome readRows(FILE* file, const std::string& path) {
-    char line[kCameraFileLineBuffer];
+    CameraFileLines lines(file);
     char* fields[kCameraFileColumns];
     RefusedRows refused;
+    int previousCategory = -1;
     for (int number = 1;; ++number) {
-        CameraFileLine status = readCameraFileLine(file, line);
+        char* line = nullptr;
+        CameraFileLine status = lines.next(&line);
         if (status == CameraFileLine::End) {
             logRefusedRows(refused, path);
             return ReadOutcome::Complete;
@@ -87,7 +79,7 @@ ReadOutcome readRows(FILE* file, const std::string& path) {
                     path.c_str(), kMaxCameraFileLine);
             continue;
         }
-        if (isBlankLine(line)) {
+        if (isBlankText(line)) {
             continue;
         }
         int count = splitCameraFileFields(line, fields, kCameraFileColumns);
@@ -108,7 +100,8 @@ ReadOutcome readRows(FILE* file, const std::string& path) {
             ++refused.count;
             continue;
         }
-        if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns)) {
+        int placed = count < kCameraFileColumns ? count : kCameraFileColumns;
+        if (!placeCameraRow(fields, placed, &previousCategory)) {
             if (refused.count++ == 0) {
                 refused.firstLine = number;
                 logMsg("Unexpected error reading camera parameters");

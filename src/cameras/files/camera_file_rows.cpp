@@ -1,9 +1,14 @@
 #include "cameras/files/camera_file_rows.h"
 
-#include <cctype>
+#include <cstring>
 #include <strings.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "cameras/files/camera_columns.h"
+#include "cameras/files/camera_file_lines.h"
 #include "cameras/set/camera_editing.h"
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_set.h"
@@ -11,15 +16,6 @@
 #include "shell/log.h"
 
 namespace {
-bool isBlank(const char* text) {
-    for (; *text != 0; ++text) {
-        if (!isspace(static_cast<unsigned char>(*text))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void applyExclusiveOptions(Camera* camera) {
     if (camera->initialMovementRange < 0 || camera->initialMovementRange > 3) {
         camera->initialMovementRange = 1;
@@ -36,11 +32,28 @@ void applyExclusiveOptions(Camera* camera) {
         camera->linearTransition = false;
     }
 }
+// Rows of one category mostly follow each other: the previous row's category
+// is tried first. Every category of a read is made by it under a name that no
+// other one matches ignoring case, so a match there is findCategoryIndex's.
+int categoryOfRow(const char* name, int* previous) {
+    if (previous != nullptr && *previous >= 0 && *previous < getNumberOfCategories()) {
+        char wanted[kNameSize];
+        setCameraName(wanted, name);
+        if (strcasecmp(getCategory(*previous)->name, wanted) == 0) {
+            return *previous;
+        }
+    }
+    int index = findCategoryIndex(name, true);
+    if (previous != nullptr) {
+        *previous = index;
+    }
+    return index;
+}
 }  // namespace
 
-int placeCameraRow(char** fields, int count) {
-    const char* categoryName = isBlank(fields[0]) ? "" : fields[0];
-    int index = findCategoryIndex(categoryName, true);
+int placeCameraRow(char** fields, int count, int* previousCategory) {
+    const char* categoryName = isBlankText(fields[0]) ? "" : fields[0];
+    int index = categoryOfRow(categoryName, previousCategory);
     if (index < 0) {
         logMsg("Maximum allowed camera categories");
         return 0;
@@ -76,7 +89,7 @@ int placeCameraRow(char** fields, int count) {
 }
 
 bool cameraRowHasRoom(char** fields) {
-    int index = findCategoryIndex(isBlank(fields[0]) ? "" : fields[0], false);
+    int index = findCategoryIndex(isBlankText(fields[0]) ? "" : fields[0], false);
     if (index < 0) {
         return getNumberOfCategories() < kMaxCategories;
     }
@@ -86,22 +99,37 @@ bool cameraRowHasRoom(char** fields) {
 int splitCameraFileFields(char* line, char** fields, int capacity) {
     int count = 0;
     char* field = line;
-    for (char* c = line;; ++c) {
-        bool end = *c == 0;
-        if (end || *c == ',') {
-            *c = 0;
-            if (*field != 0) {
-                if (count < capacity) {
-                    fields[count] = field;
-                }
-                ++count;
+    auto endField = [&](char* separator) {
+        *separator = 0;
+        if (*field != 0) {
+            if (count < capacity) {
+                fields[count] = field;
             }
-            field = c + 1;
+            ++count;
         }
-        if (end) {
-            return count;
+        field = separator + 1;
+    };
+    char* end = line + strlen(line);
+    char* c = line;
+#if defined(__SSE2__)
+    // Sixteen characters at a time: bit i of `commas` marks a ',' at c + i.
+    const __m128i commaBytes = _mm_set1_epi8(',');
+    for (; end - c >= 16; c += 16) {
+        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
+        unsigned commas =
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, commaBytes)));
+        for (; commas != 0; commas &= commas - 1) {
+            endField(c + __builtin_ctz(commas));
         }
     }
+#endif
+    for (; c < end; ++c) {
+        if (*c == ',') {
+            endField(c);
+        }
+    }
+    endField(end);
+    return count;
 }
 
 bool isCameraFileHeader(char** fields) {
@@ -112,7 +140,7 @@ int addCamera(char** fields, int count) {
     if (count < 1) {
         return 0;
     }
-    if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns)) {
+    if (!placeCameraRow(fields, count < kCameraFileColumns ? count : kCameraFileColumns, nullptr)) {
         return 0;
     }
     updateCameraReferences(true);

@@ -9,7 +9,9 @@ int splitCameraFileFields(char* line, char** fields, int capacity);
 bool isCameraFileHeader(char** fields);
 // One row into the next camera of its category, without rebuilding the links
 // (the reader rebuilds them once at the end); 0 when it cannot be placed.
-int placeCameraRow(char** fields, int count);
+// previousCategory (or null) holds the category of the previous row of a read
+// that began with no categories, -1 at first, and is kept up to date.
+int placeCameraRow(char** fields, int count, int* previousCategory);
 // Whether placeCameraRow would find room for the row: its category exists with
 // fewer than the most cameras, or can still be made.
 bool cameraRowHasRoom(char** fields);

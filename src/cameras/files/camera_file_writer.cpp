@@ -7,13 +7,16 @@
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
 #include "libwinkit/message_box.h"
-#include "shell/c_locale.h"
 #include "shell/file_replace.h"
 #include "shell/log.h"
 #include "shell/plugin_path.h"
 #include "shell/speech.h"
 
 namespace {
+// Rows of default cameras take some 500 characters, long names and large
+// numbers more.
+const size_t kUsualRowLength = 640;
+
 // Texts go into the file as they will read back: the names and properties in
 // memory change with them.
 void cleanText(char* text) {
@@ -37,8 +40,13 @@ std::string cameraFileText(GlobalCameraFileNameEntry* active) {
     row.airportFile = active->fileType == kAirportCameraFile;
     row.aircraftName = row.airportFile ? std::string() : getAircraftName();
 
-    CLocaleScope numbers;
     std::string text = cameraFileHeader();
+    // One allocation for the whole text instead of a copy at every doubling.
+    int cameras = 0;
+    for (int c = 0; c < getNumberOfCategories(); ++c) {
+        cameras += getCategory(c)->numberOfCameras;
+    }
+    text.reserve(text.size() + static_cast<size_t>(cameras) * kUsualRowLength);
     for (int c = 0; c < getNumberOfCategories(); ++c) {
         Category* category = getCategory(c);
         cleanText(category->name);

@@ -142,9 +142,10 @@ int readQuickLookViewsFrom(const std::string& path) {
         sLogMsg("Unable to read %s (%s)", path.c_str(), describeReadError(errno));
         return 0;
     }
-    char line[kCameraFileLineBuffer];
+    CameraFileLines lines(file);
     for (;;) {
-        CameraFileLine status = readCameraFileLine(file, line);
+        char* line = nullptr;
+        CameraFileLine status = lines.next(&line);
         if (status == CameraFileLine::End) {
             break;
         }

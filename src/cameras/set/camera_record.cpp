@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <cstring>
 
 #include "cameras/set/camera.h"
@@ -101,6 +100,12 @@ void restoreCameraPosition(Camera* camera) {
     camera->positionRestored = 1;
 }
 
+// Called for every row a camera file reader places: a plain copy, not printf.
 void setCameraName(char* name, const char* text) {
-    snprintf(name, kNameSize, "%.*s", kMaxNameLength, text != nullptr ? text : "");
+    size_t length = 0;
+    if (text != nullptr) {
+        length = strnlen(text, kMaxNameLength);
+        memmove(name, text, length);
+    }
+    name[length] = 0;
 }

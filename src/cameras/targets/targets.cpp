@@ -1,6 +1,5 @@
 #include "cameras/targets/targets.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -38,15 +37,6 @@ int splitFields(char* line, char** fields, int room) {
     return count;
 }
 
-bool isBlankLine(const char* line) {
-    for (; *line != 0; ++line) {
-        if (!isspace(static_cast<unsigned char>(*line))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool isHeader(char** fields) {
     return strcasecmp(trimWhiteSpace(fields[0]), "Name") == 0 &&
            strcasecmp(trimWhiteSpace(fields[1]), "Date") == 0;
@@ -72,12 +62,13 @@ std::string unreadLine(int number, const char* reason) {
 // target, or is empty.
 std::string readLines(FILE* file, const std::string& path) {
     CLocaleScope numbers;
-    char line[kCameraFileLineBuffer];
+    CameraFileLines lines(file);
     char* fields[kTargetFields + 1];
     std::string firstUnread;
     char reason[64];
     for (int number = 1;; ++number) {
-        CameraFileLine status = readCameraFileLine(file, line);
+        char* line = nullptr;
+        CameraFileLine status = lines.next(&line);
         if (status == CameraFileLine::End) {
             return firstUnread;
         }
@@ -90,7 +81,7 @@ std::string readLines(FILE* file, const std::string& path) {
             continue;
         }
         // A line of blanks is as empty as one without any.
-        int count = isBlankLine(line) ? 0 : splitFields(line, fields, kTargetFields + 1);
+        int count = isBlankText(line) ? 0 : splitFields(line, fields, kTargetFields + 1);
         if (count == 0) {
             continue;
         }

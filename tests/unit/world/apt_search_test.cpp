@@ -1,6 +1,7 @@
 // Finding one airport in one apt.dat file: which airport a code means, where
 // in the file it may stand, and files that are odd, long or cut short.
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "world/apt_search.h"
@@ -10,9 +11,16 @@ namespace {
 
 class WorldAptSearch : public WorldTest {
 protected:
+    // Also searched in parts at once, as large files are: the same find.
     std::unique_ptr<Airport> search(const std::string& text, const char* icao) {
         write("apt.dat", text);
-        return searchAptFile(xplane.path("apt.dat"), icao);
+        std::unique_ptr<Airport> whole = searchAptFile(xplane.path("apt.dat"), icao);
+        std::unique_ptr<Airport> split = searchAptFile(xplane.path("apt.dat"), icao, 0);
+        EXPECT_EQ(whole == nullptr, split == nullptr) << icao;
+        if (whole && split) {
+            EXPECT_EQ(memcmp(whole.get(), split.get(), sizeof(Airport)), 0) << icao;
+        }
+        return whole;
     }
     std::string nameIn(const std::string& text, const char* icao) {
         std::unique_ptr<Airport> found = search(text, icao);
