@@ -12,6 +12,11 @@ const double kSpeedMin = 0.000005;
 const double kNoPanelMax = HUGE_VAL;
 const double kDragMax = 10000.0;
 
+// In the field's own type: a float drag stops at the float nearest its bound,
+// which may lie just below the bound as a double.
+bool within(const ValueRange& range, float value) { return isFloatInRange(range, value); }
+bool within(const ValueRange& range, int value) { return value >= range.min && value <= range.max; }
+
 template <typename T>
 struct Bounds {
     T Settings::*field;
@@ -23,10 +28,7 @@ struct Bounds {
         const ValueRange* range = key != nullptr ? getSettingsValueRange(key) : nullptr;
         return range != nullptr ? std::min(range->max, panelMax) : panelMax;
     }
-    bool holds(T value) const {
-        double v = value;
-        return std::isfinite(v) && v >= min && v <= max();
-    }
+    bool holds(T value) const { return within(ValueRange{min, max()}, value); }
 };
 
 #define FIELD(name) &Settings::name, #name

@@ -48,6 +48,11 @@ bool isInRange(ValueKind kind, double value) {
     return std::isfinite(value) && value >= range.min && value <= range.max;
 }
 
+bool isFloatInRange(const ValueRange& range, float value) {
+    return std::isfinite(value) && value >= static_cast<float>(range.min) &&
+           value <= static_cast<float>(range.max);
+}
+
 NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
     double value = 0;
     if (!scanDoubleC(token, &value)) {
@@ -66,7 +71,7 @@ NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
     if (!scanFloatC(token, &value)) {
         return NumberRead::NotANumber;
     }
-    if (!isInRange(kind, value)) {
+    if (!isFloatInRange(valueRange(kind), value)) {
         return NumberRead::Refused;
     }
     *out = value;

@@ -43,6 +43,10 @@ struct ValueRange {
 const ValueRange& valueRange(ValueKind kind);
 // Finite and within the kind's range, both ends included.
 bool isInRange(ValueKind kind, double value);
+// The same for a float, against the bounds as floats: a bound such as 0.000005
+// is a little more as a double than the float nearest it, which a float field
+// set to its bound (a drag at its stop, a file read back) holds.
+bool isFloatInRange(const ValueRange& range, float value);
 
 enum class NumberRead { Read, NotANumber, Refused };
 

@@ -24,6 +24,27 @@ protected:
         for (char c : text) lines += c == '\n';
         return lines;
     }
+    // Presses the field at a column of the labelled row and drags it dx
+    // boxels sideways, a few at a time, then lets go.
+    static void drag(ImgWindow* panel, const std::string& rowLabel, int column, int dx) {
+        xpsim::runFrames(30);  // past ImGui's double-click time
+        std::vector<TextRun> shown = text(panel);
+        const TextRun* row = findText(shown, rowLabel);
+        ASSERT_NE(row, nullptr) << rowLabel;
+        int left = 0, top = 0, right = 0, bottom = 0;
+        XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
+        int x = left + column + 45;
+        int y = row->boxelCentreY();
+        ASSERT_TRUE(xpsim::mouseClick(x, y, false, xplm_MouseDown));
+        xpsim::runFrames(2);
+        int step = dx < 0 ? -4 : 4;
+        for (int moved = step; moved * step <= dx * step; moved += step) {
+            xpsim::mouseClick(x + moved, y, false, xplm_MouseDrag);
+            xpsim::runFrames(1);
+        }
+        xpsim::mouseClick(x + dx, y, false, xplm_MouseUp);
+        xpsim::runFrames(2);
+    }
 };
 
 TEST_F(SettingsPanel, OpensCentredOnTheMainMonitorAtItsSizeAndTogglesWithItsCommand) {
@@ -116,28 +137,27 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     // there rather than going back to its default.
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "40");
     ASSERT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 40.0f);
-    xpsim::runFrames(30);  // past ImGui's double-click time
-    std::vector<TextRun> shown = text(panel);
-    const TextRun* row = findText(shown, "Pan Speed in Degrees");
-    ASSERT_NE(row, nullptr);
-    int left = 0, top = 0, right = 0, bottom = 0;
-    XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
-    int x = left + 600 + 45;
-    int y = row->boxelCentreY();
-    ASSERT_TRUE(xpsim::mouseClick(x, y, false, xplm_MouseDown));
-    xpsim::runFrames(2);
-    for (int dx = 4; dx <= 40; dx += 4) {
-        xpsim::mouseClick(x + dx, y, false, xplm_MouseDrag);
-        xpsim::runFrames(1);
-    }
-    xpsim::mouseClick(x + 40, y, false, xplm_MouseUp);
-    xpsim::runFrames(2);
+    drag(panel, "Pan Speed in Degrees", 600, 40);
     EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 45.0f);
+    // Dragged down to their stop, the smallest speeds stay there as well.
+    ASSERT_FLOAT_EQ(s->LARGE_ROTATION_SPEED, 1.0f);
+    drag(panel, "Pan Speed in Degrees", 480, -60);
+    EXPECT_EQ(s->LARGE_ROTATION_SPEED, 0.000005f);
+    ASSERT_FLOAT_EQ(s->SMALL_MOVEMENT_SPEED, 0.0005f);
+    drag(panel, "Movement Speed in Meters", 240, -8);
+    EXPECT_EQ(s->SMALL_MOVEMENT_SPEED, 0.000005f);
 
     click(panel, "Save Settings");
     std::string saved = SimulatedXPlane::readFile(iniPath());
     EXPECT_NE(saved.find("VERY_LARGE_ROTATION_SPEED 45.000000\n"), std::string::npos);
     EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR 5\n"), std::string::npos);
+    EXPECT_NE(saved.find("\nLARGE_ROTATION_SPEED 0.000005\n"), std::string::npos);
+    EXPECT_NE(saved.find("SMALL_MOVEMENT_SPEED 0.000005\n"), std::string::npos);
+    // Read back, the file's smallest speeds are the panel's stops.
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    EXPECT_EQ(s->LARGE_ROTATION_SPEED, 0.000005f);
+    EXPECT_EQ(s->SMALL_MOVEMENT_SPEED, 0.000005f);
 }
 
 TEST_F(SettingsPanel, DefaultSettingsKeepsTheCalibrationAndThePanelPositions) {
