@@ -2,7 +2,6 @@
 
 #include <imgui.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "libwinkit/font_file.h"
@@ -28,32 +27,33 @@ void rowLabel(const char* label) {
     ImGui::TextUnformatted(label);
 }
 
-// A drag stops where the repair would put the default back.
-bool dragFloat(const char* id, float Settings::*field, float step, float min, float max,
-               const char* format) {
-    max = std::min(max, static_cast<float>(repairedMax(field)));
-    return ImGui::DragFloat(id, &(getSettings()->*field), step, min, max, format);
+// A drag stops at the bounds the repair keeps and the file is read within,
+// so a value dragged is one that stays.
+bool dragFloat(const char* id, float Settings::*field, float step, const char* format) {
+    ValueRange range = repairedRange(field);
+    return ImGui::DragFloat(id, &(getSettings()->*field), step, static_cast<float>(range.min),
+                            static_cast<float>(range.max), format);
 }
 
-bool dragInt(const char* id, int Settings::*field, int min, int max) {
-    max = static_cast<int>(std::min(static_cast<double>(max), repairedMax(field)));
-    return ImGui::DragInt(id, &(getSettings()->*field), 1.0f, min, max, "%d");
+bool dragInt(const char* id, int Settings::*field) {
+    ValueRange range = repairedRange(field);
+    return ImGui::DragInt(id, &(getSettings()->*field), 1.0f, static_cast<int>(range.min),
+                          static_cast<int>(range.max), "%d");
 }
 
-void fourFloats(const char* label, const char* const ids[4], float Settings::*const fields[4],
-                float min) {
+void fourFloats(const char* label, const char* const ids[4], float Settings::*const fields[4]) {
     static const float kSteps[4] = {0.005f, 0.05f, 0.1f, 1.0f};
     rowLabel(label);
     for (int column = 0; column < 4; ++column) {
         ImGui::SameLine(kColumns[column]);
-        dragFloat(ids[column], fields[column], kSteps[column], min, 10000.0f, "%.4f");
+        dragFloat(ids[column], fields[column], kSteps[column], "%.4f");
     }
 }
 
-void intRow(const char* label, const char* id, int Settings::*field, int min, int max) {
+void intRow(const char* label, const char* id, int Settings::*field) {
     rowLabel(label);
     ImGui::SameLine(kColumns[0]);
-    dragInt(id, field, min, max);
+    dragInt(id, field);
 }
 
 std::shared_ptr<SettingsWidget>& holder() {
@@ -97,14 +97,14 @@ void SettingsWidget::buildSpeedRows() {
     static float Settings::*const pan[4] = {
         &Settings::SMALL_ROTATION_SPEED, &Settings::MEDIUM_ROTATION_SPEED,
         &Settings::LARGE_ROTATION_SPEED, &Settings::VERY_LARGE_ROTATION_SPEED};
-    fourFloats("Pan Speed in Degrees", panIds, pan, 0.000005f);
+    fourFloats("Pan Speed in Degrees", panIds, pan);
 
     static const char* const moveIds[4] = {"##SmallMovementSpeed", "##MediumMovementSpeed",
                                            "##LargeMovementSpeed", "##VeryLargeMovementSpeed"};
     static float Settings::*const move[4] = {
         &Settings::SMALL_MOVEMENT_SPEED, &Settings::MEDIUM_MOVEMENT_SPEED,
         &Settings::LARGE_MOVEMENT_SPEED, &Settings::VERY_LARGE_MOVEMENT_SPEED};
-    fourFloats("Movement Speed in Meters", moveIds, move, 0.000005f);
+    fourFloats("Movement Speed in Meters", moveIds, move);
 
     static const char* const trackIds[4] = {"##SmallTrack RangeSpeed", "##MediumTrack RangeSpeed",
                                             "##LargeTrack RangeSpeed",
@@ -112,15 +112,14 @@ void SettingsWidget::buildSpeedRows() {
     static float Settings::*const track[4] = {
         &Settings::SMALL_HEADTRACK_RANGE, &Settings::MEDIUM_HEADTRACK_RANGE,
         &Settings::LARGE_HEADTRACK_RANGE, &Settings::VERY_LARGE_HEADTRACK_RANGE};
-    fourFloats("Head Track Range in Meters", trackIds, track, 1.0f);
+    fourFloats("Head Track Range in Meters", trackIds, track);
 
     rowLabel("Pan Speed Factor");
     ImGui::SameLine(kColumns[0]);
-    dragFloat("##Pan Speed Factor", &Settings::panSpeedFactor, 0.1f, 1.0f, 10000.0f, "%.4f");
+    dragFloat("##Pan Speed Factor", &Settings::panSpeedFactor, 0.1f, "%.4f");
     rowLabel("Movement Speed Factor");
     ImGui::SameLine(kColumns[0]);
-    dragFloat("##Movement Speed Factor", &Settings::movementSpeedFactor, 0.1f, 1.0f, 10000.0f,
-              "%.4f");
+    dragFloat("##Movement Speed Factor", &Settings::movementSpeedFactor, 0.1f, "%.4f");
 }
 
 void SettingsWidget::buildSmoothingRows() {
@@ -132,21 +131,20 @@ void SettingsWidget::buildSmoothingRows() {
         "Note: If you enable View or Camera axis input on a camera then movement smoothing "
         "will not be applied.");
     ImGui::SameLine(kColumns[0]);
-    dragInt("##Movement Smoothing Factor", &Settings::MOVEMENT_SMOOTHING_FACTOR, 0, 50);
+    dragInt("##Movement Smoothing Factor", &Settings::MOVEMENT_SMOOTHING_FACTOR);
 
     intRow("Mouse Smoothing Factor", "##Mouse Smoothing Factor",
-           &Settings::MOUSE_SMOOTHING_FACTOR, 1, 50);
+           &Settings::MOUSE_SMOOTHING_FACTOR);
     ImGui::SameLine(kColumns[1]);
     ImGui::TextUnformatted("Mouse Speed Factor");
     ImGui::SameLine(kColumns[3]);
-    dragFloat("##Mouse Speed Factor", &Settings::MOUSE_SPEED_FACTOR, 0.01f, 0.1f, 2.0f, "%.2f");
+    dragFloat("##Mouse Speed Factor", &Settings::MOUSE_SPEED_FACTOR, 0.01f, "%.2f");
 
     intRow("Head Track Smoothing Factor", "##Head Track Smoothing Factor",
-           &Settings::HEAD_TRACK_SMOOTHING_FACTOR, 0, 50);
+           &Settings::HEAD_TRACK_SMOOTHING_FACTOR);
     intRow("View Axis Smoothing Factor", "##View Axis Smoothing Factor",
-           &Settings::VIEW_AXIS_SMOOTHING_FACTOR, 1, 100);
-    intRow("Camera Smoothing Factor", "##Camera Smoothing Factor", &Settings::SMOOTH_WINDOW, 60,
-           1000);
+           &Settings::VIEW_AXIS_SMOOTHING_FACTOR);
+    intRow("Camera Smoothing Factor", "##Camera Smoothing Factor", &Settings::SMOOTH_WINDOW);
 
     ImGui::SameLine(kColumns[1]);
     ImGui::TextUnformatted("Mini Control Panel Monitor");
@@ -156,7 +154,7 @@ void SettingsWidget::buildSmoothingRows() {
         "will allow you to specify which monitor you want the Mini-Control panel on. If you "
         "have three monitors configured then the valid values for this are 0,1, and 2");
     ImGui::SameLine(kColumns[3]);
-    if (s->MINI_CONTROL_PANEL_MONITOR_INDEX < 0 || s->MINI_CONTROL_PANEL_MONITOR_INDEX > 14) {
+    if (!isInRange(ValueKind::PanelMonitor, s->MINI_CONTROL_PANEL_MONITOR_INDEX)) {
         s->MINI_CONTROL_PANEL_MONITOR_INDEX = 0;
     }
     static const char* const kIndexes[kMaxMonitors] = {"0", "1", "2",  "3",  "4",

@@ -1,97 +1,93 @@
 #include "panels/settings_repair.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "shell/settings.h"
 
 namespace {
 
-const double kSpeedMin = 0.000005;
-// Where the panel sets no upper bound, the range table's alone counts.
-const double kNoPanelMax = HUGE_VAL;
-const double kDragMax = 10000.0;
+// The two factors live in memory only: no key, so the panel's own bounds.
+const ValueRange kFactorRange = {1.0, 10000.0};
+// Never met: every field the panel edits has a row. ImGui takes equal bounds
+// for none.
+const ValueRange kNoRange = {0.0, 0.0};
 
 template <typename T>
-struct Bounds {
+struct Row {
     T Settings::*field;
-    const char* key;  // null for the fields kept in memory only
-    double min;
-    double panelMax;
+    const char* key;  // null for the factors
 
-    double max() const {
+    ValueRange range() const {
         const ValueRange* range = key != nullptr ? getSettingsValueRange(key) : nullptr;
-        return range != nullptr ? std::min(range->max, panelMax) : panelMax;
-    }
-    bool holds(T value) const {
-        double v = value;
-        return std::isfinite(v) && v >= min && v <= max();
+        return range != nullptr ? *range : kFactorRange;
     }
 };
+
+// In the field's own type, as the file's reader compares.
+bool holds(const ValueRange& range, float value) { return isFloatInRange(range, value); }
+bool holds(const ValueRange& range, int value) {
+    return value >= range.min && value <= range.max;
+}
 
 #define FIELD(name) &Settings::name, #name
 
-const Bounds<float> kFloatBounds[] = {
-    {FIELD(SMALL_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(MEDIUM_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(LARGE_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(VERY_LARGE_ROTATION_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(SMALL_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(MEDIUM_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(LARGE_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(VERY_LARGE_MOVEMENT_SPEED), kSpeedMin, kNoPanelMax},
-    {FIELD(SMALL_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
-    {FIELD(MEDIUM_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
-    {FIELD(LARGE_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
-    {FIELD(VERY_LARGE_HEADTRACK_RANGE), kSpeedMin, kNoPanelMax},
-    // The two factors live in memory only: no key, the drag's own bound.
-    {&Settings::panSpeedFactor, nullptr, 1.0, kDragMax},
-    {&Settings::movementSpeedFactor, nullptr, 1.0, kDragMax},
-    {FIELD(MOUSE_SPEED_FACTOR), 0.0, kNoPanelMax},
+const Row<float> kFloatRows[] = {
+    {FIELD(SMALL_ROTATION_SPEED)},
+    {FIELD(MEDIUM_ROTATION_SPEED)},
+    {FIELD(LARGE_ROTATION_SPEED)},
+    {FIELD(VERY_LARGE_ROTATION_SPEED)},
+    {FIELD(SMALL_MOVEMENT_SPEED)},
+    {FIELD(MEDIUM_MOVEMENT_SPEED)},
+    {FIELD(LARGE_MOVEMENT_SPEED)},
+    {FIELD(VERY_LARGE_MOVEMENT_SPEED)},
+    {FIELD(SMALL_HEADTRACK_RANGE)},
+    {FIELD(MEDIUM_HEADTRACK_RANGE)},
+    {FIELD(LARGE_HEADTRACK_RANGE)},
+    {FIELD(VERY_LARGE_HEADTRACK_RANGE)},
+    {&Settings::panSpeedFactor, nullptr},
+    {&Settings::movementSpeedFactor, nullptr},
+    {FIELD(MOUSE_SPEED_FACTOR)},
 };
 
-const Bounds<int> kIntBounds[] = {
-    {FIELD(MOUSE_SMOOTHING_FACTOR), 1, 50},
-    {FIELD(MOVEMENT_SMOOTHING_FACTOR), 0, 50},
-    {FIELD(HEAD_TRACK_SMOOTHING_FACTOR), 0, 50},
-    {FIELD(VIEW_AXIS_SMOOTHING_FACTOR), 1, 100},
-    {FIELD(SMOOTH_WINDOW), 60, kNoPanelMax},
+const Row<int> kIntRows[] = {
+    {FIELD(MOUSE_SMOOTHING_FACTOR)},
+    {FIELD(MOVEMENT_SMOOTHING_FACTOR)},
+    {FIELD(HEAD_TRACK_SMOOTHING_FACTOR)},
+    {FIELD(VIEW_AXIS_SMOOTHING_FACTOR)},
+    {FIELD(SMOOTH_WINDOW)},
 };
 
 #undef FIELD
 
 template <typename T, size_t N>
-double maxOf(const Bounds<T> (&rows)[N], T Settings::*field) {
-    for (const Bounds<T>& row : rows) {
+ValueRange rangeOf(const Row<T> (&rows)[N], T Settings::*field) {
+    for (const Row<T>& row : rows) {
         if (row.field == field) {
-            return row.max();
+            return row.range();
         }
     }
-    return kNoPanelMax;
+    return kNoRange;
 }
 
+// A default is always within its bounds: the reader takes no value outside
+// them, and what it starts from lies inside.
 template <typename T, size_t N>
-void repair(const Bounds<T> (&rows)[N], Settings* settings, const Settings& defaults,
-            const Settings& firstRun) {
-    for (const Bounds<T>& row : rows) {
+void repair(const Row<T> (&rows)[N], Settings* settings, const Settings& defaults) {
+    for (const Row<T>& row : rows) {
         T& value = settings->*row.field;
-        if (!row.holds(value)) {
-            T fallback = defaults.*row.field;
-            value = row.holds(fallback) ? fallback : firstRun.*row.field;
+        if (!holds(row.range(), value)) {
+            value = defaults.*row.field;
         }
     }
 }
 
 }  // namespace
 
-double repairedMax(float Settings::*field) { return maxOf(kFloatBounds, field); }
+ValueRange repairedRange(float Settings::*field) { return rangeOf(kFloatRows, field); }
 
-double repairedMax(int Settings::*field) { return maxOf(kIntBounds, field); }
+ValueRange repairedRange(int Settings::*field) { return rangeOf(kIntRows, field); }
 
 void repairSettingsRanges(Settings* settings, const Settings& defaults, int monitorCount) {
-    static const Settings firstRun = firstRunSettings();
-    repair(kFloatBounds, settings, defaults, firstRun);
-    repair(kIntBounds, settings, defaults, firstRun);
+    repair(kFloatRows, settings, defaults);
+    repair(kIntRows, settings, defaults);
     if (settings->MINI_CONTROL_PANEL_MONITOR_INDEX < 0 ||
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX >= monitorCount) {
         settings->MINI_CONTROL_PANEL_MONITOR_INDEX = 0;

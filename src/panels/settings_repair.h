@@ -1,17 +1,17 @@
 // The settings panel's repair of values out of range: each goes back to its
-// default on the frame it was typed. The panel's drags stop at the same upper
-// bounds, so a drag never makes a value the repair would undo.
+// default on the frame it was typed. The bounds are the ones the settings
+// file is read within, and the panel's drags stop at them, so neither a value
+// read nor one dragged is ever undone.
 #pragma once
+
+#include "shell/value_ranges.h"
 
 struct Settings;
 
-// The largest value the repair keeps in a field: the range table's bound for
-// the field's key, or the panel's own where that is lower.
-double repairedMax(float Settings::*field);
-double repairedMax(int Settings::*field);
+// The bounds the repair keeps a field within, both ends included; a float
+// field's are meant as floats.
+ValueRange repairedRange(float Settings::*field);
+ValueRange repairedRange(int Settings::*field);
 
 // monitorCount: the monitors the panel knows; an index at or beyond it is 0.
-// A default that is itself out of range (a key without a value of its own to
-// start a read from keeps the value last read as its default) gives way to
-// the value a first run writes for the key.
 void repairSettingsRanges(Settings* settings, const Settings& defaults, int monitorCount);

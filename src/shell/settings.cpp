@@ -1,16 +1,19 @@
 #include "shell/regular_file.h"
 #include "shell/settings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "shell/c_locale.h"
 #include "shell/file_replace.h"
 #include "shell/log.h"
+#include "shell/number_text.h"
 #include "shell/plugin_path.h"
 #include "shell/strings.h"
 #include "shell/value_ranges.h"
@@ -24,13 +27,18 @@ Settings defaultSettings;
 // The file exists but the last read could not take it in: it holds what the
 // user set, so no save may replace it until a read succeeds.
 bool fileUnreadable = false;
+// What the last read refused, each line with the file's path: the read at
+// disable meets again what the read at enable told of, and the pilot needs
+// telling once. A save leaves nothing refused in the file.
+std::vector<std::string> refusedLastRead;
 
 enum class Kind { Float, Int, Bool, Position };
 
 // One row per key, in the order the file is written. The reader dispatches on
 // the same rows, so the two can never disagree on a key.
 // Numbers outside their row's range are refused; bools, the version and the
-// positions (checked field by field) have none.
+// positions (checked field by field) have none. The settings panel bounds its
+// fields by the same ranges.
 struct SettingsKey {
     const char* key;
     Kind kind;
@@ -69,10 +77,10 @@ const SettingsKey settingsKeys[] = {
     FLOAT_KEY(VERY_LARGE_HEADTRACK_RANGE, RangeFactor),
     BOOL_KEY(ENABLE_PANSPEED_TOGGLE),
     BOOL_KEY(ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL),
-    INT_KEY(MOUSE_SMOOTHING_FACTOR, SmoothingWindow),
+    INT_KEY(MOUSE_SMOOTHING_FACTOR, MouseSmoothing),
     FLOAT_KEY(MOUSE_SPEED_FACTOR, SpeedFactor),
-    INT_KEY(MOVEMENT_SMOOTHING_FACTOR, SmoothingWindow),
-    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX, MonitorIndex),
+    INT_KEY(MOVEMENT_SMOOTHING_FACTOR, Smoothing),
+    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX, PanelMonitor),
     BOOL_KEY(ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START),
     BOOL_KEY(ENABLE_TRANSPARENT_MINI_CONTROL_PANEL),
     BOOL_KEY(ENABLE_SOLID_CONTROL_PANEL),
@@ -84,8 +92,8 @@ const SettingsKey settingsKeys[] = {
     BOOL_KEY(DISABLE_QUICK_LOOK_EMULATION),
     BOOL_KEY(ENABLE_FORCE_FOV),
     BOOL_KEY(ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS),
-    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR, SmoothingWindow),
-    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR, SmoothingWindow),
+    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR, Smoothing),
+    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR, ViewAxisSmoothing),
     BOOL_KEY(DISABLE_VOICE_PROMPTS),
     BOOL_KEY(POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP),
     BOOL_KEY(REVERSE_CIRCLE_VIEW_MOUSE_Y),
@@ -155,63 +163,69 @@ const SettingsKey* findKey(const char* key) {
     return nullptr;
 }
 
-void logRefused(const char* key, const char* value, ValueKind kind) {
-    const ValueRange& range = valueRange(kind);
-    sLogMsg("%s: %s %s refused, outside %g to %g; the setting keeps its value", settingsFileName,
-            key, value, range.min, range.max);
-}
+// Why a value was not taken.
+enum class Refusal { None, TooLong, NotANumber, OutOfRange, NotAPosition };
 
-void parsePosition(const char* key, char* value, WindowPosition* position) {
+Refusal parsePosition(char* value, WindowPosition* position) {
     replaceChar(value, ':', ' ');
     int fields[5];
     // Only a complete position replaces the one held.
     if (sscanf(value, "%d%d%d%d%d", &fields[0], &fields[1], &fields[2], &fields[3], &fields[4]) !=
         5) {
-        return;
+        return Refusal::NotAPosition;
     }
     bool sane = isInRange(ValueKind::WindowMode, fields[0]);
     for (int i = 1; i < 5; ++i) {
         sane = sane && isInRange(ValueKind::ScreenCoordinate, fields[i]);
     }
     if (!sane) {
-        sLogMsg("%s: %s %d:%d:%d:%d:%d refused, mode outside 0 to 3 or a side beyond %g; the "
-                "setting keeps its value",
-                settingsFileName, key, fields[0], fields[1], fields[2], fields[3], fields[4],
-                valueRange(ValueKind::ScreenCoordinate).max);
-        return;
+        return Refusal::OutOfRange;
     }
     *position = WindowPosition{fields[0], fields[1], fields[2], fields[3], fields[4]};
+    return Refusal::None;
 }
 
-void applyValue(const SettingsKey& entry, char* value) {
+Refusal refusalOf(NumberRead read) {
+    switch (read) {
+        case NumberRead::Read:
+            return Refusal::None;
+        case NumberRead::NotANumber:
+            return Refusal::NotANumber;
+        case NumberRead::Refused:
+            return Refusal::OutOfRange;
+    }
+    return Refusal::NotANumber;
+}
+
+Refusal applyValue(const SettingsKey& entry, char* value) {
+    if (*value == 0) {
+        return Refusal::TooLong;  // the reader hands a token too long back empty
+    }
     switch (entry.kind) {
         case Kind::Float:
             if (!entry.bounded) {
-                parseFloatC(value, &(settings.*entry.floatField));
-            } else if (readFloatInRange(value, entry.range, &(settings.*entry.floatField)) ==
-                       NumberRead::Refused) {
-                logRefused(entry.key, value, entry.range);
+                return parseFloatC(value, &(settings.*entry.floatField)) ? Refusal::None
+                                                                         : Refusal::NotANumber;
             }
-            break;
+            return refusalOf(readFloatInRange(value, entry.range, &(settings.*entry.floatField)));
         case Kind::Int:
             if (!entry.bounded) {
-                parseIntC(value, &(settings.*entry.intField));
-            } else if (readIntInRange(value, entry.range, &(settings.*entry.intField)) ==
-                       NumberRead::Refused) {
-                logRefused(entry.key, value, entry.range);
+                return parseIntC(value, &(settings.*entry.intField)) ? Refusal::None
+                                                                     : Refusal::NotANumber;
             }
-            break;
+            return refusalOf(readIntInRange(value, entry.range, &(settings.*entry.intField)));
         case Kind::Bool: {
             int number = 0;
-            if (parseIntC(value, &number)) {
-                settings.*entry.boolField = number != 0;
+            if (!parseIntC(value, &number)) {
+                return Refusal::NotANumber;
             }
-            break;
+            settings.*entry.boolField = number != 0;
+            return Refusal::None;
         }
         case Kind::Position:
-            parsePosition(entry.key, value, &(settings.*entry.positionField));
-            break;
+            return parsePosition(value, &(settings.*entry.positionField));
     }
+    return Refusal::None;
 }
 
 std::string formatValue(const SettingsKey& entry) {
@@ -234,6 +248,55 @@ std::string formatValue(const SettingsKey& entry) {
         }
     }
     return text;
+}
+
+// A number as a person writes it: no exponent, no trailing zeros.
+std::string shortNumber(double value) {
+    std::string text;
+    appendFixedDecimal(text, value, 6);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+// One log line for a value refused: the key, the value as the file has it and
+// what the setting holds instead.
+std::string describeRefusal(const SettingsKey& entry, const std::string& value, Refusal why) {
+    const std::string key = entry.key;
+    const std::string shown = value.substr(0, 64);
+    std::string text = std::string(settingsFileName) + ": ";
+    switch (why) {
+        case Refusal::None:
+        case Refusal::TooLong:
+            text += "the value of " + key + " is too long to read";
+            break;
+        case Refusal::NotANumber:
+            text += key + " " + shown + " is not a number";
+            break;
+        case Refusal::NotAPosition:
+            text += key + " " + shown + " refused, not five numbers";
+            break;
+        case Refusal::OutOfRange:
+            if (entry.kind == Kind::Position) {
+                text += key + " " + shown + " refused, mode outside " +
+                        shortNumber(valueRange(ValueKind::WindowMode).min) + " to " +
+                        shortNumber(valueRange(ValueKind::WindowMode).max) +
+                        " or a side beyond " +
+                        shortNumber(valueRange(ValueKind::ScreenCoordinate).max);
+            } else {
+                const ValueRange& range = valueRange(entry.range);
+                text += key + " " + shown + " refused, outside " + shortNumber(range.min) +
+                        " to " + shortNumber(range.max);
+            }
+            break;
+    }
+    const std::string held =
+        entry.kind == Kind::Float ? shortNumber(settings.*entry.floatField) : formatValue(entry);
+    return text + "; " + held + " is used instead";
 }
 
 // Reads one white-space separated token. A token too long for the buffer is
@@ -287,12 +350,6 @@ Settings* getSettings() { return &settings; }
 
 Settings* getDefaultSettings() { return &defaultSettings; }
 
-Settings firstRunSettings() {
-    Settings first;
-    applyResetValues(first);
-    return first;
-}
-
 const ValueRange* getSettingsValueRange(const char* key) {
     const SettingsKey* entry = findKey(key);
     return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
@@ -339,12 +396,15 @@ bool saveSettings(std::string* whyNot) {
     if (!replaceFileContents(path, text)) {
         return fail(std::strerror(errno));
     }
+    refusedLastRead.clear();
     return true;
 }
 
 void readSettings() {
     applyResetValues(settings);
     defaultSettings = settings;
+    std::vector<std::string> toldBefore;
+    toldBefore.swap(refusedLastRead);
 
     if (!hasPluginFolder()) {
         return;
@@ -378,7 +438,17 @@ void readSettings() {
         }
         strupr(key);
         if (const SettingsKey* entry = findKey(key)) {
-            applyValue(*entry, value);
+            // A position is taken apart in place; the log shows it as written.
+            const std::string written = value;
+            Refusal why = applyValue(*entry, value);
+            if (why != Refusal::None) {
+                std::string line = describeRefusal(*entry, written, why);
+                if (std::find(toldBefore.begin(), toldBefore.end(), path + line) ==
+                    toldBefore.end()) {
+                    logMsg(line.c_str());
+                }
+                refusedLastRead.push_back(path + line);
+            }
         } else {
             notSettings.note(keyLine);
         }
@@ -389,8 +459,5 @@ void readSettings() {
         sLogMsg("%s holds %d entries that are not settings, the first on line %d; they are not "
                 "kept when the settings are saved",
                 path.c_str(), notSettings.count, notSettings.firstLine);
-    }
-    if (settings.SMOOTH_WINDOW < 60) {
-        settings.SMOOTH_WINDOW = 60;
     }
 }

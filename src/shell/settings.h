@@ -68,14 +68,12 @@ struct Settings {
 Settings* getSettings();
 // The values the last read started from (the "Default Settings" button).
 Settings* getDefaultSettings();
-// The values a first run writes to the new file: each field's reset value, or
-// its construction value where it has none.
-Settings firstRunSettings();
 // Resets the fields that have a default, keeps a copy of them, then reads the
 // file; a missing file is created.
 void readSettings();
-// The range a numeric key's value is read within (the settings panel's
-// bounds); null for the bools, the version and the panel positions.
+// The range a numeric key's value is read within, which the settings panel's
+// drags and repair keep as well; null for the bools, the version and the panel
+// positions.
 const ValueRange* getSettingsValueRange(const char* key);
 // Writes "Ovilux.ini"; false, with a log line and the reason in *whyNot when
 // given, when the file was left as it was.

@@ -24,16 +24,19 @@ const ValueRange kRanges[] = {
     {0.0, 2.0},             // CameraOrigin
     {0.0, 65.0},            // ViewId
     {0.0, 2147483647.0},    // ScriptId
-    {0.0, 45.0},            // RotationSpeed
-    {0.0, 100.0},           // MovementSpeed
-    {0.0, 100.0},           // RangeFactor
-    {0.0, 100.0},           // SpeedFactor
-    {0.0, 499.0},           // SmoothingWindow: the smoother's ring holds 500
-    {0.0, 36000.0},         // SmoothWindow
+    {0.000005, 45.0},       // RotationSpeed: from the settings drags' smallest
+    {0.000005, 100.0},      // MovementSpeed
+    {0.000005, 100.0},      // RangeFactor
+    {0.1, 100.0},           // SpeedFactor
+    {1.0, 50.0},            // MouseSmoothing
+    {0.0, 50.0},            // Smoothing
+    {1.0, 100.0},           // ViewAxisSmoothing
+    {60.0, 36000.0},        // SmoothWindow
     {-1.0, 1.0},            // AxisCentre
     {0.0, 1.0},             // NullZone
     {0.0, 2.0},             // MiddleMouseBehavior
     {0.0, 63.0},            // MonitorIndex
+    {0.0, 14.0},            // PanelMonitor: as many as the monitor list holds
     {0.0, 3.0},             // WindowMode
     {-1e6, 1e6},            // ScreenCoordinate
 };
@@ -46,6 +49,11 @@ const ValueRange& valueRange(ValueKind kind) { return kRanges[static_cast<int>(k
 bool isInRange(ValueKind kind, double value) {
     const ValueRange& range = valueRange(kind);
     return std::isfinite(value) && value >= range.min && value <= range.max;
+}
+
+bool isFloatInRange(const ValueRange& range, float value) {
+    return std::isfinite(value) && value >= static_cast<float>(range.min) &&
+           value <= static_cast<float>(range.max);
 }
 
 NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
@@ -66,7 +74,7 @@ NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
     if (!scanFloatC(token, &value)) {
         return NumberRead::NotANumber;
     }
-    if (!isInRange(kind, value)) {
+    if (!isFloatInRange(valueRange(kind), value)) {
         return NumberRead::Refused;
     }
     *out = value;

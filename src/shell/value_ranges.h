@@ -1,8 +1,9 @@
 // What each kind of number read from a file may hold. Every reader of the
 // plug-in's files (camera files, "Ovilux.ini", the targets file, the aircraft's
 // quick-look views) checks its numbers against this one table, so a value that
-// is finite but absurd never becomes a pose, a speed or a setting; the settings
-// panel takes its upper bounds from here as well.
+// is finite but absurd never becomes a pose, a speed or a setting. The settings
+// panel's drags and its repair of typed values take their bounds from here as
+// well, so a value the file gives is one the panel keeps, and the other way round.
 #pragma once
 
 enum class ValueKind {
@@ -24,12 +25,15 @@ enum class ValueKind {
     MovementSpeed,     // metres per frame
     RangeFactor,       // scale of head-tracking offsets
     SpeedFactor,       // mouse speed
-    SmoothingWindow,   // values in a moving average
-    SmoothWindow,      // frames of the smooth transitions (raised to 60 after the read)
+    MouseSmoothing,    // values in the mouse's moving average
+    Smoothing,         // values in the movement and head-tracking moving averages, 0 none
+    ViewAxisSmoothing, // values in the joystick view axes' moving average
+    SmoothWindow,      // frames of the smooth transitions
     AxisCentre,        // calibrated joystick axis value
     NullZone,          // joystick axis dead zone
     MiddleMouseBehavior,
-    MonitorIndex,
+    MonitorIndex,      // in X-Plane's window positions
+    PanelMonitor,      // the monitors a settings combo offers
     WindowMode,        // 0 none .. 3 docked
     ScreenCoordinate,  // boxels
     Count
@@ -43,6 +47,10 @@ struct ValueRange {
 const ValueRange& valueRange(ValueKind kind);
 // Finite and within the kind's range, both ends included.
 bool isInRange(ValueKind kind, double value);
+// The same for a float, against the bounds as floats: a bound such as 0.000005
+// is a little more as a double than the float nearest it, which a float field
+// set to its bound (a drag at its stop, a file read back) holds.
+bool isFloatInRange(const ValueRange& range, float value);
 
 enum class NumberRead { Read, NotANumber, Refused };
 

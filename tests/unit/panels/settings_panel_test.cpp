@@ -24,6 +24,33 @@ protected:
         for (char c : text) lines += c == '\n';
         return lines;
     }
+    static int timesIn(const std::string& text, const std::string& part) {
+        int times = 0;
+        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++times;
+        return times;
+    }
+    // Presses the field at a column of the labelled row and drags it dx
+    // boxels sideways, a few at a time, then lets go.
+    static void drag(ImgWindow* panel, const std::string& rowLabel, int column, int dx) {
+        xpsim::runFrames(30);  // past ImGui's double-click time
+        std::vector<TextRun> shown = text(panel);
+        const TextRun* row = findText(shown, rowLabel);
+        ASSERT_NE(row, nullptr) << rowLabel;
+        int left = 0, top = 0, right = 0, bottom = 0;
+        XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
+        int x = left + column + 45;
+        int y = row->boxelCentreY();
+        ASSERT_TRUE(xpsim::mouseClick(x, y, false, xplm_MouseDown));
+        xpsim::runFrames(2);
+        int step = dx < 0 ? -4 : 4;
+        for (int moved = step; moved * step <= dx * step; moved += step) {
+            xpsim::mouseClick(x + moved, y, false, xplm_MouseDrag);
+            xpsim::runFrames(1);
+        }
+        xpsim::mouseClick(x + dx, y, false, xplm_MouseUp);
+        xpsim::runFrames(2);
+    }
 };
 
 TEST_F(SettingsPanel, OpensCentredOnTheMainMonitorAtItsSizeAndTogglesWithItsCommand) {
@@ -53,9 +80,46 @@ TEST_F(SettingsPanel, OpensCentredOnTheMainMonitorAtItsSizeAndTogglesWithItsComm
 }
 
 TEST_F(SettingsPanel, ATickedBoxIsSavedAsTheOnlyChangeAndThePanelHides) {
+    // A file edited by hand: values the panel's fields cannot hold are refused
+    // as the file is read, each said once in the log with what took its
+    // place, whatever reads the file again; values at a field's bounds are
+    // kept. The panel then changes nothing by being drawn.
+    SimulatedXPlane::writeFile(iniPath(),
+                               "MOUSE_SMOOTHING_FACTOR 80\n"
+                               "MOVEMENT_SMOOTHING_FACTOR 200\n"
+                               "VIEW_AXIS_SMOOTHING_FACTOR 150\n"
+                               "VERY_LARGE_ROTATION_SPEED 0.000001\n"
+                               "SMALL_MOVEMENT_SPEED 0.000005\n"
+                               "SMALL_HEADTRACK_RANGE 0.5\n"
+                               "MOUSE_SPEED_FACTOR 2.5\n"
+                               "SMOOTH_WINDOW 5000\n"
+                               "MINI_CONTROL_PANEL_MONITOR_INDEX 20\n");
+    const std::string viewAxisHeld = std::to_string(getSettings()->VIEW_AXIS_SMOOTHING_FACTOR);
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::runFrames(2);
+    const std::string log = SimulatedXPlane::readFile(xplane.path("Log.txt"));
+    for (const std::string& line :
+         {std::string("MOUSE_SMOOTHING_FACTOR 80 refused, outside 1 to 50; 10 is used instead"),
+          std::string("MOVEMENT_SMOOTHING_FACTOR 200 refused, outside 0 to 50; 0 is used instead"),
+          "VIEW_AXIS_SMOOTHING_FACTOR 150 refused, outside 1 to 100; " + viewAxisHeld +
+              " is used instead",
+          std::string("VERY_LARGE_ROTATION_SPEED 0.000001 refused, outside 0.000005 to 45; 2 is "
+                      "used instead"),
+          std::string("MINI_CONTROL_PANEL_MONITOR_INDEX 20 refused, outside 0 to 14; 0 is used "
+                      "instead")})
+        EXPECT_EQ(timesIn(log, "Ovilux: Ovilux.ini: " + line + "\n"), 1) << line << " in\n" << log;
+    EXPECT_EQ(timesIn(log, "refused"), 5) << log;
+
     std::string before = SimulatedXPlane::readFile(iniPath());
     ASSERT_EQ(lineCount(before), 47);
     ASSERT_NE(before.find("ENABLE_FORCE_FOV 0\n"), std::string::npos);
+    for (const char* kept : {"MOUSE_SMOOTHING_FACTOR 10\n", "MOVEMENT_SMOOTHING_FACTOR 0\n",
+                             "VERY_LARGE_ROTATION_SPEED 2.000000\n",
+                             "SMALL_MOVEMENT_SPEED 0.000005\n", "SMALL_HEADTRACK_RANGE 0.500000\n",
+                             "MOUSE_SPEED_FACTOR 2.500000\n", "SMOOTH_WINDOW 5000\n"})
+        EXPECT_NE(before.find(kept), std::string::npos) << kept << " in\n" << before;
     SettingsWidget* panel = open();
     click(panel, "Enable Force Fov");
     EXPECT_TRUE(getSettings()->ENABLE_FORCE_FOV);
@@ -80,17 +144,18 @@ TEST_F(SettingsPanel, ATickedBoxIsSavedAsTheOnlyChangeAndThePanelHides) {
 
 TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaults) {
     // The view axis smoothing has no value of its own that a read starts
-    // from: read twice, the file's 0 (below the panel's 1) is its default as
-    // well, and the value a first run writes takes its place.
+    // from: the file's 0, below the panel's 1, is refused as it is read, so
+    // the value held stays, and is the default as well.
+    Settings* s = getSettings();
+    const int viewAxisHeld = s->VIEW_AXIS_SMOOTHING_FACTOR;
     SimulatedXPlane::writeFile(iniPath(), "VIEW_AXIS_SMOOTHING_FACTOR 0\n");
     xpsim::disablePlugin();
     xpsim::enablePlugin();
     xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
     const Settings* defaults = getDefaultSettings();
-    Settings* s = getSettings();
-    ASSERT_EQ(defaults->VIEW_AXIS_SMOOTHING_FACTOR, 0);
+    ASSERT_EQ(defaults->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
     SettingsWidget* panel = open();
-    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 5);
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
     // The fields take digits, signs and exponents only: "nan" never gets in,
     // and 1e39 is infinite as a float.
     s->VERY_LARGE_ROTATION_SPEED = 30.0f;
@@ -107,7 +172,7 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     typeIntoDrag(panel, "Pan Speed Factor", 240, "1e39");
     EXPECT_FLOAT_EQ(s->panSpeedFactor, defaults->panSpeedFactor);
     typeIntoDrag(panel, "View Axis Smoothing Factor", 240, "500");
-    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 5);
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
     // A value in range stays as typed.
     typeIntoDrag(panel, "Pan Speed in Degrees", 240, "3");
     EXPECT_FLOAT_EQ(s->SMALL_ROTATION_SPEED, 3.0f);
@@ -116,28 +181,32 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     // there rather than going back to its default.
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "40");
     ASSERT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 40.0f);
-    xpsim::runFrames(30);  // past ImGui's double-click time
-    std::vector<TextRun> shown = text(panel);
-    const TextRun* row = findText(shown, "Pan Speed in Degrees");
-    ASSERT_NE(row, nullptr);
-    int left = 0, top = 0, right = 0, bottom = 0;
-    XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
-    int x = left + 600 + 45;
-    int y = row->boxelCentreY();
-    ASSERT_TRUE(xpsim::mouseClick(x, y, false, xplm_MouseDown));
-    xpsim::runFrames(2);
-    for (int dx = 4; dx <= 40; dx += 4) {
-        xpsim::mouseClick(x + dx, y, false, xplm_MouseDrag);
-        xpsim::runFrames(1);
-    }
-    xpsim::mouseClick(x + 40, y, false, xplm_MouseUp);
-    xpsim::runFrames(2);
+    drag(panel, "Pan Speed in Degrees", 600, 40);
     EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 45.0f);
+    // Dragged down to their stop, the smallest speeds stay there as well.
+    ASSERT_FLOAT_EQ(s->LARGE_ROTATION_SPEED, 1.0f);
+    drag(panel, "Pan Speed in Degrees", 480, -60);
+    EXPECT_EQ(s->LARGE_ROTATION_SPEED, 0.000005f);
+    ASSERT_FLOAT_EQ(s->SMALL_MOVEMENT_SPEED, 0.0005f);
+    drag(panel, "Movement Speed in Meters", 240, -8);
+    EXPECT_EQ(s->SMALL_MOVEMENT_SPEED, 0.000005f);
+    drag(panel, "Head Track Range in Meters", 360, -60);
+    EXPECT_EQ(s->MEDIUM_HEADTRACK_RANGE, 0.000005f);
 
     click(panel, "Save Settings");
     std::string saved = SimulatedXPlane::readFile(iniPath());
     EXPECT_NE(saved.find("VERY_LARGE_ROTATION_SPEED 45.000000\n"), std::string::npos);
-    EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR 5\n"), std::string::npos);
+    EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR " + std::to_string(viewAxisHeld) + "\n"),
+              std::string::npos);
+    EXPECT_NE(saved.find("\nLARGE_ROTATION_SPEED 0.000005\n"), std::string::npos);
+    EXPECT_NE(saved.find("SMALL_MOVEMENT_SPEED 0.000005\n"), std::string::npos);
+    EXPECT_NE(saved.find("MEDIUM_HEADTRACK_RANGE 0.000005\n"), std::string::npos);
+    // Read back, the file's smallest speeds are the panel's stops.
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    EXPECT_EQ(s->LARGE_ROTATION_SPEED, 0.000005f);
+    EXPECT_EQ(s->SMALL_MOVEMENT_SPEED, 0.000005f);
+    EXPECT_EQ(s->MEDIUM_HEADTRACK_RANGE, 0.000005f);
 }
 
 TEST_F(SettingsPanel, DefaultSettingsKeepsTheCalibrationAndThePanelPositions) {

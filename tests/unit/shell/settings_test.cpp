@@ -109,6 +109,9 @@ TEST_F(SettingsFile, ReadsKeysCaseInsensitivelyAndRepairsValues) {
     EXPECT_NE(saved.find("INI_FILE_VERSION 2413\n"), std::string::npos);
     EXPECT_NE(saved.find("ENABLE_FORCE_FOV 1\n"), std::string::npos);
     EXPECT_NE(saved.find("LAST_CONTROL_PANEL_POSITION 2:10:700:910:0\n"), std::string::npos);
+    EXPECT_NE(xpsim::logText().find("Ovilux.ini: SMOOTH_WINDOW 10 refused, outside 60 to 36000; "
+                                    "60 is used instead"),
+              std::string::npos);
 }
 
 TEST_F(SettingsFile, FieldsWithoutDefaultsKeepTheirValueWhenTheirKeyIsMissing) {
@@ -144,9 +147,18 @@ TEST_F(SettingsFile, GarbageIsSurvivedAndRewrittenCleanly) {
     EXPECT_EQ(s->MOUSE_SMOOTHING_FACTOR, 10);
     EXPECT_FLOAT_EQ(s->SMALL_MOVEMENT_SPEED, 0.0005f);
     EXPECT_FLOAT_EQ(s->VIEW_AXIS_NULL_ZONE, 0.025f);
+    const std::string log = xpsim::logText();
+    EXPECT_NE(log.find("Ovilux.ini: SMALL_ROTATION_SPEED abc is not a number; 0.5 is used instead"),
+              std::string::npos);
+    EXPECT_NE(log.find("Ovilux.ini: the value of MEDIUM_ROTATION_SPEED is too long to read; 1 is "
+                       "used instead"),
+              std::string::npos);
+    EXPECT_NE(log.find("Ovilux.ini: LAST_MINI_CONTROL_PANEL_POSITION 1:2:3:4 refused, not five "
+                       "numbers; 0:0:0:0:0 is used instead"),
+              std::string::npos);
     // The huge key, the line of control bytes and the key without a value are
     // not settings; the next save drops them, so the log says so beforehand.
-    EXPECT_NE(xpsim::logText().find(iniPath() + " holds 3 entries that are not settings, the "
+    EXPECT_NE(log.find(iniPath() + " holds 3 entries that are not settings, the "
                                     "first on line 3; they are not kept when the settings are "
                                     "saved"),
               std::string::npos);
@@ -265,14 +277,30 @@ TEST_F(SettingsFile, AbsurdNumbersAreRefusedAndLogged) {
     EXPECT_EQ(s->MIDDLE_MOUSE_BEHAVIOR, 2);
     EXPECT_EQ(s->LAST_CONTROL_PANEL_POSITION.mode, 0);
     EXPECT_EQ(s->LAST_MINI_CONTROL_PANEL_POSITION.left, 10);
+    // Each said once, with what took its place, though the file is read
+    // again when the plug-in is disabled.
+    xpsim::disablePlugin();
     const std::string log = xpsim::logText();
-    EXPECT_NE(log.find("Ovilux.ini: MEDIUM_ROTATION_SPEED 3e38 refused, outside 0 to 45; the "
-                       "setting keeps its value"),
-              std::string::npos);
-    EXPECT_NE(log.find("Ovilux.ini: HEAD_TRACK_SMOOTHING_FACTOR 100000 refused, outside 0 to 499"),
-              std::string::npos);
-    EXPECT_NE(log.find("Ovilux.ini: LAST_CONTROL_PANEL_POSITION 9:10:700:910:0 refused"),
-              std::string::npos);
+    auto timesLogged = [&log](const std::string& line) {
+        int times = 0;
+        for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
+            ++times;
+        return times;
+    };
+    EXPECT_EQ(timesLogged("Ovilux.ini: MEDIUM_ROTATION_SPEED 3e38 refused, outside 0.000005 to "
+                          "45; 1 is used instead\n"),
+              1)
+        << log;
+    EXPECT_EQ(timesLogged("Ovilux.ini: HEAD_TRACK_SMOOTHING_FACTOR 100000 refused, outside 0 to "
+                          "50; 0 is used instead\n"),
+              1);
+    EXPECT_EQ(timesLogged("Ovilux.ini: VIEW_AXIS_NULL_ZONE -1 refused, outside 0 to 1; 0.025 is "
+                          "used instead\n"),
+              1);
+    EXPECT_EQ(timesLogged("Ovilux.ini: LAST_CONTROL_PANEL_POSITION 9:10:700:910:0 refused, mode "
+                          "outside 0 to 3 or a side beyond 1000000; 0:0:0:0:0 is used instead\n"),
+              1);
+    EXPECT_EQ(timesLogged(" refused"), 7) << log;
 
     // The settings panel bounds its fields by the same ranges.
     ASSERT_NE(getSettingsValueRange("MEDIUM_ROTATION_SPEED"), nullptr);
