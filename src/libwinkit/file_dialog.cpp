@@ -99,7 +99,12 @@ void FileDialog::configureImguiContext() {
     addFontFile(getXPlaneFontPath("Roboto-Regular.ttf"), 14.0f);
 }
 
-void FileDialog::onHide() { cancelled = true; }
+// Closed by X-Plane's close box, or by Open, whose choice stands.
+void FileDialog::onHide() {
+    if (!openPressed) {
+        cancelled = true;
+    }
+}
 
 void FileDialog::populate() {
     if (scanRoot.empty()) {
@@ -180,14 +185,18 @@ void FileDialog::buildInterface() {
     if (ImGui::Button("Apply##ApplyNewFilter")) {
         updateFilter();
     }
+    // Each button closes the selector itself: its owner may be hidden and not
+    // polling, and reads the answer once it is shown again.
     ImGui::SameLine(width - 110);
     if (ImGui::Button("Cancel")) {
         cancelled = true;
+        SetVisible(false);
     }
     if (!selectedFile.empty()) {
         ImGui::SameLine(width - 60);
         if (ImGui::Button("Open")) {
             openPressed = true;
+            SetVisible(false);
         }
     }
 }

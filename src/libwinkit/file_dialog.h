@@ -21,7 +21,8 @@ public:
     // The chosen file's path, or "" when nothing is selected.
     std::string getFixedSelectedFile() const;
 
-    // Cancel pressed or the window closed.
+    // Cancel pressed or the window closed. Either button also hides the
+    // selector; the owner removes it when it next polls.
     bool cancelled = false;
     bool openPressed = false;
 

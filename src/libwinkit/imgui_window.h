@@ -4,6 +4,7 @@
 // draws it with fixed-function OpenGL in X-Plane's window coordinates.
 #pragma once
 
+#include <bitset>
 #include <deque>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ public:
         int flags;  // X-Plane key flags: shift 1, alt 2, control 4, down 8, up 16
         char vkey;
     };
-    // Keys waiting for ImGui beyond this many are dropped (a key storm).
+    // Presses and characters waiting for ImGui beyond this many are dropped
+    // (a key storm); the release of a key they hold down never is.
     static constexpr size_t kMaxQueuedKeys = 64;
 
     ImgWindow(int left, int top, int right, int bottom, int decoration, int layer);
@@ -90,6 +92,8 @@ protected:
     int layer;
     int pendingMouseUp = -1;
     std::deque<KeyPress> keyQueue;
+    // Virtual keys whose last event queued, or given to ImGui, was a press.
+    std::bitset<256> keysQueuedDown;
     bool fontUnbound = true;
     // A text field was being edited in the last frame.
     bool textFieldWasActive = false;

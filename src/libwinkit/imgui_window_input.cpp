@@ -107,9 +107,15 @@ void ImgWindow::handleKey(char key, XPLMKeyFlags flags, char vkey, int losingFoc
         loseKeyboardFocus();
         return;
     }
-    if (keyQueue.size() >= kMaxQueuedKeys) {
+    bool up = (flags & kUpFlag) != 0;
+    unsigned char code = static_cast<unsigned char>(vkey);
+    // A full queue drops presses, never the release of a key it holds down:
+    // ImGui would hold that key and repeat it into the field for good. At
+    // most one release per key goes past the bound.
+    if (keyQueue.size() >= kMaxQueuedKeys && !(up && keysQueuedDown[code])) {
         return;
     }
+    keysQueuedDown[code] = !up;
     keyQueue.push_back(KeyPress{key, flags, vkey});
 }
 
@@ -124,6 +130,7 @@ void ImgWindow::loseKeyboardFocus() {
         // their releases now go to the other window.
         keyQueue.push_back(KeyPress{0, kLetGoMark, 0});
     }
+    keysQueuedDown.reset();
 }
 
 void ImgWindow::takeOrReturnKeyboardFocus() {
@@ -188,6 +195,7 @@ void ImgWindow::letGoOfKeys() {
 
 void ImgWindow::releaseInput() {
     keyQueue.clear();
+    keysQueuedDown.reset();
     pendingMouseUp = -1;
     textFieldWasActive = false;
     pressedSinceFrame = false;

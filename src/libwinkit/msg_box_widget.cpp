@@ -64,14 +64,22 @@ void MsgBoxWidget::sizeToText() {
     if (width > widest || height > highest) {
         wrapText = true;
         width = std::min(width, widest);
-        float wrapWidth = width - 2 * ImGui::GetStyle().WindowPadding.x;
-        text = ImGui::CalcTextSize(message.c_str(), message.c_str() + message.size(), false,
-                                   wrapWidth);
-        height = std::min(static_cast<int>(text.y + 100), highest);
     }
-
     l = centreX - width / 2;
     r = centreX + width / 2;
+    if (wrapText) {
+        // Wrapped at the width the box really gets. Only a text taller than
+        // the monitor scrolls, and it wraps beside its scrollbar from the first
+        // frame; otherwise the region never shows one: a scrollbar left from
+        // the 100 by 100 first frame would wrap the text narrower than it was
+        // measured, and its last line would need scrolling to.
+        float wrapWidth = (r - l) - 2 * style.WindowPadding.x;
+        text = ImGui::CalcTextSize(message.c_str(), message.c_str() + message.size(), false,
+                                   wrapWidth);
+        height = static_cast<int>(text.y + 100);
+        scrollText = height > highest;
+        height = std::min(height, highest);
+    }
     t = centreY + height / 2;
     b = centreY - height / 2;
     keepOnMonitor(monitor, kTitleBar, &l, &t, &r, &b);
@@ -93,7 +101,10 @@ void MsgBoxWidget::buildInterface() {
     if (wrapText) {
         float buttonRow = ImGui::GetTextLineHeightWithSpacing() +
                           ImGui::GetFrameHeightWithSpacing();
-        ImGui::BeginChild("##message", ImVec2(0, -buttonRow), false);
+        ImGuiWindowFlags scrolling =
+            scrollText ? ImGuiWindowFlags_AlwaysVerticalScrollbar
+                       : ImGuiWindowFlags_NoScrollbar | ImGuiWindowFlags_NoScrollWithMouse;
+        ImGui::BeginChild("##message", ImVec2(0, -buttonRow), false, scrolling);
         ImGui::PushTextWrapPos(0.0f);
         ImGui::TextUnformatted(message.c_str(), message.c_str() + message.size());
         ImGui::PopTextWrapPos();

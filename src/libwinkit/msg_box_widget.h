@@ -36,7 +36,9 @@ private:
     void (*callback)() = nullptr;
     // "Ok" was pressed: the action runs on the next flight loop, outside any frame.
     bool okPressed = false;
-    // The text would not fit the monitor: it wraps and scrolls.
+    // The text would not fit the monitor: it wraps, and scrolls when still
+    // taller than the monitor.
     bool wrapText = false;
+    bool scrollText = false;
     int okX = 0, okY = 0, cancelX = 0, cancelY = 0;
 };

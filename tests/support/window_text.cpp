@@ -33,6 +33,7 @@ struct PlacedGlyph {
     const ImFont* font;
     float penX, lineTop, advance, lineHeight, space;
     ImU32 colour;
+    bool cut;
 };
 
 void appendUtf8(std::string& out, unsigned c) {
@@ -62,6 +63,10 @@ bool isQuad(const ImDrawIdx* idx) {
 
 bool outside(const ImVec2& a, const ImVec2& c, const ImVec4& clip) {
     return c.x <= clip.x || a.x >= clip.z || c.y <= clip.y || a.y >= clip.w;
+}
+
+bool inside(const ImVec2& a, const ImVec2& c, const ImVec4& clip) {
+    return a.x >= clip.x && c.x <= clip.z && a.y >= clip.y && c.y <= clip.w;
 }
 
 std::vector<PlacedGlyph> placedGlyphs(const ImDrawData& data, const ImFontAtlas& atlas) {
@@ -96,7 +101,8 @@ std::vector<PlacedGlyph> placedGlyphs(const ImDrawData& data, const ImFontAtlas&
                 float space = (blank ? blank->AdvanceX : font->FallbackAdvanceX) * scale;
                 out.push_back({g.Codepoint, font, a.pos.x - g.X0 * scale - data.DisplayPos.x,
                                a.pos.y - g.Y0 * scale - data.DisplayPos.y, g.AdvanceX * scale,
-                               font->FontSize * scale, space, a.col});
+                               font->FontSize * scale, space, a.col,
+                               !inside(a.pos, c.pos, cmd.ClipRect)});
             }
         }
     }
@@ -160,6 +166,7 @@ std::vector<TextRun> readText(const ImDrawData& drawData, const ImFontAtlas& atl
         run.text.append(static_cast<size_t>(std::max(blanks, 0)), ' ');
         appendUtf8(run.text, g.codepoint);
         run.right = g.penX + g.advance;
+        run.cut = run.cut || g.cut;
         previous = &g;
     }
     if (!runs.empty()) finishRun(runs.back(), windowLeft, windowTop);

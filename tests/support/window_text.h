@@ -22,13 +22,17 @@ struct TextRun {
     // The same box in global boxels (y up), given the window's left and top.
     int boxelLeft = 0, boxelTop = 0, boxelRight = 0, boxelBottom = 0;
     std::uint8_t red = 0, green = 0, blue = 0, alpha = 0;
+    // Some glyph of it lies only partly inside its clip rectangle: the run is
+    // shown cut (a line half scrolled out of a region, say).
+    bool cut = false;
 
     int boxelCentreX() const { return (boxelLeft + boxelRight) / 2; }
     int boxelCentreY() const { return (boxelTop + boxelBottom) / 2; }
 };
 
 // Runs in drawing order. Glyphs wholly outside their command's clip
-// rectangle are not seen; neither is text drawn with another atlas.
+// rectangle are not seen, those partly outside cut their run; text drawn
+// with another atlas is not seen.
 std::vector<TextRun> readText(const ImDrawData& drawData, const ImFontAtlas& atlas,
                               int windowLeft = 0, int windowTop = 0);
 // The context's last rendered frame (empty before its first); the current

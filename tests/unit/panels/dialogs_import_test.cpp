@@ -230,11 +230,46 @@ TEST_F(ImportDialog, ABackupIsPickedFromThePluginsBackupFolder) {
     EXPECT_STREQ(getCategory(0)->name, "Shared");
     EXPECT_EQ(readCameraFile(), own);
 
+    // The selector's buttons work while its panel is hidden: Cancel closes it,
+    // Open closes it and the dialog has the path when the panel is back.
+    std::string error;
+    for (const char* button : {"Cancel", "Open"}) {
+        SCOPED_TRACE(button);
+        openDialog(kDialogImportFromBackup);
+        click("Finder");
+        selectorWindow = xpsim::findWindow("File Selector");
+        ASSERT_NE(selectorWindow, nullptr);
+        selector = ImgWindow::fromWindowID(selectorWindow);
+        ASSERT_TRUE(untilSelectorShows("Cessna_Ovilux_Cessna_172SP.csv"));
+        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Toggle Control Panel", &error)) << error;
+        frames(2);
+        ASSERT_FALSE(panel->GetVisible());
+        ASSERT_TRUE(XPLMGetWindowIsVisible(selectorWindow));
+        if (std::string(button) == "Open") {
+            ASSERT_TRUE(clickOnce("Cessna_Ovilux_Cessna_172SP.csv", false));
+        }
+        ASSERT_TRUE(clickOnce(button, false)) << allText(selectorText());
+        EXPECT_FALSE(XPLMGetWindowIsVisible(selectorWindow));
+        xpsim::commandOnce("QFN/Ovilux/Toggle_Control_Panel_on_or_off");
+        frames(8);
+        ASSERT_TRUE(panel->GetVisible());
+        EXPECT_EQ(xpsim::findWindow("File Selector"), nullptr);
+        EXPECT_FALSE(shows("Waiting for File Selection....")) << allText(text());
+        bool opened = std::string(button) == "Open";
+        if (opened) {
+            // The path, as far as the field shows it.
+            EXPECT_TRUE(shows(backup.substr(0, 50))) << allText(text());
+        } else {
+            EXPECT_EQ(fieldValue("File Path"), "Finder") << allText(text());  // nothing between them
+        }
+        EXPECT_EQ(importButtons(), opened ? 1u : 0u) << allText(text());
+        click("Cancel");
+    }
+
     // The selector goes with its panel when camera control is switched off.
     openDialog(kDialogImportFromBackup);
     click("Finder");
     ASSERT_NE(xpsim::findWindow("File Selector"), nullptr);
-    std::string error;
     ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Disable", &error)) << error;
     frames(2);
     EXPECT_EQ(controlPanel(), nullptr);

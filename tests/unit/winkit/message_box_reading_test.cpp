@@ -168,6 +168,27 @@ TEST_F(LongMessageBox, StaysOnItsMonitorWithOkOnScreen) {
     ASSERT_TRUE(clickText(boxes[0].window, contextOf(boxes[0]), "Ok"));
     settle();
     EXPECT_TRUE(liveMsgBoxes().empty());
+
+    // Lines a little wider than the monitor, some of which only just fit
+    // once wrapped: the box holds the whole text, none of it cut or scrolled
+    // away.
+    text.clear();
+    for (int words = 145; words <= 165; ++words) {
+        for (int word = 0; word < words; ++word) {
+            text += "x ";
+        }
+        text += "\n";
+    }
+    text += "the end";
+    msgBox("Error", text.c_str());
+    boxes = showMessageBoxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    xpsim::runFrames(2);
+    runs = readWindowText(contextOf(boxes[0]), boxes[0].window);
+    ASSERT_NE(findText(runs, "the end"), nullptr) << allText(runs);
+    for (const TextRun& run : runs) {
+        EXPECT_FALSE(run.cut) << run.text;
+    }
 }
 
 }  // namespace
