@@ -44,7 +44,7 @@ Camera* newCamera(const char* name) {
     return camera;
 }
 
-// Category 0: a cockpit camera and an external tracking camera. Category 1: a
+// Category 0: a zoomed cockpit camera and an external tracking camera. Category 1: a
 // closed Bezier chain of 32 external cameras. Category 2: six chained legs.
 void writeCameraFile() {
     initCategories();
@@ -55,6 +55,7 @@ void writeCameraFile() {
     pilot->z = -2.0f;
     pilot->trackIR = true;
     pilot->levelCamera = true;
+    pilot->zoom = 2.0f;
     Camera* tracker = newCamera("Tracker");
     tracker->external = true;
     tracker->trackHeading = true;
@@ -135,11 +136,16 @@ void BM_CameraCallback(benchmark::State& state, int category, int index) {
     XPLMCameraPosition_t out{};
     void* pose = const_cast<CameraPosition*>(getPipelinePosition());
     Camera* camera = getCurrentCamera();
+    if (!camera->external && controlZoom(&out, 0, &camera->zoom) == 0) {
+        state.SkipWithError("the cockpit camera's zoom is not held");
+        return;
+    }
     for (auto _ : state) {
         if (camera->external) {
             benchmark::DoNotOptimize(controlFreeCamera(&out, 0, pose));
         } else {
-            // A cockpit camera's only callback sets X-Plane's zoom.
+            // A zoomed cockpit camera's callback: X-Plane's own cockpit view
+            // at the camera's zoom.
             benchmark::DoNotOptimize(controlZoom(&out, 0, &camera->zoom));
         }
     }

@@ -64,9 +64,11 @@ bool set(const Words& args, std::string* error) {
     return writeDatarefFromText(args[0], args[1], error);
 }
 
+// While X-Plane's camera is its own (nobody holds it, or the callback gave it
+// back) its zoom is X-Plane's, whatever the plug-in once handed it.
 bool printCamera() {
     XPLMCameraPosition_t pose{};
-    if (!lastCameraPose(&pose)) {
+    if (!cameraControlledByPlugin() || !lastCameraPose(&pose)) {
         printLine("camera = none");
         return true;
     }

@@ -1,5 +1,7 @@
 #include "positioning/pipeline/camera_change.h"
 
+#include <cmath>
+
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
@@ -51,20 +53,15 @@ void applyCameraViewOptions(Camera* camera) {
 
 void applyCameraZoom(Camera* camera, Camera* lastCamera) {
     bool internal = !camera->external;
-    if (internal && camera->disable3DCockpitZoom && !hasWheelZoomControl()) {
-        XPLMCameraPosition_t shown;
-        XPLMReadCameraPosition(&shown);
-        if (shown.zoom != camera->zoom) {
-            holdZoom(&camera->zoom);
-        }
-    }
+    // Where X-Plane cannot lock the wheel's zoom, holding its camera does.
+    bool lockZoom = internal && camera->disable3DCockpitZoom && !hasWheelZoomControl();
     if (internal && hasWheelZoomControl()) {
         wheelZoomOn(!camera->disable3DCockpitZoom);
     }
+    // Zoom 1 is X-Plane's own in the 3-D cockpit.
+    bool hold = internal && std::isfinite(camera->zoom) && (lockZoom || camera->zoom > 1.0f);
+    holdCockpitZoom(hold, camera->zoom);
     if ((camera != lastCamera || camera->positionRestored != 0) && camera->zoom >= 1.0f) {
-        if (internal) {
-            holdZoom(&camera->zoom);
-        }
         camera->externalZoom = camera->zoom;
         camera->positionRestored = 0;
     }

@@ -9,7 +9,8 @@ void noticeNewCamera(Camera* camera, Camera* lastCamera);
 // target-following camera.
 void applyCameraViewOptions(Camera* camera);
 // The camera's zoom: locked or free scroll-wheel zoom in the 3-D cockpit, and
-// the camera's own zoom once when it becomes current or its pose was restored.
+// X-Plane's 3-D cockpit held to a cockpit camera's own zoom (or to its locked
+// zoom where X-Plane cannot lock the wheel) while that camera is current.
 void applyCameraZoom(Camera* camera, Camera* lastCamera);
 // The camera left: any transition in progress stops, the move into the new
 // camera is built when it asks for one, and the camera left forgets or keeps

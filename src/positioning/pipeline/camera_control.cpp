@@ -4,10 +4,12 @@
 #include <cstdint>
 
 #include "cameras/set/camera.h"
+#include "positioning/pipeline/cockpit_view.h"
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/pipeline/pose_angles.h"
+#include "positioning/pipeline/view_modes.h"
 #include "shell/host_info.h"
 #include "shell/plugin_state.h"
 
@@ -22,6 +24,10 @@ XPLMCameraPosition_t lastGoodPose{};
 bool hasLastGoodPose = false;
 // controlZoom holds the camera without the pipeline's ownership state.
 bool zoomHeld = false;
+// While zoomWanted, X-Plane's 3-D cockpit is held to heldZoom, as the pipeline
+// asked on its last pass; controlZoom is handed heldZoom.
+bool zoomWanted = false;
+float heldZoom = 1.0f;
 int64_t lastCameraControlTime = 0;
 Camera* currentFreeCamera = nullptr;
 
@@ -34,17 +40,18 @@ bool isFinitePosition(const XPLMCameraPosition_t& p) {
 
 void controlCamera(bool take, CameraPosition* pose) {
     if (take) {
+        // Handing the camera from controlZoom to controlFreeCamera loses nothing.
+        zoomHeld = false;
         XPLMControlCamera(xplm_ControlCameraForever, controlFreeCamera, pose);
         isBeingControlled = true;
-        zoomHeld = false;
         hasLastGoodPose = false;
         lastCameraControlTime = getElapsedMilliSeconds();
         return;
     }
     if (isBeingControlled || zoomHeld) {
-        XPLMDontControlCamera();
         isBeingControlled = false;
         zoomHeld = false;
+        XPLMDontControlCamera();
     }
 }
 
@@ -102,25 +109,36 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
 }
 
 int controlZoom(XPLMCameraPosition_t* out, int isLosingControl, void* zoom) {
-    if (out == nullptr || isLosingControl != 0 || zoom == nullptr) {
+    if (isLosingControl != 0) {
         zoomHeld = false;
         return 0;
     }
-    float value = *static_cast<const float*>(zoom);
-    // The structure's contents are undefined on entry: start from where
-    // X-Plane's camera is, so only the zoom changes.
-    XPLMReadCameraPosition(out);
-    if (out->zoom == value) {
+    // The pose is X-Plane's own cockpit view, worked out afresh: what the
+    // structure holds on entry, and what reading the camera gives while this
+    // plug-in holds it, are undefined.
+    XPLMCameraPosition_t view;
+    if (out == nullptr || zoom == nullptr || !zoomWanted || !isEnabled() || !is3DCockpit() ||
+        !xplaneCockpitView(&view)) {
         zoomHeld = false;
         return 0;
     }
-    out->zoom = value;
+    view.zoom = *static_cast<const float*>(zoom);
+    *out = view;
     return 1;
 }
 
-void holdZoom(float* zoom) {
-    XPLMControlCamera(xplm_ControlCameraForever, controlZoom, zoom);
-    zoomHeld = true;
+void holdCockpitZoom(bool hold, float zoom) {
+    zoomWanted = hold;
+    heldZoom = zoom;
+    if (!hold || zoomHeld || !is3DCockpit()) {
+        return;
+    }
+    // A camera another plug-in holds is left to it.
+    XPLMCameraControlDuration duration = xplm_ControlCameraForever;
+    if (XPLMIsCameraBeingControlled(&duration) == 0) {
+        XPLMControlCamera(xplm_ControlCameraForever, controlZoom, &heldZoom);
+        zoomHeld = true;
+    }
 }
 
 bool isCameraHeld() { return isBeingControlled; }

@@ -14,11 +14,15 @@ struct Camera;
 void controlCamera(bool take, CameraPosition* pose);
 // The camera-control callback of external cameras; pose is the pipeline's pose.
 int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose);
-// A second callback that only sets X-Plane's zoom to the value zoom points to,
-// then hands the camera back.
+// The callback of a cockpit camera whose zoom X-Plane is held to: X-Plane's own
+// 3-D cockpit view at the zoom that zoom points to. It gives the camera back
+// once the pipeline no longer asks for the zoom, camera control is off or
+// X-Plane shows another view.
 int controlZoom(XPLMCameraPosition_t* out, int isLosingControl, void* zoom);
-// Holds X-Plane's camera through controlZoom.
-void holdZoom(float* zoom);
+// Every pass: whether X-Plane's 3-D cockpit is to be held to zoom. Takes the
+// camera through controlZoom when X-Plane shows the 3-D cockpit and no plug-in
+// holds its camera.
+void holdCockpitZoom(bool hold, float zoom);
 bool isCameraHeld();
 bool isCameraControlLost();
 // The camera the callback renders: the current external camera, or a kept

@@ -5,6 +5,7 @@
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/offsets.h"
 #include "positioning/pipeline/origin.h"
+#include "positioning/pipeline/origin_view.h"
 #include "cameras/targets/target_following.h"
 #include "positioning/pipeline/rotation.h"
 #include "positioning/integration/script_offsets.h"
@@ -13,8 +14,6 @@
 #include "shell/angles.h"
 
 namespace {
-// How far ahead the look point lies.
-const float kLookDistance = 5000.0f;
 const float kMinimumCircleHeight = 1.0f;
 
 void translateFreeCamera(Camera* camera, CameraPosition* out, CameraPosition p) {
@@ -102,45 +101,15 @@ void translateExternalCameraPosition(Camera* camera, CameraPosition* out,
         adjustOffsets(camera, &p);
     }
 
-    // The look point lies ahead of the camera along its own angles, from the
-    // camera's own position: aimed at a tracked point it lies on the line of
-    // sight through that point.
-    CameraPosition ahead;
-    ahead.z = -kLookDistance;
-    rotateByAttitude(&ahead, p.heading, p.pitch, p.roll);
-    CameraPosition look = p;
-    look.x += ahead.x;
-    look.y += ahead.y;
-    look.z += ahead.z;
-    rotateByAttitude(&look, o.heading, o.pitch, o.roll);
-    look.x = static_cast<float>(look.x + o.x);
-    look.y = static_cast<float>(look.y + o.y);
-    look.z = static_cast<float>(look.z + o.z);
-
-    CameraPosition world = p;
-    rotateByAttitude(&world, o.heading, o.pitch, o.roll);
-    *out = p;
-    out->x = static_cast<float>(o.x + world.x);
-    out->y = static_cast<float>(o.y + world.y);
-    out->z = static_cast<float>(o.z + world.z);
-
-    findCGPitch(&look, camera, out);
-    findCGHeading(&look, camera, out);
-    out->pitch = fixPitchRollAngle(-look.pitch);
-    out->heading = fixAngle(look.heading - 180.0f);
-
+    viewFromOrigin(o, p, out);
     if (camera->xp9ChaseView) {
         out->roll = p.roll;
-    } else {
-        out->roll = p.roll + getRoll(fixAngle(out->heading - o.heading), o.roll, o.pitch);
     }
     if (camera->cineflex) {
         out->heading = fixAngle(p.heading);
         out->pitch = p.pitch;
         out->roll = p.roll;
     }
-    out->zoom = p.zoom;
-    out->fov = p.fov;
 
     if (camera->targetFollowing) {
         aimAtCurrentTarget(camera, out);
