@@ -61,19 +61,25 @@ TEST_F(FileSelectorScan, CancelKeepsThePartialTree) {
             file("f" + std::to_string(f) + "/n" + std::to_string(n));
         }
     }
-    DirectoryScan scan;
-    scan.start(tree(), "");
-    while (scan.fileCount() == 0 && !scan.finished()) {
-        std::this_thread::yield();
+    // On a loaded machine the worker may finish before the cancel lands: every
+    // try must leave a consistent tree, and some try must leave a partial one.
+    bool partial = false;
+    for (int attempt = 0; attempt < 50 && !partial; ++attempt) {
+        DirectoryScan scan;
+        scan.start(tree(), "");
+        while (scan.fileCount() == 0 && !scan.finished()) {
+            std::this_thread::yield();
+        }
+        scan.cancel();
+        ASSERT_TRUE(waitUntilFinished(scan));
+        FileDirectory* root = scan.tree();
+        ASSERT_NE(root, nullptr);
+        EXPECT_GT(scan.fileCount(), 0u);
+        EXPECT_EQ(countFiles(*root), scan.fileCount());
+        EXPECT_TRUE(root->visible);  // filtered: what was found is shown
+        partial = scan.fileCount() < static_cast<uint32_t>(folders * filesPerFolder);
     }
-    scan.cancel();
-    ASSERT_TRUE(waitUntilFinished(scan));
-    FileDirectory* root = scan.tree();
-    ASSERT_NE(root, nullptr);
-    EXPECT_GT(scan.fileCount(), 0u);
-    EXPECT_LT(scan.fileCount(), static_cast<uint32_t>(folders * filesPerFolder));
-    EXPECT_EQ(countFiles(*root), scan.fileCount());
-    EXPECT_TRUE(root->visible);  // filtered: what was found is shown
+    EXPECT_TRUE(partial);
 }
 
 TEST_F(FileSelectorScan, StoppingAScanOfTheWholeDiskReturnsAtOnce) {
