@@ -6,6 +6,7 @@
 
 #include "libwinkit/file_dialog.h"
 #include "libwinkit/font_file.h"
+#include "libwinkit/window_placement.h"
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/panel_placement.h"
 #include "panels/strip_drag.h"
@@ -74,11 +75,14 @@ bool restoresPoppedOut() {
     return true;
 }
 
+// Keeps the panel's size; a panel larger than the monitor is cut to it.
 void moveTopLeftTo(ControlPanelWidget* panel, int left, int top) {
     XPLMWindowID id = panel->getWindowID();
     int l = 0, t = 0, r = 0, b = 0;
     XPLMGetWindowGeometry(id, &l, &t, &r, &b);
-    XPLMSetWindowGeometry(id, left, top, left + (r - l), top - (t - b));
+    WindowPosition there = fittedToMonitor(
+        WindowPosition{kFloatingMode, left, top, left + (r - l), top - (t - b)});
+    XPLMSetWindowGeometry(id, there.left, there.top, there.right, there.bottom);
 }
 
 void createPanel(bool atStart) {
@@ -105,8 +109,9 @@ void createPanel(bool atStart) {
     }
     if (poppedOut) {
         XPLMWindowID id = panelPtr->getWindowID();
+        WindowPosition there = fittedToMonitor(saved);
         XPLMSetWindowPositioningMode(id, xplm_WindowPopOut, -1);
-        XPLMSetWindowGeometryOS(id, saved.left, saved.top, saved.right, saved.bottom);
+        XPLMSetWindowGeometryOS(id, there.left, there.top, there.right, there.bottom);
         bringForward(panelPtr);
     } else if (atStart) {
         panelPtr->SetVisible(false);
@@ -182,9 +187,23 @@ bool ControlPanelWidget::handleTranslucentFrame() {
     }
     collapsed = false;
     if (currentHeight < 100) {
-        setSize(currentWidth, translucentHeight());
+        resizeOnMonitor(currentWidth, translucentHeight());
     }
     return true;
+}
+
+void ControlPanelWidget::resizeOnMonitor(int newWidth, int newHeight) {
+    if (XPLMWindowIsPoppedOut(windowID)) {
+        setSize(newWidth, newHeight);
+        return;
+    }
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
+    r = l + newWidth;
+    b = t - newHeight;
+    // Its top no higher than a drag of its title takes it.
+    fitOnMonitor(monitorHolding((l + r) / 2, t), kScreenMargin, &l, &t, &r, &b);
+    XPLMSetWindowGeometry(windowID, l, t, r, b);
 }
 
 void ControlPanelWidget::buildInterface() {

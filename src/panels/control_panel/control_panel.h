@@ -61,6 +61,9 @@ private:
     // camera options shown, 190 less without their rows. Expanding the
     // window and the options box's checkbox both size it by this.
     int translucentHeight() const;
+    // Keeps the top-left corner, within the monitor the window is on: a
+    // panel higher than the monitor is cut to it and scrolls.
+    void resizeOnMonitor(int newWidth, int newHeight);
     void testForWindowMove();
     void populateMenuBar();
     void populateCameraListBoxes();

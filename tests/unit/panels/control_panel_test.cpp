@@ -426,6 +426,14 @@ TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     const WindowPosition& saved = getSettings()->LAST_CONTROL_PANEL_POSITION;
     EXPECT_EQ((std::vector<int>{saved.mode, saved.left, saved.top, saved.right, saved.bottom}),
               (std::vector<int>{2, os[0], os[1], os[2], os[3]}));
+
+    // A saved window higher than its monitor is fitted to it.
+    getSettings()->LAST_CONTROL_PANEL_POSITION = WindowPosition{2, 510, 137, 1410, 20000};
+    restart();
+    again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(again->getWindowID()));
+    EXPECT_EQ(geometryOS(again), (std::vector<int>{510, 0, 1410, 1080}));
 }
 
 TEST_F(ControlPanel, ASavedPositionCountsOnlyWithItsCornerOnAMonitorAndASize) {
@@ -533,6 +541,27 @@ TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox
     xpsim::runFrames(4);
     EXPECT_FALSE(panel->GetVisible());
     EXPECT_EQ(controlPanel(), panel);
+
+    // On a 1366 x 768 monitor, where it was left lies off the monitor. With
+    // its advanced options it is as high as the monitor lets it be, its top
+    // no higher than a drag takes it, and its foot is reached by scrolling.
+    xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+    xpsim::setScreenSize(1366, 768);
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::runFrames(2);
+    panel = open();
+    ASSERT_NE(panel, nullptr);
+    click(panel, "Show Advanced Camera Options");
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t, 768 - 25);
+    EXPECT_EQ(b, 0);
+    EXPECT_FALSE(shows(panel, "Save All Cameras"));
+    xpsim::setMousePosition(r - 8, b + 20);
+    xpsim::runFrames(1);
+    xpsim::mouseWheel(-20);
+    xpsim::runFrames(3);
+    click(panel, "Save All Cameras");
+    EXPECT_TRUE(shows(panel, "[SAVE COMPLETED]"));
 }
 
 TEST_F(ControlPanel, AnAirportFileStaysWhenItsSaveBeforeTheSwitchFails) {
