@@ -29,6 +29,7 @@ const float kDragBarHeight = 18.0f;
 const int kAdvancedOptionsHeight = 190;
 const int kCollapsedHeight = 20;
 const int kScreenMargin = 25;
+const int kFrameTitleBar = 35;
 // The least size a saved position may restore: room for the menus and the
 // "Solid Background" box, which brings a popped-out panel back in. A floating
 // panel keeps the size it is made with and takes only the saved place; the
@@ -75,16 +76,6 @@ bool restoresPoppedOut() {
     return true;
 }
 
-// Keeps the panel's size; a panel larger than the monitor is cut to it.
-void moveTopLeftTo(ControlPanelWidget* panel, int left, int top) {
-    XPLMWindowID id = panel->getWindowID();
-    int l = 0, t = 0, r = 0, b = 0;
-    XPLMGetWindowGeometry(id, &l, &t, &r, &b);
-    WindowPosition there = fittedToMonitor(
-        WindowPosition{kFloatingMode, left, top, left + (r - l), top - (t - b)});
-    XPLMSetWindowGeometry(id, there.left, there.top, there.right, there.bottom);
-}
-
 void createPanel(bool atStart) {
     Settings* settings = getSettings();
     const WindowPosition saved = settings->LAST_CONTROL_PANEL_POSITION;
@@ -105,7 +96,7 @@ void createPanel(bool atStart) {
     panelPtr->init();
     panelPtr->center();
     if (floating) {
-        moveTopLeftTo(panelPtr, saved.left, saved.top);
+        panelPtr->moveOnMonitor(saved.left, saved.top);
     }
     if (poppedOut) {
         XPLMWindowID id = panelPtr->getWindowID();
@@ -201,9 +192,22 @@ void ControlPanelWidget::resizeOnMonitor(int newWidth, int newHeight) {
     XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
     r = l + newWidth;
     b = t - newHeight;
-    // Its top no higher than a drag of its title takes it.
-    fitOnMonitor(monitorHolding((l + r) / 2, t), kScreenMargin, &l, &t, &r, &b);
+    // The translucent title no higher than a drag of it goes; X-Plane's
+    // frame has its title bar above the window.
+    int topMargin = translucent ? kScreenMargin : kFrameTitleBar;
+    fitOnMonitor(monitorHolding((l + r) / 2, t), topMargin, &l, &t, &r, &b);
     XPLMSetWindowGeometry(windowID, l, t, r, b);
+}
+
+void ControlPanelWidget::moveOnMonitor(int left, int top) {
+    int shownWidth = 0, shownHeight = 0;
+    getSize(&shownWidth, &shownHeight);
+    // The translucent panel takes its height from the options box on its first frame.
+    if (translucent) {
+        shownHeight = translucentHeight();
+    }
+    XPLMSetWindowGeometry(windowID, left, top, left + shownWidth, top - shownHeight);
+    resizeOnMonitor(shownWidth, shownHeight);
 }
 
 void ControlPanelWidget::buildInterface() {

@@ -45,6 +45,9 @@ public:
 
     bool allowAutoAdvance() const { return collapsed || autoAdvanceAllowed; }
     bool isTranslucent() const { return translucent; }
+    // The top-left corner there, the panel as large as it shows itself, moved
+    // and cut to stay within the monitor it is on.
+    void moveOnMonitor(int left, int top);
     // Opens the dialog of that number in the next frame, as its menu item does.
     void requestDialog(int dialog) { dialogRequest = dialog; }
 
