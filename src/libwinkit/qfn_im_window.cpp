@@ -105,7 +105,7 @@ void QfnImWindow::center() {
         }
         onto = monitorHolding((l + r) / 2, (t + b) / 2);
     }
-    keepOnMonitor(onto, topMargin, &l, &t, &r, &b);
+    fitOnMonitor(onto, topMargin, &l, &t, &r, &b);
     XPLMSetWindowGeometry(windowID, l, t, r, b);
 }
 

@@ -22,7 +22,7 @@ public:
     void getSize(int* width, int* height);
     void setSize(int width, int height);
     // Centred horizontally on the main monitor 100 boxels below its top, else
-    // centred on the screen; always kept on a monitor.
+    // centred on the screen; always kept on a monitor, no higher than it.
     void center();
 
     static Monitor* getBestMonitor();

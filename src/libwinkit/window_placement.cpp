@@ -43,3 +43,12 @@ void keepOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, i
         *bottom -= shift;
     }
 }
+
+void fitOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, int* right,
+                  int* bottom) {
+    int room = monitor.top - topMargin - monitor.bottom;
+    if (room > 0 && *top - *bottom > room) {
+        *bottom = *top - room;
+    }
+    keepOnMonitor(monitor, topMargin, left, top, right, bottom);
+}

@@ -10,3 +10,8 @@ Monitor monitorHolding(int x, int y);
 // monitor's top: the left edge and the top win when it is larger.
 void keepOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, int* right,
                    int* bottom);
+// As keepOnMonitor, after cutting the rectangle's height to the room between
+// the monitor's bottom and topMargin below its top: a panel higher than its
+// monitor shows the rest by scrolling.
+void fitOnMonitor(const Monitor& monitor, int topMargin, int* left, int* top, int* right,
+                  int* bottom);

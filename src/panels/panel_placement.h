@@ -2,7 +2,7 @@
 // whether a position saved in the settings can bring it back where it was.
 #pragma once
 
-struct WindowPosition;
+#include "shell/settings.h"
 
 struct PanelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -17,3 +17,8 @@ PanelRect newPanelRect(int width, int height);
 // top-left corner on a monitor X-Plane reports, edges included. A position
 // of no size would make a window nobody can see or reach.
 bool isWindowPositionValid(const WindowPosition* position, int minWidth, int minHeight);
+
+// The position cut to the size of the monitor its top-left corner lies on and
+// moved onto it, in the coordinates it is stored in; as it is when the corner
+// lies on no monitor.
+WindowPosition fittedToMonitor(const WindowPosition& position);

@@ -5,7 +5,9 @@
 
 #include "cameras/generators/airport_camera_placement.h"
 #include "cameras/files/camera_file_list.h"
+#include "cameras/set/camera_paste.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/set/free_camera.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/targets.h"
 #include "libwinkit/message_box.h"
@@ -16,6 +18,28 @@
 #include "world/scenery_search.h"
 
 namespace {
+void reportCamerasOutOfReach(const std::string& icao) {
+    sLogMsg("The offsets put a camera of airport %s where the camera file cannot keep it; the "
+            "airport cameras are unchanged",
+            icao.c_str());
+    sMsgBox("Create Airport Cameras",
+            "These offsets put a camera of airport %s where the camera file cannot keep it (more "
+            "than a million metres away or high). The airport cameras are unchanged.",
+            icao.c_str());
+}
+
+bool everyCameraFits() {
+    for (int c = 0; c < getNumberOfCategories(); ++c) {
+        const Category* category = getCategory(c);
+        for (int i = 0; i < category->numberOfCameras; ++i) {
+            if (!positionFitsTheCameraFile(&category->cameras[i])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void reportEmptyAirport(const std::string& icao) {
     sLogMsg("Airport %s has nothing to place cameras at; the airport cameras are unchanged",
             icao.c_str());
@@ -49,6 +73,10 @@ void createAirportCameras(const AirportCameraCreationOptions& options) {
 
     // Transition frames point at the records about to be replaced.
     stopAnimationRequest();
+    // Kept to put back when the offsets place a camera out of the file's reach.
+    std::unique_ptr<CategoryCache> before(new CategoryCache());
+    fillCategoryCache(before.get());
+    int categoryBefore = getCurrentCategoryIndex();
     initCategories();
     XPLMProbeRef probe = XPLMCreateProbe(xplm_ProbeY);
     AirportGeneration run{options, *airport, airport->elevation / kFeetPerMetre, probe};
@@ -69,12 +97,18 @@ void createAirportCameras(const AirportCameraCreationOptions& options) {
         addSigns(run);
     }
 
-    setCurrentCategoryIndex(0);
-    updateCameraReferences(true);
-    setResetViewModes();
     if (probe != nullptr) {
         XPLMDestroyProbe(probe);
     }
+    if (!everyCameraFits()) {
+        restoreCategoriesFromCache(before.get());
+        setCurrentCategoryIndex(categoryBefore);
+        reportCamerasOutOfReach(icao);
+        return;
+    }
+    setCurrentCategoryIndex(0);
+    updateCameraReferences(true);
+    setResetViewModes();
     if (options.createTargets) {
         createAirportTargets(*airport);
         saveTargets();

@@ -20,7 +20,8 @@ struct AirportCameraCreationOptions {
 
 // Replaces the active airport set with one generated from the scenery; does
 // nothing unless an airport camera file is active. When the airport is not in
-// the scenery the set stays as it was.
+// the scenery, or the offsets would put a camera where the camera file
+// cannot keep it, the set stays as it was.
 void createAirportCameras(const AirportCameraCreationOptions& options);
 
 // heading1 and heading2 of every runway: each end looks down the runway in its

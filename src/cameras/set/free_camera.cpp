@@ -1,6 +1,7 @@
 #include "cameras/set/free_camera.h"
 
 #include "positioning/pipeline/free_camera_sync.h"
+#include "shell/value_ranges.h"
 #include "xplane/sdk.h"
 
 void refreshFreeCamera(Camera* camera) {
@@ -9,6 +10,34 @@ void refreshFreeCamera(Camera* camera) {
     }
     refreshFreeCameraLocal(camera);
     rememberCameraPosition(camera);
+}
+
+bool positionFitsTheCameraFile(const Camera* camera) {
+    if (!isInRange(ValueKind::Offset, camera->x) || !isInRange(ValueKind::Offset, camera->y) ||
+        !isInRange(ValueKind::Offset, camera->z)) {
+        return false;
+    }
+    return !camera->freeCamera || (isInRange(ValueKind::Latitude, camera->latitude) &&
+                                   isInRange(ValueKind::Longitude, camera->longitude) &&
+                                   isInRange(ValueKind::Elevation, camera->elevation));
+}
+
+bool placeFreeCamera(Camera* camera, float x, float y, float z) {
+    Camera moved = *camera;
+    moved.x = x;
+    moved.y = y;
+    moved.z = z;
+    updateFreeCameraLatLon(&moved);
+    if (!positionFitsTheCameraFile(&moved)) {
+        return false;
+    }
+    camera->x = x;
+    camera->y = y;
+    camera->z = z;
+    camera->latitude = moved.latitude;
+    camera->longitude = moved.longitude;
+    camera->elevation = moved.elevation;
+    return true;
 }
 
 void updateFreeCameraLatLon(Camera* camera) {

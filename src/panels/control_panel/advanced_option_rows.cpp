@@ -3,6 +3,8 @@
 // field of view.
 #include <imgui.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "cameras/set/camera.h"
@@ -178,9 +180,19 @@ void cgOffsetRows(Camera* camera) {
     float* offsets[3] = {&camera->cgX, &camera->cgY, &camera->cgZ};
     for (int i = 0; i < 3; ++i) {
         ImGui::SetNextItemWidth(kFieldWidth);
-        dragFinite(labels[i], offsets[i], 0.1f, "%.1f");
+        dragInRange(labels[i], offsets[i], 0.1f, ValueKind::Offset, "%.1f");
         ImGui::NextColumn();
     }
+}
+
+// The wheel zooms without end: the camera keeps a zoom its file's reader
+// takes back, at least 1 as the reader makes it.
+float storableZoom(float zoom) {
+    float largest = static_cast<float>(valueRange(ValueKind::Zoom).max);
+    if (!std::isfinite(zoom) || zoom < 1.0f) {
+        return 1.0f;
+    }
+    return std::min(zoom, largest);
 }
 
 // Zoom the view with the wheel, then tick to keep that zoom for the camera.
@@ -201,7 +213,7 @@ void zoomRow(Camera* camera) {
                      "using the Disable Zoom camera option you will need to shut that off "
                      "temporarily so you can zoom the camera. Once you have set the initial zoom "
                      "you can turn the Disable Zoom option back on if you wish.")) {
-        camera->zoom = zoomed ? xplane.zoom : 1.0f;
+        camera->zoom = zoomed ? storableZoom(xplane.zoom) : 1.0f;
     }
 }
 

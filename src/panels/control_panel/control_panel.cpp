@@ -6,6 +6,7 @@
 
 #include "libwinkit/file_dialog.h"
 #include "libwinkit/font_file.h"
+#include "libwinkit/window_placement.h"
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/panel_placement.h"
 #include "panels/strip_drag.h"
@@ -18,6 +19,9 @@ ControlPanelWidget* panelPtr = nullptr;
 // setting rebuilds the panel.
 int decorate = xplm_WindowDecorationRoundRectangle;
 bool lastUseSmallFont = false;
+// The first panel made after a start or after camera control came on goes
+// where the pilot left the last one; a rebuild for a changed look does not.
+bool restoreSavedPlace = true;
 
 // The title bar of the translucent look, where a drag moves the window.
 const float kDragBarHeight = 18.0f;
@@ -25,10 +29,15 @@ const float kDragBarHeight = 18.0f;
 const int kAdvancedOptionsHeight = 190;
 const int kCollapsedHeight = 20;
 const int kScreenMargin = 25;
+const int kFrameTitleBar = 35;
 // The least size a saved position may restore: room for the menus and the
-// "Solid Background" box, which brings a popped-out panel back in.
+// "Solid Background" box, which brings a popped-out panel back in. A floating
+// panel keeps the size it is made with and takes only the saved place; the
+// translucent one may have been left collapsed to its title.
 const int kRestoredMinWidth = 400;
 const int kRestoredMinHeight = 100;
+const int kFloatingMode = 1;
+const int kPoppedOutMode = 2;
 
 // Deletes the panel now. The destructor leaves no ImGui context current; the
 // caller's own (another window drawing its frame) is put back.
@@ -48,16 +57,37 @@ void bringForward(ControlPanelWidget* panel) {
     XPLMTakeKeyboardFocus(panel->getWindowID());
 }
 
+bool savedPositionUsable(const WindowPosition& saved) {
+    if (saved.mode == kPoppedOutMode) {
+        return isWindowPositionValid(&saved, kRestoredMinWidth, kRestoredMinHeight);
+    }
+    return saved.mode == kFloatingMode &&
+           isWindowPositionValid(&saved, kRestoredMinWidth, kCollapsedHeight);
+}
+
+// Only a framed panel pops out: the saved pop-out brings the solid look.
+bool restoresPoppedOut() {
+    Settings* settings = getSettings();
+    const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
+    if (!restoreSavedPlace || saved.mode != kPoppedOutMode || !savedPositionUsable(saved)) {
+        return false;
+    }
+    settings->ENABLE_SOLID_CONTROL_PANEL = true;
+    return true;
+}
+
 void createPanel(bool atStart) {
     Settings* settings = getSettings();
+    const WindowPosition saved = settings->LAST_CONTROL_PANEL_POSITION;
+    bool poppedOut = restoresPoppedOut();
+    bool floating = restoreSavedPlace && saved.mode == kFloatingMode && savedPositionUsable(saved);
+    restoreSavedPlace = false;
+
     int panelHeight = settings->USE_SMALL_FONT ? 700 : 805;
     PanelRect r = newPanelRect(900, panelHeight);
-    const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
-    bool restoring = atStart && saved.mode == 2 &&
-                     isWindowPositionValid(&saved, kRestoredMinWidth, kRestoredMinHeight);
     bool translucent = false;
     decorate = xplm_WindowDecorationRoundRectangle;
-    if (!settings->ENABLE_SOLID_CONTROL_PANEL && !restoring) {
+    if (!settings->ENABLE_SOLID_CONTROL_PANEL) {
         translucent = true;
         r.bottom -= kScreenMargin;
         decorate = xplm_WindowDecorationSelfDecorated;
@@ -65,15 +95,17 @@ void createPanel(bool atStart) {
     panelPtr = new ControlPanelWidget(r.left, r.top, r.right, r.bottom, decorate, translucent);
     panelPtr->init();
     panelPtr->center();
-    if (atStart) {
-        if (restoring) {
-            XPLMWindowID id = panelPtr->getWindowID();
-            XPLMSetWindowPositioningMode(id, xplm_WindowPopOut, -1);
-            XPLMSetWindowGeometryOS(id, saved.left, saved.top, saved.right, saved.bottom);
-            bringForward(panelPtr);
-        } else {
-            panelPtr->SetVisible(false);
-        }
+    if (floating) {
+        panelPtr->moveOnMonitor(saved.left, saved.top);
+    }
+    if (poppedOut) {
+        XPLMWindowID id = panelPtr->getWindowID();
+        WindowPosition there = fittedToMonitor(saved);
+        XPLMSetWindowPositioningMode(id, xplm_WindowPopOut, -1);
+        XPLMSetWindowGeometryOS(id, there.left, there.top, there.right, there.bottom);
+        bringForward(panelPtr);
+    } else if (atStart) {
+        panelPtr->SetVisible(false);
     }
     lastUseSmallFont = settings->USE_SMALL_FONT;
 }
@@ -146,9 +178,36 @@ bool ControlPanelWidget::handleTranslucentFrame() {
     }
     collapsed = false;
     if (currentHeight < 100) {
-        setSize(currentWidth, translucentHeight());
+        resizeOnMonitor(currentWidth, translucentHeight());
     }
     return true;
+}
+
+void ControlPanelWidget::resizeOnMonitor(int newWidth, int newHeight) {
+    if (XPLMWindowIsPoppedOut(windowID)) {
+        setSize(newWidth, newHeight);
+        return;
+    }
+    int l = 0, t = 0, r = 0, b = 0;
+    XPLMGetWindowGeometry(windowID, &l, &t, &r, &b);
+    r = l + newWidth;
+    b = t - newHeight;
+    // The translucent title no higher than a drag of it goes; X-Plane's
+    // frame has its title bar above the window.
+    int topMargin = translucent ? kScreenMargin : kFrameTitleBar;
+    fitOnMonitor(monitorHolding((l + r) / 2, t), topMargin, &l, &t, &r, &b);
+    XPLMSetWindowGeometry(windowID, l, t, r, b);
+}
+
+void ControlPanelWidget::moveOnMonitor(int left, int top) {
+    int shownWidth = 0, shownHeight = 0;
+    getSize(&shownWidth, &shownHeight);
+    // The translucent panel takes its height from the options box on its first frame.
+    if (translucent) {
+        shownHeight = translucentHeight();
+    }
+    XPLMSetWindowGeometry(windowID, left, top, left + shownWidth, top - shownHeight);
+    resizeOnMonitor(shownWidth, shownHeight);
 }
 
 void ControlPanelWidget::buildInterface() {
@@ -222,6 +281,7 @@ void deleteControlPanel() {
     if (panelPtr != nullptr) {
         deletePanelNow();
     }
+    restoreSavedPlace = true;
 }
 
 bool showNewControlPanel(int state) {
@@ -239,6 +299,8 @@ bool showNewControlPanel(int state) {
         case kControlPanelQueryVisible:
             return panelPtr != nullptr && panelPtr->GetVisible();
         case kControlPanelDestroy:
+            // Camera control went off: the next panel is the first of a session.
+            restoreSavedPlace = true;
             if (panelPtr != nullptr) {
                 // From inside its own frame the deletion waits for its flight
                 // loop; anywhere else it happens now.
@@ -263,15 +325,14 @@ bool showNewControlPanel(int state) {
             panelPtr->SetVisible(!panelPtr->GetVisible());
             return panelPtr->GetVisible();
         case kControlPanelStart: {
-            Settings* settings = getSettings();
-            const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
-            if (saved.mode == 2 &&
-                isWindowPositionValid(&saved, kRestoredMinWidth, kRestoredMinHeight)) {
-                settings->ENABLE_SOLID_CONTROL_PANEL = true;
-            }
             if (panelPtr == nullptr) {
                 createPanel(true);
                 return panelPtr->GetVisible();
+            }
+            Settings* settings = getSettings();
+            const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
+            if (saved.mode == kPoppedOutMode && savedPositionUsable(saved)) {
+                settings->ENABLE_SOLID_CONTROL_PANEL = true;
             }
             bringForward(panelPtr);
             return true;

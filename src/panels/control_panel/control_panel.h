@@ -45,6 +45,9 @@ public:
 
     bool allowAutoAdvance() const { return collapsed || autoAdvanceAllowed; }
     bool isTranslucent() const { return translucent; }
+    // The top-left corner there, the panel as large as it shows itself, moved
+    // and cut to stay within the monitor it is on.
+    void moveOnMonitor(int left, int top);
     // Opens the dialog of that number in the next frame, as its menu item does.
     void requestDialog(int dialog) { dialogRequest = dialog; }
 
@@ -61,6 +64,9 @@ private:
     // camera options shown, 190 less without their rows. Expanding the
     // window and the options box's checkbox both size it by this.
     int translucentHeight() const;
+    // Keeps the top-left corner, within the monitor the window is on: a
+    // panel higher than the monitor is cut to it and scrolls.
+    void resizeOnMonitor(int newWidth, int newHeight);
     void testForWindowMove();
     void populateMenuBar();
     void populateCameraListBoxes();

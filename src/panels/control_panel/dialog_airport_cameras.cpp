@@ -46,13 +46,16 @@ void ControlPanelWidget::processCreateAirportCameras() {
         ImGui::TextUnformatted("Camera Offsets in Meters");
         ImGui::TextUnformatted("");
         ImGui::PushItemWidth(100);
-        dragFinite("Runways Horizontal Offset", &options.runwayHorizontalOffset, 1.0f, "%.2f");
-        dragFinite("Runways Vertical Offset", &options.runwayVerticalOffset, 1.0f, "%.2f");
-        dragFinite("Starting Position Horizontal Offset", &options.startHorizontalOffset, 1.0f,
-                      "%.2f");
-        dragFinite("Starting Position Vertical Offset", &options.startVerticalOffset, 1.0f,
-                      "%.2f");
-        dragFinite("Signs Vertical Offset", &options.signVerticalOffset, 1.0f, "%.2f");
+        const ValueKind offset = ValueKind::Offset;
+        dragInRange("Runways Horizontal Offset", &options.runwayHorizontalOffset, 1.0f, offset,
+                    "%.2f");
+        dragInRange("Runways Vertical Offset", &options.runwayVerticalOffset, 1.0f, offset,
+                    "%.2f");
+        dragInRange("Starting Position Horizontal Offset", &options.startHorizontalOffset, 1.0f,
+                    offset, "%.2f");
+        dragInRange("Starting Position Vertical Offset", &options.startVerticalOffset, 1.0f,
+                    offset, "%.2f");
+        dragInRange("Signs Vertical Offset", &options.signVerticalOffset, 1.0f, offset, "%.2f");
         dragClamped("Signs Camera Culling Radius", &options.signCullingRadius, 1.0f, 0.0f, 1000.0f,
                    "%.2f");
         ImGui::PopItemWidth();

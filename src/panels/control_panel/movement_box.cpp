@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include "cameras/set/camera_set.h"
+#include "cameras/set/free_camera.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
@@ -74,13 +75,25 @@ float movementSpeed(const Camera* camera) {
 
 void positionFields(Camera* camera) {
     float speed = movementSpeed(camera);
+    float position[3] = {camera->x, camera->y, camera->z};
     ImGui::PushItemWidth(100.0f);
-    dragFinite("X", &camera->x, speed, "%.3f");
+    bool changed = dragInRange("X", &position[0], speed, ValueKind::Offset, "%.3f");
     ImGui::SameLine();
-    dragFinite("Y", &camera->y, speed, "%.3f");
+    changed |= dragInRange("Y", &position[1], speed, ValueKind::Offset, "%.3f");
     ImGui::SameLine();
-    dragFinite("Z", &camera->z, speed, "%.3f");
+    changed |= dragInRange("Z", &position[2], speed, ValueKind::Offset, "%.3f");
     ImGui::PopItemWidth();
+    if (changed) {
+        // A free camera is the world point its file keeps: one the file
+        // could not hold leaves the camera where it was.
+        if (camera->freeCamera) {
+            placeFreeCamera(camera, position[0], position[1], position[2]);
+        } else {
+            camera->x = position[0];
+            camera->y = position[1];
+            camera->z = position[2];
+        }
+    }
     ImGui::SameLine();
     QfnImWindow::HelpMarker(
         "Double click the numeric fields to manually enter the value or left click and drag to "

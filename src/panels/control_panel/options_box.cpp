@@ -40,7 +40,7 @@ void ControlPanelWidget::populateBasicOptions() {
         if (translucent && (changed || (!showAdvancedOptions && fontUnbound))) {
             int shownWidth = 0, shownHeight = 0;
             getSize(&shownWidth, &shownHeight);
-            setSize(shownWidth, translucentHeight());
+            resizeOnMonitor(shownWidth, translucentHeight());
         }
         HelpMarker(
             "Show advanced camera options for external cameras, advanced transitions,camera "

@@ -14,16 +14,6 @@ void endPanelBox() {
     ImGui::PopStyleVar();
 }
 
-bool dragFinite(const char* label, float* value, float speed, const char* format) {
-    // Typing "1e39" gives infinity: edit a copy and keep the old value then.
-    float edited = *value;
-    if (!ImGui::DragFloat(label, &edited, speed, 0.0f, 0.0f, format) || !std::isfinite(edited)) {
-        return false;
-    }
-    *value = edited;
-    return true;
-}
-
 bool dragClamped(const char* label, float* value, float speed, float min, float max,
                  const char* format) {
     float edited = *value;

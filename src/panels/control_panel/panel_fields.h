@@ -1,7 +1,7 @@
 // The pieces the control panel and its dialogs are drawn with: framed child
-// regions, drag fields that never take a value the camera or a generator
-// cannot hold (ranged fields clamp what is typed; unbounded ones refuse what
-// is not finite), and the dialogs' colours and button width.
+// regions, drag fields that never take a value the camera, a generator or the
+// camera file cannot hold (what is typed is clamped into the field's range),
+// and the dialogs' colours and button width.
 #pragma once
 
 #include <imgui.h>
@@ -17,13 +17,12 @@ const float kDialogButtonWidth = 120.0f;
 void beginPanelBox(const char* id, float width, float height);
 void endPanelBox();
 
-// An unbounded float drag; the value changes only to a finite number.
-bool dragFinite(const char* label, float* value, float speed, const char* format);
 // Drags whose typed values are clamped into [min, max].
 bool dragClamped(const char* label, float* value, float speed, float min, float max,
                  const char* format);
 bool dragClampedInt(const char* label, int* value, float speed, int min, int max);
-// A drag clamped into the range the camera file keeps for that kind of value.
+// A drag clamped into the range the camera file's reader takes for that kind
+// of value, so whatever is typed survives a save and a read.
 bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
                  const char* format);
 // A heading field (-1 to 361): the degree of slack each side lets a drag

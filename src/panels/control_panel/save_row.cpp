@@ -12,7 +12,9 @@ void ControlPanelWidget::populateSaveRow() {
     const ImGuiStyle& style = ImGui::GetStyle();
     float foot = ImGui::GetWindowHeight() - ImGui::GetFrameHeight() - style.WindowPadding.y;
     ImGui::SetCursorPosY(std::max(ImGui::GetCursorPosY(), foot));
-    float windowWidth = ImGui::GetWindowWidth();
+    // Placed from the right edge of what the window shows: on a monitor lower
+    // than the panel its scroll bar takes a strip of that edge.
+    float windowWidth = ImGui::GetWindowContentRegionMax().x + style.WindowPadding.x;
 
     if (saveFailed) {
         ImGui::AlignTextToFramePadding();

@@ -30,7 +30,7 @@ void limitField(const char* arrowId, const char* label, float* limit, float head
         *limit = headNow;
     }
     ImGui::SameLine();
-    dragFinite(label, limit, kLimitSpeed, "%.3f");
+    dragInRange(label, limit, kLimitSpeed, ValueKind::Offset, "%.3f");
 }
 
 void trackIRMenu(Camera* camera) {

@@ -78,9 +78,10 @@ void createPanel(Opening opening) {
             break;
         case Opening::AtStart:
             if (poppedOut) {
+                WindowPosition there = fittedToMonitor(saved);
                 XPLMSetWindowPositioningMode(panel->getWindowID(), xplm_WindowPopOut, -1);
-                XPLMSetWindowGeometryOS(panel->getWindowID(), saved.left, saved.top, saved.right,
-                                        saved.bottom);
+                XPLMSetWindowGeometryOS(panel->getWindowID(), there.left, there.top, there.right,
+                                        there.bottom);
                 panel->SetVisible(true);
             } else if (settings->ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START) {
                 pinWhenAutoShown(panel);

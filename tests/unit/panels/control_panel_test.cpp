@@ -98,6 +98,30 @@ protected:
         xpsim::mouseClick(l + 20, b + 60, false, xplm_MouseUp);
         xpsim::runFrames(3);
     }
+    static void cameraControlOffAndOn() {
+        xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+        xpsim::runFrames(2);
+        xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+        xpsim::runFrames(2);
+    }
+    // X-Plane quits and starts again with the Cessna.
+    void restart() {
+        xplane.disableAndStop();
+        xplane.startAndEnable();
+        xpsim::setUserAircraft(kCessna);
+        xpsim::sendMessage(XPLM_MSG_PLANE_LOADED, 0);
+        xpsim::runFrames(3);
+    }
+    static std::vector<int> geometry(ControlPanelWidget* panel) {
+        int l = 0, t = 0, r = 0, b = 0;
+        XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+        return {l, t, r, b};
+    }
+    static std::vector<int> geometryOS(ControlPanelWidget* panel) {
+        int l = 0, t = 0, r = 0, b = 0;
+        XPLMGetWindowGeometryOS(panel->getWindowID(), &l, &t, &r, &b);
+        return {l, t, r, b};
+    }
     static int overallStatus() {
         return static_cast<int>(xpsim::getDouble("QFN/Ovilux/integration/overall_status"));
     }
@@ -382,6 +406,34 @@ TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     EXPECT_EQ(kept.mode, 1);
     EXPECT_EQ(kept.left, l);
     EXPECT_EQ(kept.top, t);
+
+    // Popped out, it comes back popped out where it was, after camera
+    // control goes off and on and after a restart.
+    ASSERT_TRUE(xpsim::popOutWindow("Ovilux 2.4.3 Control Panel"));
+    xpsim::runFrames(2);
+    std::vector<int> os = geometryOS(framed);
+    EXPECT_EQ(getSettings()->LAST_CONTROL_PANEL_POSITION.mode, 2);
+    cameraControlOffAndOn();
+    ControlPanelWidget* again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(again->getWindowID()));
+    EXPECT_EQ(geometryOS(again), os);
+    restart();
+    again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(again->getWindowID()));
+    EXPECT_EQ(geometryOS(again), os);
+    const WindowPosition& saved = getSettings()->LAST_CONTROL_PANEL_POSITION;
+    EXPECT_EQ((std::vector<int>{saved.mode, saved.left, saved.top, saved.right, saved.bottom}),
+              (std::vector<int>{2, os[0], os[1], os[2], os[3]}));
+
+    // A saved window higher than its monitor is fitted to it.
+    getSettings()->LAST_CONTROL_PANEL_POSITION = WindowPosition{2, 510, 137, 1410, 20000};
+    restart();
+    again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(again->getWindowID()));
+    EXPECT_EQ(geometryOS(again), (std::vector<int>{510, 0, 1410, 1080}));
 }
 
 TEST_F(ControlPanel, ASavedPositionCountsOnlyWithItsCornerOnAMonitorAndASize) {
@@ -468,6 +520,20 @@ TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox
     EXPECT_EQ(l - left, 50);
     EXPECT_EQ(t - top, -50);
 
+    // It comes back where it was left, after camera control goes off and on
+    // and after a restart.
+    std::vector<int> left_there = geometry(panel);
+    cameraControlOffAndOn();
+    panel = open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(geometry(panel), left_there);
+    restart();
+    panel = open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isTranslucent());
+    EXPECT_EQ(geometry(panel), left_there);
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+
     // The close box at the title's right hides it.
     xpsim::mouseClick(r - 11, t - 9, false, xplm_MouseDown);
     xpsim::runFrames(1);
@@ -475,6 +541,27 @@ TEST_F(ControlPanel, TheTranslucentPanelCollapsesToItsTitleAndHidesOnItsCloseBox
     xpsim::runFrames(4);
     EXPECT_FALSE(panel->GetVisible());
     EXPECT_EQ(controlPanel(), panel);
+
+    // On a 1366 x 768 monitor, where it was left lies off the monitor. With
+    // its advanced options it is as high as the monitor lets it be, its top
+    // no higher than a drag takes it, and its foot is reached by scrolling.
+    xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+    xpsim::setScreenSize(1366, 768);
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::runFrames(2);
+    panel = open();
+    ASSERT_NE(panel, nullptr);
+    click(panel, "Show Advanced Camera Options");
+    XPLMGetWindowGeometry(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ(t, 768 - 25);
+    EXPECT_EQ(b, 0);
+    EXPECT_FALSE(shows(panel, "Save All Cameras"));
+    xpsim::setMousePosition(r - 8, b + 20);
+    xpsim::runFrames(1);
+    xpsim::mouseWheel(-20);
+    xpsim::runFrames(3);
+    click(panel, "Save All Cameras");
+    EXPECT_TRUE(shows(panel, "[SAVE COMPLETED]"));
 }
 
 TEST_F(ControlPanel, AnAirportFileStaysWhenItsSaveBeforeTheSwitchFails) {

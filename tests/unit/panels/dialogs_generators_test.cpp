@@ -7,6 +7,7 @@
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
 #include "positioning/transitions/transition_state.h"
+#include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"
 #include "xpsim.h"
 
@@ -256,10 +257,28 @@ TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate)
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "60.00");
     typeNumber("Signs Camera Culling Radius", "-5");
     EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "0.00");
-    // A field without a range takes each key; it refuses "1e39", infinite as
-    // a float, and keeps the last finite value, "1e3".
+    // An offset is held to the camera file's million metres, also for
+    // "1e39", infinite as a float.
     typeNumber("Signs Vertical Offset", "1e39");
-    EXPECT_EQ(fieldValue("Signs Vertical Offset"), "1000.00");
+    EXPECT_EQ(fieldValue("Signs Vertical Offset"), "1000000.00");
+    typeNumber("Runways Vertical Offset", "2000000");
+    EXPECT_EQ(fieldValue("Runways Vertical Offset"), "1000000.00");
+    // A million metres above the runways is higher than the file keeps a
+    // camera: nothing is made, and a box says why.
+    click("Create");
+    frames(12);
+    EXPECT_FALSE(shows("Create Airport Cameras"));
+    ASSERT_EQ(getNumberOfCategories(), 1);
+    EXPECT_STREQ(getCategory(0)->name, "Airport");
+    showMessageBoxes();
+    MsgBoxView box;
+    ASSERT_TRUE(findMessageBox("Create Airport Cameras", &box));
+    EXPECT_NE(box.message.find("where the camera file cannot keep it"), std::string::npos)
+        << box.message;
+    clickMessageBoxButton(box, true);
+
+    openDialog(kDialogCreateAirportCameras);
+    EXPECT_EQ(fieldValue("Runways Vertical Offset"), "1000000.00");
     click("Defaults");
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
     EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");

@@ -144,6 +144,13 @@ TEST_F(MiniPanelPlacement, APoppedOutPositionOffTheMonitorsOrOfNoSizeGivesTheDoc
     EXPECT_TRUE(XPLMWindowIsPoppedOut(panel->getWindowID()));
     XPLMGetWindowGeometryOS(panel->getWindowID(), &l, &t, &r, &b);
     EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{2000, 0, 2600, 300}));
+    // One 19,800 high on the first monitor is fitted to it: 1080 high, its
+    // bottom on the monitor's.
+    panel = restart(WindowPosition{2, 100, 200, 900, 20000});
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(panel->getWindowID()));
+    XPLMGetWindowGeometryOS(panel->getWindowID(), &l, &t, &r, &b);
+    EXPECT_EQ((std::vector<int>{l, t, r, b}), (std::vector<int>{100, 120, 900, 1200}));
 }
 
 TEST_F(MiniPanelPlacement, AWindowPositionsFileNamingAMissingMonitorLeavesTheBarOnARealOne) {

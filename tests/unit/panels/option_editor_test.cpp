@@ -182,22 +182,53 @@ TEST_F(OptionEditor, YawWrapsAroundNorthAndPitchShowsFoldedAngles) {
     EXPECT_FLOAT_EQ(camera().roll, 180.0f);
 }
 
-TEST_F(OptionEditor, UnboundedFieldsRefuseInfinity) {
+TEST_F(OptionEditor, PositionFieldsKeepToTheCameraFileSoASaveAndRestoreGiveThemBack) {
     openWithAdvancedOptions(TestCameraRow("Cockpit", "Pilot").pose(0.3, 1.1, -0.5, 0, 0));
-    // A typed value takes effect key by key; 1e39 is infinite as a float, and
-    // the fields without a range keep the last finite value ("1e3").
-    typeInto("X", "1e39");
-    EXPECT_FLOAT_EQ(camera().x, 1000.0f);
-    typeInto("Z", "-1e39");
-    EXPECT_FLOAT_EQ(camera().z, -1000.0f);
-    typeInto("Max Left", "1e39");
-    EXPECT_FLOAT_EQ(camera().minTrackIR.x, 1000.0f);
-    typeInto("CG X Offset", "1e39");
-    EXPECT_FLOAT_EQ(camera().cgX, 1000.0f);
     typeInto("Y", "2.5");
     EXPECT_FLOAT_EQ(camera().y, 2.5f);
     typeInto("Max Back", "0.75");
     EXPECT_FLOAT_EQ(camera().maxTrackIR.z, 0.75f);
+    // A typed value takes effect key by key. The camera file keeps
+    // positions and offsets within a million metres: a field stops there,
+    // and holds that for 1e39, which is infinite as a float.
+    typeInto("X", "2000000");
+    EXPECT_FLOAT_EQ(camera().x, 1e6f);
+    typeInto("Z", "-1e39");
+    EXPECT_FLOAT_EQ(camera().z, -1e6f);
+    typeInto("Max Left", "2000000");
+    EXPECT_FLOAT_EQ(camera().minTrackIR.x, 1e6f);
+    typeInto("CG X Offset", "-2000000");
+    EXPECT_FLOAT_EQ(camera().cgX, -1e6f);
+
+    // What was typed is what the file gives back.
+    click("Save All Cameras");
+    click("File");
+    click("Restore");
+    EXPECT_FLOAT_EQ(camera().x, 1e6f);
+    EXPECT_FLOAT_EQ(camera().y, 2.5f);
+    EXPECT_FLOAT_EQ(camera().z, -1e6f);
+    EXPECT_FLOAT_EQ(camera().minTrackIR.x, 1e6f);
+    EXPECT_FLOAT_EQ(camera().maxTrackIR.z, 0.75f);
+    EXPECT_FLOAT_EQ(camera().cgX, -1e6f);
+    EXPECT_EQ(xpsim::logText().find("refused"), std::string::npos) << xpsim::logText();
+
+    // A free camera is its world point: a typed position moves it, within
+    // the latitudes, longitudes and elevations the file keeps.
+    click("Free Camera");
+    ASSERT_TRUE(camera().freeCamera);
+    typeInto("X", "250");
+    EXPECT_FLOAT_EQ(camera().x, 250.0f);
+    typeInto("Y", "2000000");
+    float y = camera().y;
+    EXPECT_LE(camera().elevation, 1e6);
+    frames(60);  // the confirmation of the last save gives way to the button
+    click("Save All Cameras");
+    click("File");
+    click("Restore");
+    ASSERT_TRUE(camera().freeCamera);
+    EXPECT_NEAR(camera().x, 250.0, 0.01);
+    EXPECT_NEAR(camera().y, y, 0.5);
+    EXPECT_EQ(xpsim::logText().find("refused"), std::string::npos) << xpsim::logText();
 }
 
 TEST_F(OptionEditor, TypedValuesStayInTheFieldsRange) {
@@ -363,6 +394,16 @@ TEST_F(OptionEditor, AZoomedCameraWarnsWhileAdvancedOptionsAreHidden) {
     EXPECT_TRUE(showNewControlPanel(kControlPanelQueryAutoAdvance));
     click("Initial Zoom set to: 1.50");  // unticked: the default zoom
     EXPECT_FLOAT_EQ(camera().zoom, 1.0f);
+
+    // An outside camera zoomed with the wheel beyond what the camera file
+    // keeps stores the file's largest zoom.
+    click("Enable External Camera");
+    xpsim::setMousePosition(50, 50);
+    frames(1);
+    ASSERT_TRUE(xpsim::mouseWheel(3000));
+    frames(2);
+    click("Set initial Zoom to: 151.00");
+    EXPECT_FLOAT_EQ(camera().zoom, 100.0f);
 }
 
 TEST_F(OptionEditor, ForceFovIsOfferedOnlyWithItsSettingAndStartsAtTheDefault) {
