@@ -1,6 +1,6 @@
 # Copies beside the module every library of its closure that a desktop Linux
 # cannot be counted on to have, each under its soname, so the module's $ORIGIN
-# run path finds them all. Run after each link:
+# run path finds them all, and removes any other. Run after each link:
 #   cmake -DMODULE=path/Ovilux.xpl -DSEARCH_DIRS=dir|dir -DWORK_DIR=dir -P carry_libraries.cmake
 # The libraries are looked up from a copy of the module in WORK_DIR, so that
 # its run path does not find the copies made before and each build copies the
@@ -13,6 +13,14 @@ set(system_libraries
   "^libasan\\.so" "^libubsan\\.so" "^libtsan\\.so" "^liblsan\\.so")
 string(REPLACE "|" ";" search_dirs "${SEARCH_DIRS}")
 get_filename_component(folder ${MODULE} DIRECTORY)
+# A library the module no longer needs does not stay beside it.
+file(GLOB present RELATIVE ${folder} ${folder}/*.so*)
+foreach(library ${present})
+  list(FIND carried ${library} at)
+  if(at LESS 0)
+    file(REMOVE ${folder}/${library})
+  endif()
+endforeach()
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 file(COPY ${MODULE} DESTINATION ${WORK_DIR})
@@ -30,6 +38,7 @@ file(GET_RUNTIME_DEPENDENCIES
 if(unresolved)
   message(FATAL_ERROR "Libraries of the module not found: ${unresolved}")
 endif()
+set(carried "")
 foreach(library ${resolved})
   get_filename_component(real ${library} REALPATH)
   execute_process(COMMAND objdump -p ${real} OUTPUT_VARIABLE dynamic)
@@ -37,10 +46,19 @@ foreach(library ${resolved})
     message(FATAL_ERROR "${real} has no soname")
   endif()
   set(soname ${CMAKE_MATCH_1})
+  list(APPEND carried ${soname})
   execute_process(COMMAND ${CMAKE_COMMAND} -E copy_if_different ${real} ${folder}/${soname}
     RESULT_VARIABLE failed)
   if(failed)
     message(FATAL_ERROR "Unable to copy ${real} to ${folder}/${soname}")
+  endif()
+endforeach()
+# A library the module no longer needs does not stay beside it.
+file(GLOB present RELATIVE ${folder} ${folder}/*.so*)
+foreach(library ${present})
+  list(FIND carried ${library} at)
+  if(at LESS 0)
+    file(REMOVE ${folder}/${library})
   endif()
 endforeach()
 file(REMOVE_RECURSE ${WORK_DIR})

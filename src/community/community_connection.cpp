@@ -2,240 +2,505 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
-#include <netdb.h>
-#include <poll.h>
+#include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <cstring>
-#include <mutex>
-
-#include "community/community_server.h"
-#include "community/community_sockets.h"
 
 namespace {
-const char* const kNoReply = "the server did not answer within %d seconds";
-const char* const kNoProgress = "the transfer made no progress for %d seconds";
-// How often a wait that ftplib does not bound looks at the watchdog.
-const int kPollMilliseconds = 50;
+// How long a wait for the server lasts before the cancel is looked at again.
+const int kPollMilliseconds = 100;
+// libcurl's own words when its low-speed limit ends a transfer.
+const char* const kTooSlow = "too slow";
 
-// True when a TCP connection to the address is accepted within the limit;
-// a cancel ends the wait at once.
-bool serverAnswers(const sockaddr_in& address, int seconds, const CommunityWatchdog& watchdog) {
-    int probe = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (probe < 0) {
-        return false;
-    }
-    markOwnSocket(probe);
-    bool answered = connect(probe, reinterpret_cast<const sockaddr*>(&address),
-                            sizeof(address)) == 0;
-    if (!answered && errno == EINPROGRESS) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-        struct pollfd wait = {probe, POLLOUT, 0};
-        int ready = 0;
-        while (ready == 0 && !watchdog.expired() && std::chrono::steady_clock::now() < end) {
-            ready = poll(&wait, 1, kPollMilliseconds);
-        }
-        int error = 0;
-        socklen_t length = sizeof(error);
-        answered = ready == 1 &&
-                   getsockopt(probe, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
-    }
-    closeOwnSocket(probe);
-    return answered;
+std::string formatted(const char* format, int number) {
+    char text[160];
+    snprintf(text, sizeof(text), format, number);
+    return text;
 }
 
-// The first IPv4 address of "host" or "host:port" that accepts a connection
-// (ftplib connects over IPv4 only). The name lookup is the system resolver's.
-bool findServer(const std::string& address, int seconds, const CommunityWatchdog& watchdog,
-                sockaddr_in* server) {
-    std::string host = address;
-    std::string port = "21";
-    size_t colon = address.find(':');
-    if (colon != std::string::npos) {
-        host = address.substr(0, colon);
-        port = address.substr(colon + 1);
-    }
-    struct addrinfo hints = {};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    struct addrinfo* found = nullptr;
-    if (host.empty() || getaddrinfo(host.c_str(), port.c_str(), &hints, &found) != 0) {
-        return false;
-    }
-    bool answered = false;
-    for (struct addrinfo* at = found; at != nullptr && !answered && !watchdog.expired();
-         at = at->ai_next) {
-        if (at->ai_addrlen == sizeof(sockaddr_in)) {
-            memcpy(server, at->ai_addr, sizeof(sockaddr_in));
-            answered = serverAnswers(*server, seconds, watchdog);
+std::string formatted(const char* format, const std::string& text, int number) {
+    char out[320];
+    snprintf(out, sizeof(out), format, text.c_str(), number);
+    return out;
+}
+
+// A path as a URL's: every byte but the unreserved ones and "/" escaped.
+std::string escapedPath(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string escaped;
+    for (char c : path) {
+        unsigned char byte = static_cast<unsigned char>(c);
+        if (isalnum(byte) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
+            escaped += c;
+        } else {
+            escaped += '%';
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 15];
         }
     }
-    freeaddrinfo(found);
-    return answered;
+    return escaped;
 }
 
-// ftplib calls this while a data connection stays quiet (and, with the
-// interval below, often enough to end within the watchdog's cancel grace).
-int stopWhenExpired(netbuf*, fsz_t, void* arg) {
-    return static_cast<CommunityWatchdog*>(arg)->expired() ? 0 : 1;
-}
-const unsigned int kIdleCallbackMilliseconds = 200;
-
-void quietDebugOutput() {
-    // ftplib prints every command it sends (the password too) when its
-    // debug level is raised; it stays off.
-    // A function-local static rather than std::call_once, whose inline
-    // pthread_once needs a newer C library of the system.
-    static const bool initialised = [] {
-        ftplib_debug = 0;
-        FtpInit();
-        return true;
-    }();
-    (void)initialised;
+int replyCode(const std::string& reply) {
+    return reply.size() >= 3 && isdigit(static_cast<unsigned char>(reply[0])) &&
+                   isdigit(static_cast<unsigned char>(reply[1])) &&
+                   isdigit(static_cast<unsigned char>(reply[2]))
+               ? atoi(reply.substr(0, 3).c_str())
+               : 0;
 }
 }  // namespace
 
-bool openCommunityConnection(CommunityConnection* connection) {
-    connection->control = nullptr;
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    CommunityTimeLimits limits = communityTimeLimits();
-    if (watchdog.expired() ||
-        !findServer(communityServerAddress(), limits.connectSeconds, watchdog,
-                    &connection->server)) {
-        return false;
+CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel)
+    : curl(curl), cancel(cancel), limits(communityTimeLimits()),
+      server(communityServerAddress()), password(communityServerPassword()) {
+    easy = curl->easyInit();
+    multi = curl->multiInit();
+    if (easy == nullptr) {
+        return;
     }
-    // ftplib is given the address found, so it looks nothing up again.
-    char address[INET_ADDRSTRLEN + 8];
-    char host[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &connection->server.sin_addr, host, sizeof(host));
-    snprintf(address, sizeof(address), "%s:%u", host, ntohs(connection->server.sin_port));
-    quietDebugOutput();
-    if (!watchdog.beginOpening(CommunityWatchdog::kControl, connection->server, true)) {
-        return false;
+    CURL* h = easy;
+    curl->easySetopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
+    // A worker thread: no signals, and no proxy or other setting from the
+    // environment between the plug-in and its server.
+    curl->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
+    curl->easySetopt(h, CURLOPT_PROXY, "");
+    curl->easySetopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl->easySetopt(h, CURLOPT_USERNAME, kCommunityUser);
+    curl->easySetopt(h, CURLOPT_PASSWORD, password.c_str());
+    curl->easySetopt(h, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connectSeconds));
+    curl->easySetopt(h, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(limits.replySeconds));
+    curl->easySetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl->easySetopt(h, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.quietSeconds));
+    curl->easySetopt(h, CURLOPT_FTP_SKIP_PASV_IP, 1L);
+    // Every command names the path from the account's folder, as the
+    // server's listing does.
+    curl->easySetopt(h, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_NOCWD));
+    curl->easySetopt(h, CURLOPT_TRANSFERTEXT, 1L);
+    curl->easySetopt(h, CURLOPT_NOPROGRESS, 0L);
+    curl->easySetopt(h, CURLOPT_XFERINFOFUNCTION, &CommunityConnection::onProgress);
+    curl->easySetopt(h, CURLOPT_XFERINFODATA, this);
+    curl->easySetopt(h, CURLOPT_HEADERFUNCTION, &CommunityConnection::onHeader);
+    curl->easySetopt(h, CURLOPT_HEADERDATA, this);
+    curl->easySetopt(h, CURLOPT_WRITEFUNCTION, &CommunityConnection::onReceive);
+    curl->easySetopt(h, CURLOPT_WRITEDATA, this);
+    curl->easySetopt(h, CURLOPT_READFUNCTION, &CommunityConnection::onSend);
+    curl->easySetopt(h, CURLOPT_READDATA, this);
+    curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
+    curl->easySetopt(h, CURLOPT_OPENSOCKETDATA, this);
+    // A cancelled name lookup is left to finish on its own (libcurl 7.87 on;
+    // earlier ones wait for it).
+    curl->easySetopt(h, CURLOPT_QUICK_EXIT, 1L);
+}
+
+CommunityConnection::~CommunityConnection() {
+    close();
+    if (multi != nullptr) {
+        curl->multiCleanup(multi);
     }
-    watchdog.limit(limits.replySeconds, kNoReply);
-    int connected = FtpConnect(address, &connection->control);
-    watchdog.endOpening();
-    watchdog.limit(0, "");
-    if (!connected || watchdog.expired()) {
-        if (connected) {
-            FtpQuit(connection->control);
+    if (easy != nullptr) {
+        curl->easyCleanup(easy);
+    }
+}
+
+void CommunityConnection::close() {
+    // The control connection kept after the last transfer is closed here,
+    // not later by libcurl on its own: its QUIT waits a second at most for
+    // the server's goodbye, which changes nothing of what was done.
+    if (!connectionKept || easy == nullptr || multi == nullptr) {
+        return;
+    }
+    connectionKept = false;
+    // Should the server have dropped the connection meanwhile, libcurl makes
+    // a new one to say goodbye on; that gets a second too.
+    curl->easySetopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 1L);
+    curl->easySetopt(easy, CURLOPT_CONNECTTIMEOUT, 1L);
+    curl->easySetopt(easy, CURLOPT_FORBID_REUSE, 1L);
+    curl->easySetopt(easy, CURLOPT_NOBODY, 1L);
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
+    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    curl->easySetopt(easy, CURLOPT_URL, url("").c_str());
+    if (curl->multiAddHandle(multi, easy) != CURLM_OK) {
+        return;
+    }
+    for (;;) {
+        bool finished = false;
+        int running = 0;
+        if (curl->multiPerform(multi, &running) != CURLM_OK) {
+            break;
         }
-        connection->control = nullptr;
-        watchdog.releaseAll();
+        int queued = 0;
+        while (CURLMsg* message = curl->multiInfoRead(multi, &queued)) {
+            finished = finished || message->msg == CURLMSG_DONE;
+        }
+        if (finished || running == 0 || cancel->due()) {
+            break;
+        }
+        curl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    }
+    curl->multiRemoveHandle(multi, easy);
+}
+
+std::string CommunityConnection::url(const std::string& path) const {
+    return "ftp://" + server + "/" + escapedPath(path);
+}
+
+CommunityConnection::Outcome CommunityConnection::perform(const std::string& path,
+                                                          bool directory) {
+    result = CURLE_OK;
+    errorBuffer[0] = 0;
+    lastReply.clear();
+    pendingLine.clear();
+    repliedThisTransfer = false;
+    started = false;
+    controlConnected = false;
+    socketError = 0;
+    localError.clear();
+    sinkStopped = false;
+    pendingReturn = false;
+    moved = 0;
+    movedAny = false;
+    lastMove = Clock::now();
+    if (easy == nullptr || multi == nullptr) {
+        result = CURLE_FAILED_INIT;
+        return kFailed;
+    }
+    if (cancel->due()) {
+        cut = true;
+        return kCancelled;
+    }
+    std::string target = url(path);
+    if (directory && !target.empty() && target.back() != '/') {
+        target += '/';
+    }
+    curl->easySetopt(easy, CURLOPT_URL, target.c_str());
+    if (curl->multiAddHandle(multi, easy) != CURLM_OK) {
+        result = CURLE_FAILED_INIT;
+        return kFailed;
+    }
+    bool finished = false;
+    while (!finished) {
+        int running = 0;
+        if (curl->multiPerform(multi, &running) != CURLM_OK) {
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+        int queued = 0;
+        while (CURLMsg* message = curl->multiInfoRead(multi, &queued)) {
+            if (message->msg == CURLMSG_DONE) {
+                result = message->data.result;
+                finished = true;
+            }
+        }
+        if (finished) {
+            break;
+        }
+        if (running == 0) {
+            // Ended without saying how: taken as failed.
+            result = CURLE_FAILED_INIT;
+            break;
+        }
+        if (cancel->due()) {
+            result = CURLE_ABORTED_BY_CALLBACK;
+            break;
+        }
+        curl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
+    }
+    ended = Clock::now();
+    double connectTime = 0.0;
+    curl->easyGetinfo(easy, CURLINFO_CONNECT_TIME, &connectTime);
+    controlConnected = connectTime > 0.0 || repliedThisTransfer;
+    curl->easyGetinfo(easy, CURLINFO_OS_ERRNO, &socketError);
+    // Taken off before it can be used again; a transfer cut off here closes
+    // its connections without waiting for the server.
+    curl->multiRemoveHandle(multi, easy);
+    connectionKept = result == CURLE_OK;
+    if (result == CURLE_ABORTED_BY_CALLBACK && cancel->requested()) {
+        cut = true;
+        return kCancelled;
+    }
+    if (result == CURLE_WRITE_ERROR && sinkStopped) {
+        return kStopped;
+    }
+    if (result != CURLE_OK) {
+        return kFailed;
+    }
+    if (pendingReturn && sink && !sink("\r", 1)) {
+        return kStopped;
+    }
+    return kDone;
+}
+
+CommunityConnection::Outcome CommunityConnection::readFile(const std::string& remotePath,
+                                                           const Sink& take) {
+    sink = take;
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
+    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
+    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    Outcome outcome = perform(remotePath, false);
+    sink = nullptr;
+    return outcome;
+}
+
+CommunityConnection::Outcome CommunityConnection::listFolder(const std::string& folder,
+                                                             const Sink& take) {
+    sink = take;
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
+    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 1L);
+    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    Outcome outcome = perform(folder, true);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
+    sink = nullptr;
+    return outcome;
+}
+
+CommunityConnection::Outcome CommunityConnection::sendFile(FILE* local,
+                                                           const std::string& remotePath) {
+    upload = local;
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 1L);
+    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
+    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    Outcome outcome = perform(remotePath, false);
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
+    upload = nullptr;
+    return outcome;
+}
+
+CommunityConnection::Outcome CommunityConnection::deleteFile(const std::string& remotePath) {
+    if (remotePath.find_first_of("\r\n") != std::string::npos) {
+        result = CURLE_BAD_FUNCTION_ARGUMENT;
+        localError = "the name cannot be sent to the server";
+        return kFailed;
+    }
+    std::string command = "DELE " + remotePath;
+    curl_slist* commands = curl->slistAppend(nullptr, command.c_str());
+    if (commands == nullptr) {
+        result = CURLE_OUT_OF_MEMORY;
+        return kFailed;
+    }
+    // Only the command: the folder's URL with no transfer.
+    size_t slash = remotePath.rfind('/');
+    std::string folder = slash == std::string::npos ? "" : remotePath.substr(0, slash + 1);
+    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
+    curl->easySetopt(easy, CURLOPT_NOBODY, 1L);
+    curl->easySetopt(easy, CURLOPT_QUOTE, commands);
+    Outcome outcome = perform(folder, true);
+    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
+    curl->slistFreeAll(commands);
+    return outcome;
+}
+
+size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void* self) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    size_t length = size * count;
+    for (size_t i = 0; i < length; ++i) {
+        char c = data[i];
+        if (c != '\n') {
+            if (c != '\r' && connection->pendingLine.size() < 1000) {
+                connection->pendingLine += c;
+            }
+            continue;
+        }
+        std::string line;
+        line.swap(connection->pendingLine);
+        int code = replyCode(line);
+        // A reply's last line: its code and a blank (earlier ones have "-").
+        if (code == 0 || (line.size() > 3 && line[3] != ' ')) {
+            continue;
+        }
+        connection->lastReply = line;
+        connection->repliedThisTransfer = true;
+        if (!connection->greeted && code / 100 == 2) {
+            connection->greeted = true;
+            connection->exchangeGreeted = true;
+        }
+        if (code == 230) {
+            connection->loggedIn = true;
+            connection->exchangeLoggedIn = true;
+        }
+        if (code / 100 == 1) {
+            connection->started = true;
+        }
+    }
+    return length;
+}
+
+size_t CommunityConnection::onReceive(char* data, size_t size, size_t count, void* self) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    size_t length = size * count;
+    // ASCII mode: a line end arrives as CR LF (libcurl may have made it LF).
+    std::string& text = connection->received;
+    text.clear();
+    for (size_t i = 0; i < length; ++i) {
+        char c = data[i];
+        if (connection->pendingReturn) {
+            connection->pendingReturn = false;
+            if (c != '\n') {
+                text += '\r';
+            }
+        }
+        if (c == '\r') {
+            connection->pendingReturn = true;
+        } else {
+            text += c;
+        }
+    }
+    if (!text.empty() && connection->sink && !connection->sink(text.data(), text.size())) {
+        connection->sinkStopped = true;
+        return 0;
+    }
+    return length;
+}
+
+size_t CommunityConnection::onSend(char* buffer, size_t size, size_t count, void* self) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    FILE* file = connection->upload;
+    if (file == nullptr) {
+        return 0;
+    }
+    // ASCII mode: libcurl sends each line end as CR LF.
+    size_t length = fread(buffer, 1, size * count, file);
+    if (length == 0 && ferror(file)) {
+        connection->localError = "the camera file could not be read";
+        return CURL_READFUNC_ABORT;
+    }
+    return length;
+}
+
+int CommunityConnection::onProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t,
+                                    curl_off_t uploaded) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    curl_off_t now = downloaded + uploaded;
+    if (now != connection->moved) {
+        connection->moved = now;
+        connection->movedAny = true;
+        connection->lastMove = Clock::now();
+    }
+    return connection->cancel->due() ? 1 : 0;
+}
+
+curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
+                                                curl_sockaddr* address) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    // Before a reply in this transfer, the socket is a new control connection.
+    if (!connection->repliedThisTransfer) {
+        connection->greeted = false;
+        connection->loggedIn = false;
+    }
+    char host[INET6_ADDRSTRLEN] = "?";
+    unsigned port = 0;
+    if (address->family == AF_INET) {
+        const sockaddr_in* in = reinterpret_cast<const sockaddr_in*>(&address->addr);
+        inet_ntop(AF_INET, &in->sin_addr, host, sizeof(host));
+        port = ntohs(in->sin_port);
+    } else if (address->family == AF_INET6) {
+        const sockaddr_in6* in = reinterpret_cast<const sockaddr_in6*>(&address->addr);
+        inet_ntop(AF_INET6, &in->sin6_addr, host, sizeof(host));
+        port = ntohs(in->sin6_port);
+    }
+    connection->lastAddress = std::string(host) + " port " + std::to_string(port);
+    int type = address->socktype;
+#ifdef SOCK_CLOEXEC
+    // Not handed on to programs X-Plane starts.
+    type |= SOCK_CLOEXEC;
+#endif
+    int descriptor = socket(address->family, type, address->protocol);
+    return descriptor >= 0 ? descriptor : CURL_SOCKET_BAD;
+}
+
+CommunityConnection::Step CommunityConnection::failedStep() const {
+    if (!exchangeGreeted) {
+        return kConnecting;
+    }
+    return exchangeLoggedIn ? kTransferring : kLoggingIn;
+}
+
+bool CommunityConnection::failureIsReply() const {
+    if (!localError.empty() || lastReply.empty() || replyCode(lastReply) < 400) {
         return false;
     }
-    // Data connections are opened by us: PORT would need the server to reach back.
-    FtpOptions(FTPLIB_CONNMODE, FTPLIB_PASSIVE, connection->control);
-    FtpCallbackOptions idle = {};
-    idle.cbFunc = stopWhenExpired;
-    idle.cbArg = &watchdog;
-    idle.idleTime = kIdleCallbackMilliseconds;
-    FtpSetCallback(&idle, connection->control);
-    return true;
-}
-
-bool loginCommunityConnection(CommunityConnection* connection) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    std::string password = communityServerPassword();
-    watchdog.limit(communityTimeLimits().replySeconds, kNoReply);
-    bool loggedIn = !watchdog.expired() &&
-                    FtpLogin(kCommunityUser, password.c_str(), connection->control) == 1;
-    watchdog.limit(0, "");
-    return loggedIn && !watchdog.expired();
-}
-
-void closeCommunityConnection(CommunityConnection* connection) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    if (connection->control != nullptr) {
-        // FtpClose only closes data connections; on the control connection
-        // it does nothing and the socket and its buffer would stay behind.
-        // Once the watchdog expired, QUIT fails at once on the shut socket.
-        watchdog.limit(communityTimeLimits().replySeconds, kNoReply);
-        FtpQuit(connection->control);
-        connection->control = nullptr;
-        watchdog.limit(0, "");
+    switch (result) {
+        case CURLE_OK:
+        case CURLE_OPERATION_TIMEDOUT:
+        case CURLE_COULDNT_CONNECT:
+        case CURLE_COULDNT_RESOLVE_HOST:
+        case CURLE_ABORTED_BY_CALLBACK:
+        case CURLE_WRITE_ERROR:
+        case CURLE_READ_ERROR:
+        case CURLE_OUT_OF_MEMORY:
+        case CURLE_FAILED_INIT:
+            return false;
+        default:
+            return true;
     }
-    watchdog.releaseAll();
 }
 
-netbuf* openCommunityData(CommunityConnection* connection, const char* path, int type) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    CommunityTimeLimits limits = communityTimeLimits();
-    // The server may name another address for the data; then the socket is
-    // not found, and the idle callback alone ends a quiet transfer.
-    if (watchdog.expired() ||
-        !watchdog.beginOpening(CommunityWatchdog::kData, connection->server, false)) {
-        return nullptr;
+std::string CommunityConnection::failureText() const {
+    if (!localError.empty()) {
+        return localError;
     }
-    watchdog.limit(limits.replySeconds, kNoReply);
-    netbuf* data = nullptr;
-    int opened = FtpAccess(path, type, FTPLIB_ASCII, connection->control, &data);
-    watchdog.endOpening();
-    if (!opened) {
-        watchdog.releaseData();
-        watchdog.limit(0, "");
-        return nullptr;
+    if (failureIsReply()) {
+        return lastReply;
     }
-    watchdog.limit(limits.quietSeconds, kNoProgress);
-    return data;
-}
-
-int readCommunityData(CommunityConnection* connection, netbuf* data, char* buffer, int size) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    int length = watchdog.expired() ? -1 : FtpRead(buffer, size, data);
-    if (length > 0) {
-        watchdog.limit(communityTimeLimits().quietSeconds, kNoProgress);
+    int code = replyCode(lastReply);
+    int shorter = std::min(limits.connectSeconds, limits.replySeconds);
+    switch (result) {
+        case CURLE_OPERATION_TIMEDOUT:
+            if (strstr(errorBuffer, kTooSlow) != nullptr) {
+                bool movedLately = movedAny && ended - lastMove < std::chrono::seconds(
+                                                                      limits.quietSeconds);
+                return formatted(movedLately
+                                     ? "the transfer moved less than a byte a second for %d seconds"
+                                     : "the transfer made no progress for %d seconds",
+                                 limits.quietSeconds);
+            }
+            if (!greeted) {
+                return controlConnected
+                           ? formatted("the server did not answer within %d seconds", shorter)
+                           : formatted("the server did not accept the connection within %d seconds",
+                                       limits.connectSeconds);
+            }
+            if (code == 227 || code == 229) {
+                return formatted("the data connection to %s was not accepted within %d seconds",
+                                 lastAddress, limits.connectSeconds);
+            }
+            return formatted("the server did not answer within %d seconds",
+                             loggedIn ? limits.replySeconds : shorter);
+        case CURLE_COULDNT_CONNECT:
+            return std::string(greeted ? "the data connection to " : "the connection to ") +
+                   lastAddress + " failed" +
+                   (socketError != 0 ? std::string(": ") + strerror(static_cast<int>(socketError))
+                                     : std::string());
+        case CURLE_COULDNT_RESOLVE_HOST:
+            return "the server's name could not be looked up (" + server + ")";
+        case CURLE_SEND_ERROR:
+        case CURLE_RECV_ERROR:
+        case CURLE_GOT_NOTHING:
+        case CURLE_PARTIAL_FILE:
+        case CURLE_WEIRD_SERVER_REPLY:
+            return "the server cut the connection off";
+        default:
+            return std::string("the exchange failed: ") +
+                   (errorBuffer[0] != 0 ? errorBuffer : curl->easyStrerror(result));
     }
-    return watchdog.expired() ? -1 : length;
 }
 
-bool writeCommunityData(CommunityConnection* connection, netbuf* data, const char* buffer,
-                        int length) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    bool written = !watchdog.expired() && FtpWrite(buffer, length, data) == length;
-    if (written) {
-        watchdog.limit(communityTimeLimits().quietSeconds, kNoProgress);
-    }
-    return written && !watchdog.expired();
-}
-
-bool closeCommunityData(CommunityConnection* connection, netbuf* data) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    // Let go of the data socket first: the server waits for its end before
-    // it confirms an upload.
-    watchdog.releaseData();
-    watchdog.limit(communityTimeLimits().replySeconds, kNoReply);
-    bool closed = FtpClose(data) == 1;
-    watchdog.limit(0, "");
-    return closed && !watchdog.expired() && FtpLastResponse(connection->control)[0] == '2';
-}
-
-bool deleteCommunityFile(CommunityConnection* connection, const std::string& path) {
-    CommunityWatchdog& watchdog = *connection->watchdog;
-    watchdog.limit(communityTimeLimits().replySeconds, kNoReply);
-    bool deleted = !watchdog.expired() && FtpDelete(path.c_str(), connection->control) == 1;
-    watchdog.limit(0, "");
-    return deleted && !watchdog.expired();
-}
-
-std::string communityServerReply(const CommunityConnection& connection) {
-    std::string reason = connection.watchdog->timedOutReason();
-    if (!reason.empty() || connection.control == nullptr) {
-        return reason;
-    }
-    std::string reply = FtpLastResponse(connection.control);
+std::string CommunityConnection::failure() const {
     std::string oneLine;
-    for (char c : reply) {
+    for (char c : failureText()) {
         if (c != '\r' && c != '\n') {
             oneLine += c;
         }
     }
-    std::string password = communityServerPassword();
     if (!password.empty()) {
         for (size_t at = oneLine.find(password); at != std::string::npos;
              at = oneLine.find(password, at)) {

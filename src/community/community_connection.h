@@ -1,48 +1,124 @@
-// A connection to the community server through ftplib, with every wait
-// bounded (communityTimeLimits): the server must accept the connection within
-// a few seconds, each of its replies must come within its limit, and a
-// transfer that moves nothing for a while is given up. The watchdog ends any
-// of these waits at once when the exchange is cancelled. Only the name lookup
-// of the server is left to the system's resolver and its own time limits.
+// One exchange with the community server, through libcurl: the control
+// connection is made, logged in as the shared account and kept from one
+// transfer to the next. libcurl keeps every limit of communityTimeLimits
+// itself: the connection, the greeting, the login and a transfer's data
+// connection within the connect limit of the transfer's start, each other
+// reply within the reply limit, and a transfer that moves less than a byte a
+// second for the quiet limit is given up. The data connection goes to the
+// address the control connection reached, whatever address the server names
+// for it (a server behind a NAT names its private one), and every wait is a
+// poll(), whatever the numbers of the descriptors. A cancel ends a transfer
+// once its grace has gone by. Only the name lookup of the server is left to
+// the system's resolver and its own limits. One worker thread uses it.
 #pragma once
 
-#include <ftplib.h>
-#include <netinet/in.h>
+#include <curl/curl.h>
 
+#include <chrono>
+#include <cstddef>
+#include <cstdio>
+#include <functional>
 #include <string>
 
-#include "community/community_watchdog.h"
+#include "community/community_cancel.h"
+#include "community/community_curl.h"
+#include "community/community_server.h"
 
-struct CommunityConnection {
-    explicit CommunityConnection(CommunityWatchdog* watchdog) : watchdog(watchdog) {}
-    CommunityWatchdog* watchdog;
-    netbuf* control = nullptr;
-    // The server's address, as the connection was made to it.
-    sockaddr_in server = {};
+class CommunityConnection {
+public:
+    enum Outcome {
+        kDone,
+        // The sink asked to stop.
+        kStopped,
+        kFailed,
+        // Cut off by the cancel.
+        kCancelled,
+    };
+    // How far the exchange had got when a transfer failed.
+    enum Step { kConnecting, kLoggingIn, kTransferring };
+    // Takes a transfer's text as it arrives, its line ends made "\n";
+    // false stops the transfer.
+    using Sink = std::function<bool(const char* text, size_t length)>;
+
+    // curl: loaded (loadCommunityCurl). Talks to communityServerAddress().
+    CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel);
+    // Sends QUIT and closes, within the reply limit, or at once once cancelled.
+    ~CommunityConnection();
+    CommunityConnection(const CommunityConnection&) = delete;
+    CommunityConnection& operator=(const CommunityConnection&) = delete;
+
+    // Paths from the account's folder, as "Ovilux/Versions.txt".
+    // The file, in ASCII mode.
+    Outcome readFile(const std::string& remotePath, const Sink& sink);
+    // The folder's name listing (NLST), as the server words it.
+    Outcome listFolder(const std::string& folder, const Sink& sink);
+    // The local file, in ASCII mode; done only once the server confirmed the
+    // whole transfer with a completion reply.
+    Outcome sendFile(FILE* local, const std::string& remotePath);
+    // DELE; done when the server removed the file.
+    Outcome deleteFile(const std::string& remotePath);
+
+    // Of the last transfer that did not succeed: how far the exchange had got
+    // (a later connection of the same exchange counts as its first did).
+    Step failedStep() const;
+    // Why it failed, on one line with the password masked: the server's
+    // reply when it refused, otherwise what happened.
+    std::string failure() const;
+    bool failureIsReply() const;
+    // The server had begun the transfer (a preliminary reply) before it failed.
+    bool transferStarted() const { return started; }
+    // A transfer of this exchange was cut off by the cancel.
+    bool cutByCancel() const { return cut; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    Outcome perform(const std::string& path, bool directory);
+    std::string url(const std::string& path) const;
+    std::string failureText() const;
+    void close();
+
+    static size_t onHeader(char* data, size_t size, size_t count, void* self);
+    static size_t onReceive(char* data, size_t size, size_t count, void* self);
+    static size_t onSend(char* buffer, size_t size, size_t count, void* self);
+    static int onProgress(void* self, curl_off_t downloadTotal, curl_off_t downloaded,
+                          curl_off_t uploadTotal, curl_off_t uploaded);
+    static curl_socket_t onOpenSocket(void* self, curlsocktype purpose, curl_sockaddr* address);
+
+    const CurlCalls* curl;
+    const CommunityCancel* cancel;
+    CommunityTimeLimits limits;
+    std::string server;
+    std::string password;
+    CURL* easy = nullptr;
+    CURLM* multi = nullptr;
+    char errorBuffer[CURL_ERROR_SIZE] = {};
+
+    // The exchange's and the current control connection's state, from the
+    // server's replies.
+    bool exchangeGreeted = false;
+    bool exchangeLoggedIn = false;
+    bool greeted = false;
+    bool loggedIn = false;
+    bool connectionKept = false;
+    // The last transfer.
+    CURLcode result = CURLE_OK;
+    std::string pendingLine;
+    std::string lastReply;
+    bool repliedThisTransfer = false;
+    bool started = false;
+    bool controlConnected = false;
+    std::string lastAddress;
+    long socketError = 0;
+    std::string localError;
+    Sink sink;
+    bool sinkStopped = false;
+    bool pendingReturn = false;
+    std::string received;
+    FILE* upload = nullptr;
+    curl_off_t moved = 0;
+    bool movedAny = false;
+    Clock::time_point lastMove;
+    Clock::time_point ended;
+    bool cut = false;
 };
-
-// Connects to communityServerAddress(); false when the server cannot be
-// reached (nothing to close then).
-bool openCommunityConnection(CommunityConnection* connection);
-// Logs in as the shared account. The password is never written anywhere.
-bool loginCommunityConnection(CommunityConnection* connection);
-// Sends QUIT and closes; the watchdog's sockets are given up.
-void closeCommunityConnection(CommunityConnection* connection);
-
-// A data connection for the path, in ASCII mode (FtpAccess's type); null when
-// the server would not open it.
-netbuf* openCommunityData(CommunityConnection* connection, const char* path, int type);
-// FtpRead and FtpWrite; data moving keeps the transfer's limit from running out.
-int readCommunityData(CommunityConnection* connection, netbuf* data, char* buffer, int size);
-bool writeCommunityData(CommunityConnection* connection, netbuf* data, const char* buffer,
-                        int length);
-// Closes the data connection and reads the server's verdict on the transfer:
-// true only on a completion reply (2xx).
-bool closeCommunityData(CommunityConnection* connection, netbuf* data);
-// FtpDelete; true when the server removed the file.
-bool deleteCommunityFile(CommunityConnection* connection, const std::string& path);
-
-// Why the last step failed, on one line (no CR or LF) and with the password
-// masked, fit for the log and for a message shown to the user: the server's
-// last reply, or the limit that ran out.
-std::string communityServerReply(const CommunityConnection& connection);

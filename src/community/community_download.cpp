@@ -59,26 +59,21 @@ DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
         *localError = strerror(errno);
         return DownloadOutcome::kNotStored;
     }
-    netbuf* data = openCommunityData(connection, remotePath.c_str(), FTPLIB_FILE_READ);
-    if (data == nullptr) {
-        close(fd);
-        unlink(temporary.c_str());
-        return DownloadOutcome::kServerFailed;
-    }
     int writeError = 0;
-    char chunk[8192];
-    int length = 0;
-    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk))) > 0) {
-        if (writeError == 0 && !writeAll(fd, chunk, static_cast<size_t>(length))) {
-            writeError = errno;
-        }
-    }
-    bool completed = closeCommunityData(connection, data);
+    CommunityConnection::Outcome outcome =
+        connection->readFile(remotePath, [&](const char* text, size_t length) {
+            if (!writeAll(fd, text, length)) {
+                writeError = errno != 0 ? errno : EIO;
+                return false;
+            }
+            return true;
+        });
+    bool completed = outcome == CommunityConnection::kDone;
     // On disk before it takes the name of a good file.
-    if (writeError == 0 && fsync(fd) != 0) {
+    if (completed && fsync(fd) != 0) {
         writeError = errno;
     }
-    if (close(fd) != 0 && writeError == 0) {
+    if (close(fd) != 0 && completed && writeError == 0) {
         writeError = errno;
     }
     if (completed && writeError == 0 && rename(temporary.c_str(), target.c_str()) != 0) {
@@ -88,9 +83,10 @@ DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
         return DownloadOutcome::kStored;
     }
     unlink(temporary.c_str());
-    if (!completed) {
-        return DownloadOutcome::kServerFailed;
+    if (writeError != 0) {
+        *localError = strerror(writeError);
+        return DownloadOutcome::kNotStored;
     }
-    *localError = strerror(writeError);
-    return DownloadOutcome::kNotStored;
+    return outcome == CommunityConnection::kCancelled ? DownloadOutcome::kCancelled
+                                                      : DownloadOutcome::kServerFailed;
 }

@@ -1,9 +1,8 @@
 // Fetching a file from the community server into the library folder. The
 // file arrives in a temporary file beside it and takes its name only once the
 // server confirmed the whole transfer: a good file is never replaced by part
-// of one (ftplib alone reports success on "426 Transfer aborted", and removes
-// the local file when the server refuses to send it). The file gets the
-// permissions every file the plug-in makes gets (0666 less the umask).
+// of one, and no part of one stays. The file gets the permissions every file
+// the plug-in makes gets (0666 less the umask).
 #pragma once
 
 #include <string>
@@ -12,8 +11,11 @@
 
 enum class DownloadOutcome {
     kStored,
-    // Refused or cut off by the server: communityServerReply says why.
+    // Refused or cut off by the server, or a limit ran out: the
+    // connection's failure() says why.
     kServerFailed,
+    // Cut off by the cancel.
+    kCancelled,
     // The library folder could not take it: *localError says why (strerror).
     kNotStored,
 };

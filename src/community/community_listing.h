@@ -1,10 +1,10 @@
-// The server's name listing of the community folder, read as ftplib hands it
-// over (a line, or the first part of a long one, per read). Each whole line
-// holding "Ovilux/CommunityFiles/" names one file: the text after it. A line
-// cut by the end of the data or longer than one read never counts, and a
-// name that is not a plain file name (it could leave the library folder),
-// longer than a file name in the library folder may be, or that would not fit
-// the library's paths is skipped and counted as such.
+// The server's name listing of the community folder, taken in whatever pieces
+// the transfer brings it. Each whole line holding "Ovilux/CommunityFiles/"
+// names one file: the text after it. A line cut by the end of the data or
+// longer than any name the library could hold never counts, and a name that
+// is not a plain file name (it could leave the library folder), longer than a
+// file name in the library folder may be, or that would not fit the
+// library's paths is skipped and counted as such.
 #pragma once
 
 #include <cstddef>
@@ -18,7 +18,7 @@ public:
     CommunityListing(size_t folderLength, size_t nameMax)
         : folderLength(folderLength), nameMax(nameMax) {}
 
-    // One read of the data connection; lines end at "\n".
+    // The next piece of the listing; lines end at "\n".
     void addRead(const char* text, size_t length);
 
     // Accepted names keyed by their upper-case form; the first of a key stays.

@@ -9,7 +9,7 @@
 const char* const kCommunityUser = "QFNUpdates";
 const char* const kCommunityFolder = "Ovilux/CommunityFiles/";
 
-// "host" or "host:port", as ftplib's FtpConnect takes it. Safe from any thread.
+// "host" or "host:port" (21 when none is given). Safe from any thread.
 std::string communityServerAddress();
 std::string communityServerPassword();
 
@@ -18,8 +18,9 @@ std::string communityServerPassword();
 void setCommunityServer(const std::string& address, const std::string& password);
 
 // How long an exchange with the server waits, in seconds: for the server to
-// accept the connection, for each of its replies, and for a transfer that
-// moves nothing. Every wait also ends at once when the exchange is cancelled.
+// accept the connection, greet and log in (and to accept a data
+// connection), for each later reply, and for a transfer that moves less than
+// a byte a second. A cancel ends every wait (community_cancel.h).
 struct CommunityTimeLimits {
     int connectSeconds = 5;
     int replySeconds = 15;

@@ -9,6 +9,8 @@
 
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_set.h"
+#include "community/community_cancel.h"
+#include "community/community_curl.h"
 #include "community/community_server.h"
 #include "community/share_record.h"
 #include "community/share_worker.h"
@@ -26,7 +28,8 @@ const char* const kThanks =
     "\t\tThank you for your contribution.";
 
 struct ShareJob {
-    CommunityWatchdog watchdog;
+    const CurlCalls* curl = nullptr;
+    CommunityCancel cancel;
     ShareRequest request;
     ShareOutcome outcome;
     // Set by the worker once the outcome is written.
@@ -50,7 +53,7 @@ void reportFailure(const char* message, const char* reasonLine, const std::strin
 // The log lines and the box of an ended share, on the main thread.
 void report(const ShareJob& ended) {
     const ShareOutcome& outcome = ended.outcome;
-    bool cancelled = ended.watchdog.cancelled();
+    bool cancelled = ended.cancel.requested();
     if (outcome.step != ShareOutcome::kShared && cancelled) {
         logMsg("Sharing the camera file was canceled");
         return;
@@ -64,7 +67,10 @@ void report(const ShareJob& ended) {
             sLogMsg("%s, error: %s", kLoginError, outcome.reason.c_str());
             break;
         case ShareOutcome::kNotSent:
-            reportFailure(kSendError, "The community server replied: %s", outcome.reason);
+            reportFailure(kSendError,
+                          outcome.reasonIsReply ? "The community server replied: %s"
+                                                : "The community server: %s",
+                          outcome.reason);
             break;
         case ShareOutcome::kShared:
             if (!outcome.recordWritten) {
@@ -93,7 +99,7 @@ float watchShare(float, float, int, void*) {
 }
 
 void runShare(ShareJob* running) {
-    running->outcome = runShareExchange(running->request, &running->watchdog);
+    running->outcome = runShareExchange(running->request, running->curl, &running->cancel);
     running->finished.store(true, std::memory_order_release);
 }
 }  // namespace
@@ -118,7 +124,16 @@ void shareCameraFile() {
         sLogMsg("%s: the camera file could not be saved", kSendError);
         return;
     }
+    std::string why;
+    const CurlCalls* curl = loadCommunityCurl(&why);
+    if (curl == nullptr) {
+        msgBox("Error", kNoCurlMessage);
+        logMsg(kNoCurlMessage);
+        sLogMsg("libcurl: %s", why.c_str());
+        return;
+    }
     std::unique_ptr<ShareJob> starting(new ShareJob());
+    starting->curl = curl;
     ShareRequest& request = starting->request;
     request.localPath = getAircraftCameraFilePath();
     GlobalCameraFileNameEntry* active = getCurrentActiveCameraFile();
@@ -153,7 +168,7 @@ bool isSharingCameraFile() { return job != nullptr; }
 
 void cancelSharingCameraFile() {
     if (job != nullptr) {
-        job->watchdog.cancel();
+        job->cancel.request();
     }
     finishShare();
     if (watcher != nullptr) {

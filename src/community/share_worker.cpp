@@ -7,27 +7,39 @@
 #include "community/share_record.h"
 #include "shell/broken_pipe_guard.h"
 
-ShareOutcome runShareExchange(const ShareRequest& request, CommunityWatchdog* watchdog) {
+ShareOutcome runShareExchange(const ShareRequest& request, const CurlCalls* curl,
+                              const CommunityCancel* cancel) {
     BrokenPipeGuard brokenPipeGuard;
     ShareOutcome outcome;
-    CommunityConnection connection(watchdog);
+    CommunityConnection connection(curl, cancel);
     std::string remotePath = std::string(kCommunityFolder) + request.remoteName;
-    if (!openCommunityConnection(&connection)) {
-        outcome.reason = communityServerReply(connection);
-        return outcome;
-    }
-    if (!loginCommunityConnection(&connection)) {
-        outcome.step = ShareOutcome::kNotLoggedIn;
-        outcome.reason = communityServerReply(connection);
-        closeCommunityConnection(&connection);
-        return outcome;
-    }
-    if (!uploadCommunityFile(&connection, request.localPath, remotePath)) {
-        outcome.step = ShareOutcome::kNotSent;
-        outcome.reason = communityServerReply(connection);
-        // Whatever part of the file arrived must not be offered to others.
-        deleteCommunityFile(&connection, remotePath);
-        closeCommunityConnection(&connection);
+    std::string localError;
+    // Connecting and logging in are the upload's first steps.
+    CommunityConnection::Outcome sent =
+        uploadCommunityFile(&connection, request.localPath, remotePath, &localError);
+    if (sent != CommunityConnection::kDone) {
+        if (!localError.empty()) {
+            outcome.step = ShareOutcome::kNotSent;
+            outcome.reason = localError;
+            return outcome;
+        }
+        switch (connection.failedStep()) {
+            case CommunityConnection::kConnecting:
+                outcome.step = ShareOutcome::kNotConnected;
+                break;
+            case CommunityConnection::kLoggingIn:
+                outcome.step = ShareOutcome::kNotLoggedIn;
+                break;
+            case CommunityConnection::kTransferring:
+                outcome.step = ShareOutcome::kNotSent;
+                break;
+        }
+        outcome.reason = connection.failure();
+        outcome.reasonIsReply = connection.failureIsReply();
+        if (outcome.step == ShareOutcome::kNotSent) {
+            // Whatever part of the file arrived must not be offered to others.
+            connection.deleteFile(remotePath);
+        }
         return outcome;
     }
     outcome.step = ShareOutcome::kShared;
@@ -40,8 +52,7 @@ ShareOutcome runShareExchange(const ShareRequest& request, CommunityWatchdog* wa
     if (outcome.recordWritten && request.hadRecord &&
         isPlainCommunityFileName(request.previousName.c_str()) &&
         request.remoteName != request.previousName) {
-        deleteCommunityFile(&connection, std::string(kCommunityFolder) + request.previousName);
+        connection.deleteFile(std::string(kCommunityFolder) + request.previousName);
     }
-    closeCommunityConnection(&connection);
     return outcome;
 }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "community/community_watchdog.h"
+#include "community/community_cancel.h"
+#include "community/community_curl.h"
 
 // Everything the exchange needs, taken on the main thread when it starts.
 struct ShareRequest {
@@ -24,9 +25,11 @@ struct ShareRequest {
 struct ShareOutcome {
     enum Step { kNotConnected, kNotLoggedIn, kNotSent, kShared };
     Step step = kNotConnected;
-    // The server's reply, or the limit that ran out, when a step failed.
+    // What happened when a step failed; the server's reply when reasonIsReply.
     std::string reason;
+    bool reasonIsReply = false;
     bool recordWritten = false;
 };
 
-ShareOutcome runShareExchange(const ShareRequest& request, CommunityWatchdog* watchdog);
+ShareOutcome runShareExchange(const ShareRequest& request, const CurlCalls* curl,
+                              const CommunityCancel* cancel);

@@ -45,9 +45,7 @@ UpdaterWidget::UpdaterWidget(int left, int top, int right, int bottom, int decor
 
 UpdaterWidget::~UpdaterWidget() {
     cancel.store(true, std::memory_order_release);
-    if (watchdog != nullptr) {
-        watchdog->cancel();
-    }
+    exchangeCancel.request();
     joinWorker();
     flushWorkerLog();
     filesToRemove.clear();
@@ -62,11 +60,16 @@ void UpdaterWidget::startWorker(void (*body)(UpdaterWidget*)) {
     // Published before the worker runs: no frame reads the lists it fills.
     updateState.store(body == getServerFileNames ? kUpdateReadingLists : kUpdateUpdating,
                       std::memory_order_release);
+    exchangeCancel.reset();
+    std::string why;
+    curl = loadCommunityCurl(&why);
+    if (curl == nullptr) {
+        logMsg(kNoCurlMessage);
+        sLogMsg("libcurl: %s", why.c_str());
+    }
     try {
-        watchdog.reset(new CommunityWatchdog());
         worker = new std::thread(body, this);
     } catch (const std::exception& error) {
-        watchdog.reset();
         errorText = std::string("Unable to start the update: ") + error.what();
         updateState.store(kUpdateError, std::memory_order_release);
     }
@@ -78,7 +81,6 @@ void UpdaterWidget::joinWorker() {
         delete worker;
         worker = nullptr;
     }
-    watchdog.reset();
 }
 
 void UpdaterWidget::flushWorkerLog() {
@@ -134,7 +136,7 @@ void UpdaterWidget::drawVersionLines() {
 void UpdaterWidget::buildInterface() {
     int shown = state();
     if (shown != kUpdateReadingLists && shown != kUpdateUpdating) {
-        // The worker has published its end: it and its watchdog go now.
+        // The worker has published its end: it goes now.
         joinWorker();
         flushWorkerLog();
     }
@@ -183,9 +185,9 @@ void UpdaterWidget::drawButtons(int shown) {
     ImGui::SetCursorPos(ImVec2(size.x - 70, size.y - 40));
     if (shown == kUpdateUpdating) {
         if (ImGui::Button("Cancel")) {
-            // The file under way may finish within the watchdog's grace.
+            // The file under way may finish within the cancel's grace.
             cancel.store(true, std::memory_order_release);
-            watchdog->cancel();
+            exchangeCancel.request();
         }
     } else if (ImGui::Button("Close")) {
         SafeDelete();

@@ -3,18 +3,18 @@
 // server's community folder. A worker reads the server's lists when the
 // window opens; "Update Community Files" starts a second one that removes the
 // local-only files and downloads the missing ones. At most one worker runs,
-// and the window never goes without joining it: its watchdog bounds every
-// wait for the server and ends the exchange within about a second when the
-// window closes or "Cancel" is pressed.
+// and the window never goes without joining it: every wait for the server is
+// bounded, and the exchange ends within about a second when the window
+// closes or "Cancel" is pressed.
 #pragma once
 
 #include <atomic>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "community/community_watchdog.h"
+#include "community/community_cancel.h"
+#include "community/community_curl.h"
 #include "libwinkit/qfn_im_window.h"
 
 enum UpdateState {
@@ -59,8 +59,10 @@ private:
 
     std::string localDir;
     std::thread* worker = nullptr;
-    // The running (or last) worker's; made with it, dropped when it is joined.
-    std::unique_ptr<CommunityWatchdog> watchdog;
+    // Ends the running worker's exchange; reset when a worker starts.
+    CommunityCancel exchangeCancel;
+    // libcurl, loaded when a worker starts; null when this system has none.
+    const CurlCalls* curl = nullptr;
     std::atomic<int> updateState{kUpdateNew};
     std::atomic<bool> cancel{false};
     std::vector<std::string> filesToRemove;

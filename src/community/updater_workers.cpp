@@ -28,8 +28,6 @@ const char* const kVersionsError = "Unable to retrieve the Ovilux version list: 
 const char* const kListingError = "Unable to retrieve the list of community file, error: ";
 const char* const kVersionList = "Ovilux/Versions.txt";
 const char* const kListedFolder = "Ovilux/CommunityFiles";
-// One line of the version list a read, as ftplib's ASCII reads hand it over.
-const int kLineSize = 2001;
 // What the window keeps of the version list: it is drawn every frame.
 const size_t kMaxVersionLines = 200;
 const size_t kMaxVersionLineLength = 999;
@@ -76,78 +74,74 @@ size_t libraryNameMax(const std::string& folder) {
 
 // The version list's non-empty lines, at most kMaxVersionLines of at most
 // kMaxVersionLineLength characters (*cut tells whether anything was left
-// out); false when the server would not send it whole.
+// out); false when the server would not send it. Reading stops once the
+// window has all it keeps. A list cut off once under way shows the lines
+// that arrived whole, and *cutOff says why.
 bool readVersionLines(CommunityConnection* connection, std::vector<std::string>* lines,
-                      bool* cut) {
-    netbuf* data = openCommunityData(connection, kVersionList, FTPLIB_FILE_READ);
-    if (data == nullptr) {
-        return false;
-    }
-    // A read ends at a line's end or when the buffer is full: a long line
-    // comes in pieces.
-    char piece[kLineSize];
+                      bool* cut, std::string* cutOff) {
     std::string line;
-    int length = 0;
-    while ((length = readCommunityData(connection, data, piece, sizeof(piece) - 1)) > 0) {
-        std::string text(piece, static_cast<size_t>(length));
-        bool ended = text.back() == '\n';
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-            text.pop_back();
-        }
-        size_t room = kMaxVersionLineLength - line.size();
-        *cut = *cut || text.size() > room;
-        line += text.substr(0, room);
-        if (ended && !line.empty()) {
-            if (lines->size() == kMaxVersionLines) {
-                *cut = true;
-                break;
+    bool full = false;
+    auto take = [&](const char* text, size_t length) {
+        for (size_t i = 0; i < length && !full; ++i) {
+            if (text[i] != '\n') {
+                if (line.size() < kMaxVersionLineLength) {
+                    line += text[i];
+                } else {
+                    *cut = true;
+                }
+                continue;
             }
-            lines->push_back(line);
-        }
-        if (ended) {
+            if (!line.empty()) {
+                if (lines->size() == kMaxVersionLines) {
+                    *cut = true;
+                    full = true;
+                    break;
+                }
+                lines->push_back(line);
+            }
             line.clear();
         }
-    }
-    if (!line.empty() && lines->size() < kMaxVersionLines) {
-        lines->push_back(line);
-    }
-    // Left early, the server's reply is about the transfer cut off.
-    closeCommunityData(connection, data);
-    return !connection->watchdog->expired();
-}
-
-// The server's listing; false, with the reason in *why, when it could not be
-// read whole.
-bool readListing(CommunityConnection* connection, CommunityListing* listing, std::string* why) {
-    netbuf* data = openCommunityData(connection, kListedFolder, FTPLIB_DIR);
-    if (data == nullptr) {
-        *why = communityServerReply(*connection);
-        return false;
-    }
-    char chunk[kLineSize];
-    int length = 0;
-    while ((length = readCommunityData(connection, data, chunk, sizeof(chunk) - 1)) > 0) {
-        listing->addRead(chunk, static_cast<size_t>(length));
-    }
-    // A listing whose end the server never confirmed may have been cut off.
-    if (!closeCommunityData(connection, data)) {
-        *why = communityServerReply(*connection);
-        if (why->empty()) {
-            *why = "the listing was cut off";
+        return !full;
+    };
+    CommunityConnection::Outcome outcome = connection->readFile(kVersionList, take);
+    if (outcome == CommunityConnection::kDone && !line.empty()) {
+        if (lines->size() < kMaxVersionLines) {
+            lines->push_back(line);
+        } else {
+            *cut = true;
         }
-        return false;
     }
-    return true;
+    if (outcome == CommunityConnection::kFailed && connection->transferStarted()) {
+        *cutOff = connection->failure();
+        return true;
+    }
+    return outcome == CommunityConnection::kDone || outcome == CommunityConnection::kStopped;
 }
 
-std::string connectFailure(const CommunityConnection& connection) {
-    return kConnectError + communityServerReply(connection);
+// The server's listing; false when it could not be read whole.
+bool readListing(CommunityConnection* connection, CommunityListing* listing) {
+    return connection->listFolder(kListedFolder, [&](const char* text, size_t length) {
+        listing->addRead(text, length);
+        return true;
+    }) == CommunityConnection::kDone;
+}
+
+// The message of a failed server step: the connection's and the login's
+// own, or the step's.
+std::string stepFailure(const CommunityConnection& connection, const char* stepError) {
+    switch (connection.failedStep()) {
+        case CommunityConnection::kConnecting:
+            return kConnectError + connection.failure();
+        case CommunityConnection::kLoggingIn:
+            return kLoginError + connection.failure();
+        default:
+            return stepError + connection.failure();
+    }
 }
 }  // namespace
 
 void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
-    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::vector<std::string> versions;
     std::vector<std::string> toRemove;
     std::vector<std::string> toDownload;
@@ -155,23 +149,26 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     CommunityListing listing(widget->localDir.size(), libraryNameMax(widget->localDir));
     bool listed = false;
     bool versionsCut = false;
+    std::string versionsCutOff;
 
-    CommunityConnection connection(watchdog);
-    if (!openCommunityConnection(&connection)) {
-        error = connectFailure(connection);
-    } else if (!loginCommunityConnection(&connection)) {
-        error = kLoginError + communityServerReply(connection);
-    } else if (!readVersionLines(&connection, &versions, &versionsCut)) {
-        error = kVersionsError + communityServerReply(connection);
+    if (widget->curl == nullptr) {
+        error = kNoCurlMessage;
     } else {
-        std::string why;
-        listed = readListing(&connection, &listing, &why);
-        if (!listed) {
-            error = kListingError + why;
+        // Connecting and logging in are the version list's first steps.
+        CommunityConnection connection(widget->curl, &widget->exchangeCancel);
+        if (!readVersionLines(&connection, &versions, &versionsCut, &versionsCutOff)) {
+            error = stepFailure(connection, kVersionsError);
+        } else {
+            listed = readListing(&connection, &listing);
+            if (!listed) {
+                error = stepFailure(connection, kListingError);
+            }
         }
     }
-    closeCommunityConnection(&connection);
     widget->serverCount.store(listing.acceptedLines(), std::memory_order_release);
+    if (!versionsCutOff.empty()) {
+        widget->workerLog.push_back("The Ovilux version list was cut off: " + versionsCutOff);
+    }
     if (versionsCut) {
         widget->workerLog.push_back("Only the first " + std::to_string(kMaxVersionLines) +
                                     " lines of the Ovilux version list, each cut at " +
@@ -220,8 +217,8 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
 
 void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
-    CommunityWatchdog* watchdog = widget->watchdog.get();
     std::string error;
+    bool cutByCancel = false;
     widget->doneCount.store(0, std::memory_order_release);
     const std::string& folder = widget->localDir;
 
@@ -238,16 +235,14 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     }
 
     if (!widget->cancel.load(std::memory_order_acquire) && !widget->filesToDownload.empty()) {
-        CommunityConnection connection(watchdog);
-        if (folder.empty()) {
+        if (widget->curl == nullptr) {
+            error = kNoCurlMessage;
+        } else if (folder.empty()) {
             error = "Unable to create the community file folder";
         } else if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
             error = "Unable to create the community file folder " + folder;
-        } else if (!openCommunityConnection(&connection)) {
-            error = connectFailure(connection);
-        } else if (!loginCommunityConnection(&connection)) {
-            error = kLoginError + communityServerReply(connection);
         } else {
+            CommunityConnection connection(widget->curl, &widget->exchangeCancel);
             for (const std::string& name : widget->filesToDownload) {
                 if (widget->cancel.load(std::memory_order_acquire)) {
                     break;
@@ -266,15 +261,18 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                     if (error.empty()) {
                         error = failure;
                     }
+                } else if (outcome == DownloadOutcome::kCancelled) {
+                    cutByCancel = true;
+                    break;
                 } else {
-                    error = "Unable to get aircraft file, " + name +
-                            ", from the community server, error: " +
-                            communityServerReply(connection);
+                    // Connecting and logging in are the first download's steps.
+                    std::string step = "Unable to get aircraft file, " + name +
+                                       ", from the community server, error: ";
+                    error = stepFailure(connection, step.c_str());
                     break;
                 }
             }
         }
-        closeCommunityConnection(&connection);
     }
 
     int state = kUpdateCancelled;
@@ -284,7 +282,7 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
         requestCommunityFileCacheUpdate();
     }
     // A transfer the cancel cut off is no error.
-    if (!error.empty() && !(cancelled && watchdog->expired())) {
+    if (!error.empty() && !(cancelled && cutByCancel)) {
         state = kUpdateError;
     }
     widget->errorText = state == kUpdateError ? error : std::string();

@@ -2,14 +2,13 @@
 #include <cstdint>
 #include <cstdio>
 
-#include <ftplib.h>
-
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
+#include "community/community_curl.h"
 #include "community/data_cache.h"
 #include "libwinkit/imgui_window.h"
 #include "libwinkit/message_box.h"
@@ -84,7 +83,6 @@ PLUGIN_API int XPluginStart(char* outName, char* outSignature, char* outDescript
     XPLMEnableFeature("XPLM_USE_NATIVE_WIDGET_WINDOWS", 1);
     XPLMEnableFeature("XPLM_USE_NATIVE_PATHS", 1);
     getElapsedMilliSeconds();
-    FtpInit();
     return 1;
 }
 
@@ -171,4 +169,6 @@ PLUGIN_API void XPluginStop(void) {
     removeMsgBoxManager();
     deletePanelsAtStop();
     ImgWindow::destroyAllWindows();
+    // Every exchange with the community server has ended with its window.
+    unloadCommunityCurl();
 }

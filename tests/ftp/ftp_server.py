@@ -21,21 +21,35 @@ Modes, to misbehave on request:
   stall-downloads a shared file's download opens its data connection, then
                   sends nothing and never ends
   drip-downloads  a shared file's download sends one byte a second
+  trickle-downloads
+                  a shared file's download sends one byte every 2 seconds
+  full-queue      every passive reply (EPSV is refused, PASV answered) names a
+                  127.0.0.1 port whose accept queue is full: a connection to
+                  it is never accepted
+  pasv-elsewhere  PASV (EPSV is refused) names 127.0.0.2, as a server behind
+                  a NAT names its private address; a data connection made
+                  there gets a byte every 150 ms without a line end, without
+                  end, while the same port on 127.0.0.1, the control
+                  connection's address, serves the transfer as usual
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
 
 import argparse
 import os
+import select
 import shutil
 import signal
+import socket
 import sys
 import tempfile
 import threading
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import FilesystemError
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, PassiveDTP
+from pyftpdlib.ioloop import Acceptor
 from pyftpdlib.handlers import asynchat  # the same module, without a second deprecation warning
 from pyftpdlib.servers import FTPServer
 
@@ -54,6 +68,79 @@ HOSTILE_NAMES = [
     # Fits the library's paths but no Linux file name (255 bytes at most).
     "N" * 300 + ".csv",
 ]
+
+
+# Modes whose passive replies the server makes up itself.
+OWN_PASSIVE_MODES = ("full-queue", "pasv-elsewhere")
+HELD_DOWNLOAD_MODES = ("stall-downloads", "drip-downloads", "trickle-downloads")
+# Seconds between the bytes of a held download.
+DRIP_INTERVALS = {"drip-downloads": 1, "trickle-downloads": 2}
+ELSEWHERE = "127.0.0.2"
+
+_full_queue = []
+
+
+def full_queue_port():
+    """A 127.0.0.1 port whose accept queue is full: the listener never
+    accepts, and connections to it wait until the queue is, so a new one
+    gets no answer at all (its SYN is dropped)."""
+    if not _full_queue:
+        listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        listener.bind(("127.0.0.1", 0))
+        listener.listen(0)
+        _full_queue.append(listener)
+        address = listener.getsockname()
+        for _ in range(16):
+            filler = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+            filler.setblocking(False)
+            filler.connect_ex(address)
+            _full_queue.append(filler)
+            if not select.select([], [filler], [], 0.3)[1]:
+                break
+    return _full_queue[0].getsockname()[1]
+
+
+def dribble_without_end(sock):
+    """A byte every 150 ms, never a line end, until the client goes away."""
+    try:
+        while True:
+            sock.sendall(b"x")
+            time.sleep(0.15)
+    except OSError:
+        pass
+    finally:
+        sock.close()
+
+
+class ElsewhereListener(Acceptor):
+    """The address the PASV reply names, on the passive port."""
+
+    def __init__(self, ioloop, port):
+        Acceptor.__init__(self, ioloop=ioloop)
+        self.create_socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.bind((ELSEWHERE, port))
+        self.listen(5)
+
+    def handle_accepted(self, sock, addr):
+        thread = threading.Thread(target=dribble_without_end, args=(sock,))
+        thread.daemon = True
+        thread.start()
+
+
+class ElsewherePassiveDTP(PassiveDTP):
+    """Listens on the control connection's address, names 127.0.0.2 (the
+    handler's masquerade address) and listens there too."""
+
+    def __init__(self, cmd_channel, extmode=False):
+        self._elsewhere = None
+        PassiveDTP.__init__(self, cmd_channel, extmode)
+        self._elsewhere = ElsewhereListener(cmd_channel.ioloop, self.socket.getsockname()[1])
+
+    def close(self):
+        if self._elsewhere is not None:
+            self._elsewhere.close()
+            self._elsewhere = None
+        PassiveDTP.close(self)
 
 
 def prepare_root(root):
@@ -93,9 +180,21 @@ class CommunityHandler(FTPHandler):
     def ftp_RETR(self, file):
         # The transfer of a shared file is the one held back, so that the
         # version list and the listing still arrive.
-        self.hold_transfer = self.mode in ("stall-downloads", "drip-downloads") and (
-            "CommunityFiles" in file)
+        self.hold_transfer = self.mode in HELD_DOWNLOAD_MODES and "CommunityFiles" in file
         return FTPHandler.ftp_RETR(self, file)
+
+    def ftp_EPSV(self, line):
+        if self.mode in OWN_PASSIVE_MODES:
+            self.respond("502 EPSV not implemented.")
+            return
+        return FTPHandler.ftp_EPSV(self, line)
+
+    def ftp_PASV(self, line):
+        if self.mode == "full-queue":
+            port = full_queue_port()
+            self.respond("227 Entering passive mode (127,0,0,1,%d,%d)." % (port // 256, port % 256))
+            return
+        return FTPHandler.ftp_PASV(self, line)
 
     def pre_process_command(self, line, cmd, arg):
         if cmd == "NLST":
@@ -118,16 +217,18 @@ class SilentHandler(CommunityHandler):
 
 
 class Dripping:
-    """A channel that sends what it is given one byte a second."""
+    """A channel that sends what it is given one byte a second (or every
+    drip_interval seconds)."""
 
     _waiting = b""
     _dripping = False
+    drip_interval = 1
 
     def drip(self, data):
         self._waiting += data
         if not self._dripping:
             self._dripping = True
-            self.ioloop.call_later(1, self._drip_one, _errback=self.handle_error)
+            self.ioloop.call_later(self.drip_interval, self._drip_one, _errback=self.handle_error)
 
     def _drip_one(self):
         if self._closed:
@@ -135,7 +236,7 @@ class Dripping:
         byte, self._waiting = self._waiting[:1], self._waiting[1:]
         asynchat.async_chat.push(self, byte)
         if self._waiting:
-            self.ioloop.call_later(1, self._drip_one, _errback=self.handle_error)
+            self.ioloop.call_later(self.drip_interval, self._drip_one, _errback=self.handle_error)
         else:
             self._dripping = False
             self.dripped()
@@ -152,8 +253,9 @@ class DrippingHandler(Dripping, CommunityHandler):
 
 
 class HoldingDTPHandler(Dripping, DTPHandler):
-    """A shared file's download: nothing at all (stall-downloads) or one byte
-    a second (drip-downloads); other transfers go as usual."""
+    """A shared file's download: nothing at all (stall-downloads), one byte
+    a second (drip-downloads) or one every 2 seconds (trickle-downloads);
+    other transfers go as usual."""
 
     _held = False
 
@@ -162,7 +264,8 @@ class HoldingDTPHandler(Dripping, DTPHandler):
             return DTPHandler.push_with_producer(self, producer)
         self._held = True
         self._initialized = True
-        if self.cmd_channel.mode == "drip-downloads":
+        if self.cmd_channel.mode in DRIP_INTERVALS:
+            self.drip_interval = DRIP_INTERVALS[self.cmd_channel.mode]
             data = producer.more()
             while data:
                 self.drip(data)
@@ -252,7 +355,8 @@ def main():
         "--mode",
         default="normal",
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
-                 "silent", "drip", "stall-downloads", "drip-downloads"],
+                 "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
+                 "full-queue", "pasv-elsewhere"],
     )
     args = parser.parse_args()
 
@@ -274,8 +378,11 @@ def main():
         handler.dtp_handler = AbortingDTPHandler
     if args.mode == "die-listing":
         handler.dtp_handler = DyingDTPHandler
-    if args.mode in ("stall-downloads", "drip-downloads"):
+    if args.mode in HELD_DOWNLOAD_MODES:
         handler.dtp_handler = HoldingDTPHandler
+    if args.mode == "pasv-elsewhere":
+        handler.masquerade_address = ELSEWHERE
+        handler.passive_dtp = ElsewherePassiveDTP
 
     import logging
 

@@ -19,10 +19,6 @@
 extern char** environ;
 
 namespace {
-// Long enough for any one test, and shorter than a test may take: a plug-in
-// that waits for a misbehaving server to go away fails the test, not ctest.
-const char* const kLifetimeSeconds = "60";
-
 // The first line the server prints, "port N"; 0 when none came in time.
 int readPort(int output) {
     std::string line;
@@ -42,7 +38,7 @@ int readPort(int output) {
 }
 }  // namespace
 
-CommunityTestServer::CommunityTestServer(const std::string& mode) {
+CommunityTestServer::CommunityTestServer(const std::string& mode, int lifetimeSeconds) {
     char folder[] = "/tmp/ovilux-community-XXXXXX";
     if (mkdtemp(folder) == nullptr) {
         return;
@@ -57,8 +53,9 @@ CommunityTestServer::CommunityTestServer(const std::string& mode) {
     posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
     posix_spawn_file_actions_addclose(&actions, ends[0]);
     std::string script = OVILUX_FTP_SERVER;
+    std::string lifetime = std::to_string(lifetimeSeconds);
     const char* arguments[] = {"/usr/bin/python3", script.c_str(), "--password", kTestServerPassword,
-                               "--root", root_.c_str(), "--lifetime", kLifetimeSeconds,
+                               "--root", root_.c_str(), "--lifetime", lifetime.c_str(),
                                "--mode", mode.c_str(), nullptr};
     pid_t pid = 0;
     int failed = posix_spawn(&pid, "/usr/bin/python3", &actions, nullptr,

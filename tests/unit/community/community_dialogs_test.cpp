@@ -123,26 +123,35 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     click("Cancel");
     EXPECT_EQ(server.sharedFiles().size(), 1u);
 
-    // A server that accepts and then says nothing: the dialog says it is
-    // sharing while the frames go on, and its Cancel ends the share at once.
-    CommunityTestServer silent("silent");
-    ASSERT_TRUE(silent.running());
-    openDialog(kDialogShareCommunityFile);
-    // A version not shared yet (the panel has a field of that label too).
-    copyText(getCurrentActiveCameraFile()->properties.fileVersion,
-             sizeof(CameraFileProperty::fileVersion), "2.0");
-    int threads = processThreadCount();
-    click("Ok");
-    const char* sharing = "Sharing your camera file with the community server, please wait...";
-    EXPECT_TRUE(shows(sharing)) << allText(text());
-    frames(10);
-    EXPECT_TRUE(shows(sharing)) << allText(text());
-    click("Cancel");
-    EXPECT_FALSE(shows(sharing)) << allText(text());
-    EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
-    EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
-    EXPECT_TRUE(silent.alive());
-    EXPECT_EQ(processThreadCount(), threads);
+    // A server that accepts and then says nothing, and one whose data
+    // connection is never accepted (a full accept queue): the dialog says it
+    // is sharing while the frames go on, and its Cancel ends the share at
+    // once.
+    int cancelled = 0;
+    for (const char* mode : {"silent", "full-queue"}) {
+        CommunityTestServer misbehaving(mode, 20);
+        ASSERT_TRUE(misbehaving.running());
+        openDialog(kDialogShareCommunityFile);
+        // A version not shared yet (the panel has a field of that label too).
+        copyText(getCurrentActiveCameraFile()->properties.fileVersion,
+                 sizeof(CameraFileProperty::fileVersion), mode);
+        int threads = processThreadCount();
+        click("Ok");
+        const char* sharing = "Sharing your camera file with the community server, please wait...";
+        EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
+        for (int i = 0; i < 10; ++i) {
+            frames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
+        click("Cancel");
+        EXPECT_FALSE(shows(sharing)) << mode << "\n" << allText(text());
+        EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+        EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
+        EXPECT_TRUE(misbehaving.alive()) << mode;
+        EXPECT_EQ(processThreadCount(), threads) << mode;
+        EXPECT_TRUE(misbehaving.sharedFiles().empty()) << mode;
+    }
     EXPECT_EQ(server.sharedFiles().size(), 1u);
 }
 

@@ -3,7 +3,10 @@
 // the message box the user gets, for good and for failing servers.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -14,12 +17,15 @@
 
 #include "../cameras/camera_fixture.h"
 #include "cameras/files/camera_file.h"
+#include "community/community_curl.h"
 #include "community/community_server.h"
 #include "community/share_camera_file.h"
 #include "community/share_record.h"
+#include "community/updater_widget.h"
 #include "shell/strings.h"
 #include "support/community_test_server.h"
 #include "support/message_boxes.h"
+#include "support/window_text.h"
 #include "xpsim.h"
 
 namespace {
@@ -28,6 +34,9 @@ const char* const kThanks =
     "Your camera file has been successfully submitted to the community server.\n\n"
     "\t\tThank you for your contribution.";
 const char* const kSendError = "Unable to send aircraft file to the community server";
+// A misbehaving server's lifetime: a share that waits for it to go away fails
+// on alive() within this long.
+const int kMisbehavingLifetime = 20;
 
 class ShareCameraFile : public CameraFixture {
 protected:
@@ -83,6 +92,60 @@ protected:
 };
 
 TEST_F(ShareCameraFile, FirstShareUploadsTheSavedFileUnderItsOwnNameAndWritesTheRecord) {
+    // With descriptors 3 to 1100 in use (a launcher may raise the limit),
+    // a share and then an update of the library end well: here in a child
+    // process, whose end is the verdict.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            std::string shown;
+            std::string updated;
+            {
+                CommunityTestServer server;
+                struct rlimit limit;
+                getrlimit(RLIMIT_NOFILE, &limit);
+                limit.rlim_cur = std::max<rlim_t>(limit.rlim_cur, 2048);
+                limit.rlim_max = std::max(limit.rlim_max, limit.rlim_cur);
+                setrlimit(RLIMIT_NOFILE, &limit);
+                int descriptor = 0;
+                while ((descriptor = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0 &&
+                       descriptor < 1100) {
+                }
+                shown = share();
+                std::string error;
+                xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error);
+                for (int i = 0; i < 3000 && UpdaterWidget::instance() != nullptr &&
+                                UpdaterWidget::instance()->state() == kUpdateReadingLists;
+                     ++i) {
+                    xpsim::runFrames(1);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                }
+                UpdaterWidget* window = UpdaterWidget::instance();
+                if (window != nullptr && window->state() == kUpdateListsReady) {
+                    xpsim::runFrames(2);
+                    clickText(window->getWindowID(), window->getImguiContext(),
+                              "Update Community Files");
+                    for (int i = 0; i < 3000 && window->state() != kUpdateComplete; ++i) {
+                        xpsim::runFrames(1);
+                        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                    }
+                    std::vector<std::string> sent = server.sharedFiles();
+                    updated = window->state() == kUpdateComplete && sent.size() == 1
+                                  ? SimulatedXPlane::readFile(xplane.pluginFolder() +
+                                                              "CommunityAircraftCameras/" + sent[0])
+                                  : "";
+                }
+                UpdaterWidget::destroy();
+            }
+            bool good = shown == std::string("Thank You|") + kThanks && updated == readCameraFile();
+            fprintf(stderr, "share: %s; update: %s\n", shown.c_str(),
+                    updated.empty() ? "not done" : "done");
+            // Stopped as X-Plane would, so no thread is left at the end.
+            xplane.disableAndStop();
+            _exit(good ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+
     CommunityTestServer server;
     ASSERT_TRUE(server.running());
     time_t before = time(nullptr);
@@ -116,6 +179,18 @@ TEST_F(ShareCameraFile, FirstShareUploadsTheSavedFileUnderItsOwnNameAndWritesThe
     EXPECT_EQ(info->valid, 1);
     EXPECT_STREQ(info->version, "1.0");
     EXPECT_EQ(shared[0], info->fileName);
+
+    // A server that names another address for its data connections (behind
+    // a NAT, its private one; that one dribbles without end): the data goes
+    // to the address the share reached the server at.
+    CommunityTestServer elsewhere("pasv-elsewhere", kMisbehavingLifetime);
+    ASSERT_TRUE(elsewhere.running());
+    setVersion("1.1");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+    std::vector<std::string> there = elsewhere.sharedFiles();
+    ASSERT_EQ(there.size(), 1u);
+    EXPECT_EQ(SimulatedXPlane::readFile(elsewhere.communityFolder() + there[0]), readCameraFile());
+    EXPECT_TRUE(elsewhere.alive());
 }
 
 TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
@@ -183,9 +258,13 @@ TEST_F(ShareCameraFile, TransferAbortedHalfWayCountsAsFailedAndLeavesNothingBehi
 }
 
 TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
-    setCommunityServer("127.0.0.1:" + std::to_string(closedLocalPort()), kTestServerPassword);
+    int closed = closedLocalPort();
+    setCommunityServer("127.0.0.1:" + std::to_string(closed), kTestServerPassword);
     EXPECT_EQ(share(), "Error|Unable to connect to the community file server");
     EXPECT_TRUE(logHas("Ovilux: Unable to connect to the community file server\n"));
+    // The log says why.
+    EXPECT_TRUE(logHas("Ovilux: The community server: the connection to 127.0.0.1 port " +
+                       std::to_string(closed) + " failed: Connection refused\n"));
     setCommunityServer("", "");
 
     CommunityTestServer server;
@@ -234,6 +313,58 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     EXPECT_EQ(processThreadCount(), threads);
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
     ASSERT_TRUE(xpsim::enablePlugin());
+
+    // A data connection that is never accepted (a full accept queue, as a
+    // firewall that drops it): the share fails with why once the connect
+    // limit passes, and disabling or stopping the plug-in while it waits
+    // ends it at once.
+    CommunityTestServer fullQueue("full-queue", kMisbehavingLifetime);
+    ASSERT_TRUE(fullQueue.running());
+    setCommunityTimeLimits({2, 2, 2});
+    EXPECT_EQ(share(), std::string("Error|") + kSendError);
+    EXPECT_TRUE(logHas("Ovilux: The community server: the data connection to 127.0.0.1 port "));
+    EXPECT_EQ(countInLog(" was not accepted within 2 seconds\n"), 1);
+    // No reply that said yes is given as the reason.
+    EXPECT_FALSE(logHas("Ovilux: The community server replied: 2"));
+    EXPECT_FALSE(logHas("Ovilux: The community server: 2"));
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    setCommunityTimeLimits(CommunityTimeLimits());
+    for (bool stop : {false, true}) {
+        shareCameraFile();
+        for (int i = 0; i < 20; ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (stop) {
+            xpsim::stopPlugin();
+            ASSERT_TRUE(xpsim::startPlugin());
+        } else {
+            xpsim::disablePlugin();
+        }
+        EXPECT_EQ(countInLog("Sharing the camera file was canceled"), stop ? 3 : 2);
+        EXPECT_TRUE(fullQueue.alive());
+        EXPECT_EQ(processThreadCount(), threads);
+        ASSERT_TRUE(xpsim::enablePlugin());
+        ASSERT_EQ(readCameras(nullptr), 1);
+    }
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    EXPECT_TRUE(fullQueue.sharedFiles().empty());
+
+    // A system without libcurl: the share says so, and nothing else changes.
+    CommunityTestServer good;
+    ASSERT_TRUE(good.running());
+    setCommunityCurlLibrary("libcurl-that-is-not-there.so.4");
+    const char* noCurl =
+        "The community files need libcurl (libcurl.so.4), which this system does not have";
+    EXPECT_EQ(share(), std::string("Error|") + noCurl);
+    EXPECT_EQ(countInLog(std::string("Ovilux: ") + noCurl + "\n"), 1);
+    EXPECT_TRUE(logHas("libcurl-that-is-not-there.so.4"));
+    EXPECT_FALSE(isSharingCameraFile());
+    EXPECT_TRUE(good.sharedFiles().empty());
+    EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    setCommunityCurlLibrary("");
+    setVersion("3.0");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
 }
 
 TEST_F(ShareCameraFile, ARecordThatCannotBeWrittenKeepsThePreviousUploadForTheNextShare) {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "community/community_curl.h"
 #include "community/community_server.h"
 #include "community/updater_widget.h"
 #include "community_fixture.h"
@@ -18,6 +19,10 @@
 #include "xpsim.h"
 
 namespace {
+
+// A misbehaving server's lifetime: a window that waits for it to go away
+// fails on alive() within this long.
+const int kMisbehavingLifetime = 20;
 
 class UpdateWindow : public CommunityLibraryTest {
 protected:
@@ -248,10 +253,14 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
 
 TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     libraryFile("Mine.csv", cameraFile("Mine"));
-    setCommunityServer("127.0.0.1:" + std::to_string(closedLocalPort()), kTestServerPassword);
+    int closed = closedLocalPort();
+    setCommunityServer("127.0.0.1:" + std::to_string(closed), kTestServerPassword);
     open();
     ASSERT_EQ(window()->state(), kUpdateError);
-    EXPECT_TRUE(shows("Update Error: Unable to connect to the community file server:"))
+    // The reason follows the step.
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to connect to the community file server: the "
+                             "connection to 127.0.0.1 port " + std::to_string(closed) +
+                             " failed: Connection refused"))
         << allText(text());
     EXPECT_FALSE(shows("Update Community Files"));
     UpdaterWidget::destroy();
@@ -267,6 +276,26 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     EXPECT_EQ(allText(text()).find("Bad#9999999999"), std::string::npos);
     EXPECT_EQ(xpsim::logText().find("Bad#9999999999"), std::string::npos);
     EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+    UpdaterWidget::destroy();
+
+    // A system without libcurl: the window says so and removes nothing, and
+    // the next window reads the server again.
+    setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
+    serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    setCommunityCurlLibrary("libcurl-that-is-not-there.so.4");
+    const char* noCurl =
+        "The community files need libcurl (libcurl.so.4), which this system does not have";
+    open();
+    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+    EXPECT_TRUE(showsWrapped(std::string("Update Error: ") + noCurl)) << allText(text());
+    EXPECT_EQ(countInLog(std::string("Ovilux: ") + noCurl + "\n"), 1);
+    EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+    click("Close");
+    xpsim::runFrames(2);
+    EXPECT_EQ(window(), nullptr);
+    setCommunityCurlLibrary("");
+    open();
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
 }
 
 TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
@@ -319,6 +348,48 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
     EXPECT_LE(processThreadCount(), threads);
     EXPECT_TRUE(stalling.alive());
+
+    // A download that moves, one byte every 2 seconds, but slower than a
+    // byte a second: given up with what happened, not as one that stood
+    // still; and its Cancel and close box end it at once.
+    CommunityTestServer trickling("trickle-downloads", kMisbehavingLifetime);
+    ASSERT_TRUE(trickling.running());
+    serverFile(trickling, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    serverFile(trickling, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    setCommunityTimeLimits({5, 2, 4});
+    open();
+    click("Update Community Files");
+    settle();
+    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to get aircraft file, Ovilux_Alpha.csv, from "
+                             "the community server, error: the transfer moved less than a byte "
+                             "a second for 4 seconds"))
+        << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+    UpdaterWidget::destroy();
+    setCommunityTimeLimits(CommunityTimeLimits());
+    for (bool closeBox : {false, true}) {
+        open();
+        click("Update Community Files");
+        for (int i = 0; i < 20; ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ASSERT_EQ(window()->state(), kUpdateUpdating);
+        if (closeBox) {
+            ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
+            xpsim::runFrames(1);
+            EXPECT_EQ(window(), nullptr);
+        } else {
+            click("Cancel");
+            settle();
+            EXPECT_TRUE(shows("Update Canceled")) << allText(text());
+            UpdaterWidget::destroy();
+        }
+        EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+        EXPECT_LE(processThreadCount(), threads);
+        EXPECT_TRUE(trickling.alive());
+    }
 }
 
 TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
@@ -367,7 +438,8 @@ TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
         libraryFile("Mine.csv", cameraFile("Mine"));
         open();
         ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
-        EXPECT_TRUE(shows("Update Error: Unable to retrieve the list of community file, error:"));
+        EXPECT_TRUE(shows("Update Error: Unable to retrieve the list of community file, error:"))
+            << allText(text());
         EXPECT_FALSE(shows("Update Community Files"));
         EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
         UpdaterWidget::destroy();
@@ -397,16 +469,29 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
     ASSERT_TRUE(xpsim::enablePlugin());
     ASSERT_TRUE(waitUntilCached());
 
-    // A server that accepts and says nothing, or says it one byte a second:
-    // the window reads it while the frames go on, its close box and the
-    // disable return at once, and left alone it ends with its error once a
-    // reply is overdue (long before the server goes away).
-    for (const char* mode : {"silent", "drip"}) {
-        CommunityTestServer misbehaving(mode);
+    // A server that accepts and says nothing, or says it one byte a second,
+    // and one whose data connection is never accepted (a full accept queue,
+    // as a firewall that drops it): the window reads it while the frames go
+    // on, its close box, the disable and the stop return at once, and left
+    // alone it ends with what happened once a limit is overdue (long before
+    // the server goes away).
+    const char* const dataNeverAccepted[] = {
+        "Update Error: Unable to retrieve the Ovilux version list: the data connection to "
+        "127.0.0.1 port ",
+        " was not accepted within 2 seconds"};
+    const char* const noAnswer[] = {
+        "Update Error: Unable to connect to the community file server: the server did not "
+        "answer within 2 seconds",
+        ""};
+    for (const char* mode : {"silent", "drip", "full-queue"}) {
+        CommunityTestServer misbehaving(mode, kMisbehavingLifetime);
         ASSERT_TRUE(misbehaving.running());
         int threads = processThreadCount();
         ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
-        xpsim::runFrames(5);
+        for (int i = 0; i < 10; ++i) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
         ASSERT_NE(window(), nullptr);
         EXPECT_EQ(window()->state(), kUpdateReadingLists) << mode;
         EXPECT_TRUE(shows("Community Aircraft Files Server Count: 0")) << mode;
@@ -416,23 +501,60 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
         EXPECT_LE(processThreadCount(), threads) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
 
-        ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
-        xpsim::runFrames(5);
-        xpsim::disablePlugin();
-        EXPECT_EQ(window(), nullptr) << mode;
-        EXPECT_LE(processThreadCount(), threads) << mode;
-        EXPECT_TRUE(misbehaving.alive()) << mode;
-        ASSERT_TRUE(xpsim::enablePlugin());
-        ASSERT_TRUE(waitUntilCached());
-
-        setCommunityTimeLimits({5, 2, 2});
+        for (bool stop : {false, true}) {
+            ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error))
+                << error;
+            for (int i = 0; i < 10; ++i) {
+                xpsim::runFrames(1);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            if (stop) {
+                xpsim::stopPlugin();
+                ASSERT_TRUE(xpsim::startPlugin());
+            } else {
+                xpsim::disablePlugin();
+            }
+            EXPECT_EQ(window(), nullptr) << mode;
+            EXPECT_LE(processThreadCount(), threads) << mode;
+            EXPECT_TRUE(misbehaving.alive()) << mode;
+            ASSERT_TRUE(xpsim::enablePlugin());
+            ASSERT_TRUE(waitUntilCached());
+        }
+        setCommunityTimeLimits({2, 2, 2});
         open();
-        EXPECT_TRUE(showsWrapped("Update Error: Unable to connect to the community file server: "
-                                 "the server did not answer within 2 seconds"))
-            << mode << "\n" << allText(text());
+        const char* const* expected =
+            std::string(mode) == "full-queue" ? dataNeverAccepted : noAnswer;
+        std::string all;
+        for (const TextRun& run : text()) {
+            all += run.text + " ";
+        }
+        size_t at = all.find(expected[0]);
+        EXPECT_NE(at, std::string::npos) << mode << "\n" << allText(text());
+        EXPECT_NE(all.find(expected[1], at), std::string::npos) << mode << "\n" << all;
+        EXPECT_EQ(all.find("227 "), std::string::npos) << all;
         EXPECT_TRUE(misbehaving.alive()) << mode;
         UpdaterWidget::destroy();
     }
+
+    // A server that names another address for its data connections (behind
+    // a NAT, its private one; that one dribbles without a line end and
+    // without end): the data goes to the address the window reached the
+    // server at, and the lists and the update arrive.
+    CommunityTestServer elsewhere("pasv-elsewhere", kMisbehavingLifetime);
+    ASSERT_TRUE(elsewhere.running());
+    setCommunityTimeLimits(CommunityTimeLimits());
+    serverFile(elsewhere, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+    SimulatedXPlane::writeFile(elsewhere.root() + "/Ovilux/Versions.txt", "Ovilux 2.5 is near\n");
+    open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
+    EXPECT_TRUE(shows("Ovilux 2.5 is near"));
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 1"));
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Alpha.csv"});
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
+    EXPECT_TRUE(elsewhere.alive());
 }
 
 }  // namespace
