@@ -93,6 +93,9 @@ void enableOvilux() {
     }
     const EngineDataRefs& refs = engineDataRefs();
     resetCameraMotionAxisAssignments();
+    // The axes X-Plane maps may have changed while camera control was off,
+    // even when the camera has not.
+    findViewCameraAxisAssignments();
     updateScenicFlyer(nullptr, 1);
     registerPositionCommands();
     justEnabled = 1;
