@@ -7,6 +7,7 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/targets/fixed_targets.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
@@ -157,9 +158,11 @@ PLUGIN_API void XPluginStop(void) {
     }
     joinCommunityCacheWorker();
     removeGlobalCameras(nullptr);
-    // The stored targets go with the plug-in; the next start reads them again.
+    // The stored targets go with the plug-in; the next start reads them again
+    // and places the free target afresh.
     resetNearTargets();
     freeTargets();
+    resetFixedTargets();
     removeIntegrationDataRefs();
     DataCache::cleanUpCache();
     // A plug-in loaded again looks its traffic datarefs up afresh.
