@@ -19,6 +19,7 @@
 #include "positioning/input/capture_window.h"
 #include "positioning/commands/commands.h"
 #include "positioning/integration/integration_datarefs.h"
+#include "positioning/pipeline/ai_view.h"
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
@@ -36,6 +37,8 @@ int simInitialized = 0;
 void copyIdentity(char* out, const char* text) { snprintf(out, 256, "%.255s", text); }
 
 void planeLoaded() {
+    // A new flight, whether or not camera control may come on for it.
+    resetAiPerspective();
     if (isVREnabled()) {
         if (testForCameraFile()) {
             sLogMsg("Ovilux has deteted a camera file for this aircraft but will not auto-enable "
@@ -91,6 +94,7 @@ PLUGIN_API int XPluginStart(char* outName, char* outSignature, char* outDescript
 
 PLUGIN_API int XPluginEnable(void) {
     resetCameraMotionAxisAssignments();
+    resetAiPerspective();
     resetSystemStatus();
     DataCache::initDataCache();
     findShellDataRefs();
