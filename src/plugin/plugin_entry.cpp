@@ -169,8 +169,10 @@ PLUGIN_API void XPluginStop(void) {
     resetFixedTargets();
     removeIntegrationDataRefs();
     DataCache::cleanUpCache();
-    // A plug-in loaded again looks its traffic datarefs up afresh.
+    // A plug-in loaded again looks its traffic datarefs up afresh, and the
+    // airport locations at its own first airport-loaded message.
     resetAiTraffic();
+    simInitialized = 0;
     // And the other plug-ins it links to.
     resetPluginLinks();
     // Boxes asked for while disabled or stopping, and any window still open,
