@@ -51,6 +51,17 @@ TEST_F(MouseLook, RetainedLookKeepsTheNewDirectionInTheCamera) {
     frames(2);
     EXPECT_NEAR(cameraAt(0, 0).heading, -90.0, 1e-3);
     EXPECT_NEAR(std::fmod(head("psi") + 360.0, 360.0), 270.0, 1e-3);
+
+    // A look cut short by camera control going off is not kept when control
+    // comes back, whenever the button was let go.
+    lookBy(480, 0);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    frames(1);
+    rightUp(1440, 540);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    frames(2);
+    EXPECT_NEAR(cameraAt(0, 0).heading, -90.0, 1e-3);
+    EXPECT_NEAR(std::fmod(head("psi") + 360.0, 360.0), 270.0, 1e-3);
 }
 
 TEST_F(MouseLook, SmoothCameraGlidesBack) {
