@@ -12,6 +12,7 @@
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/commands/interception.h"
+#include "positioning/input/mouse_look.h"
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
@@ -93,6 +94,9 @@ void enableOvilux() {
     }
     const EngineDataRefs& refs = engineDataRefs();
     resetCameraMotionAxisAssignments();
+    // The axes X-Plane maps may have changed while camera control was off,
+    // even when the camera has not.
+    findViewCameraAxisAssignments();
     updateScenicFlyer(nullptr, 1);
     registerPositionCommands();
     justEnabled = 1;
@@ -141,6 +145,7 @@ void disableOvilux(int keepHead) {
     writeInt(refs.cinemaVerite, orginalCinemaVeriteState);
     writeInt(refs.hideYoke, orginalHideYokeState);
     disableHeadShake();
+    cancelMouseLook();
     enable3DCockpit(1);
     controlCamera(false, nullptr);
     showTargetInfoPanel(true);

@@ -5,6 +5,7 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/targets/fixed_targets.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
@@ -17,6 +18,7 @@
 #include "positioning/input/capture_window.h"
 #include "positioning/commands/commands.h"
 #include "positioning/integration/integration_datarefs.h"
+#include "positioning/pipeline/ai_view.h"
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
@@ -34,6 +36,8 @@ int simInitialized = 0;
 void copyIdentity(char* out, const char* text) { snprintf(out, 256, "%.255s", text); }
 
 void planeLoaded() {
+    // A new flight, whether or not camera control may come on for it.
+    resetAiPerspective();
     if (isVREnabled()) {
         if (testForCameraFile()) {
             sLogMsg("Ovilux has deteted a camera file for this aircraft but will not auto-enable "
@@ -88,6 +92,7 @@ PLUGIN_API int XPluginStart(char* outName, char* outSignature, char* outDescript
 
 PLUGIN_API int XPluginEnable(void) {
     resetCameraMotionAxisAssignments();
+    resetAiPerspective();
     resetSystemStatus();
     DataCache::initDataCache();
     findShellDataRefs();
@@ -155,13 +160,17 @@ PLUGIN_API void XPluginStop(void) {
     }
     joinCommunityCacheWorker();
     removeGlobalCameras(nullptr);
-    // The stored targets go with the plug-in; the next start reads them again.
+    // The stored targets go with the plug-in; the next start reads them again
+    // and places the free target afresh.
     resetNearTargets();
     freeTargets();
+    resetFixedTargets();
     removeIntegrationDataRefs();
     DataCache::cleanUpCache();
-    // A plug-in loaded again looks its traffic datarefs up afresh.
+    // A plug-in loaded again looks its traffic datarefs up afresh, and the
+    // airport locations at its own first airport-loaded message.
     resetAiTraffic();
+    simInitialized = 0;
     // And the other plug-ins it links to.
     resetPluginLinks();
     // Boxes asked for while disabled or stopping, and any window still open,

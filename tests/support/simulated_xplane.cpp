@@ -30,6 +30,15 @@ SimulatedXPlane::~SimulatedXPlane() {
     disableAndStop();
     xpsim::reset();
     resetPluginPathCache();
+    removeFolder();
+}
+
+void SimulatedXPlane::remove() {
+    disableAndStop();
+    removeFolder();
+}
+
+void SimulatedXPlane::removeFolder() {
     std::error_code ignored;
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(root_, ignored);

@@ -16,6 +16,8 @@ public:
     void startAndEnable();
     // XPluginDisable, XPluginStop when still running.
     void disableAndStop();
+    // disableAndStop, then the folder goes.
+    void remove();
 
     const std::string& root() const { return root_; }
     // ROOT/Resources/plugins/Ovilux/
@@ -27,6 +29,8 @@ public:
     static bool exists(const std::string& path);
 
 private:
+    void removeFolder();
+
     std::string root_;
     bool running_ = false;
 };

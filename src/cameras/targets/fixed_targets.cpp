@@ -17,6 +17,13 @@ Target aircraftCarrierTarget = fixed("Aircraft Carrier", TargetAircraftCarrier, 
 Target frigateTarget = fixed("Frigate", TargetFrigate, 0);
 }  // namespace
 
+void resetFixedTargets() {
+    freeTarget = fixed("Free Target", TargetFixedPoint, 1);
+    myAircraftTarget = fixed("My Aircraft", TargetMyAircraft, 0);
+    aircraftCarrierTarget = fixed("Aircraft Carrier", TargetAircraftCarrier, 0);
+    frigateTarget = fixed("Frigate", TargetFrigate, 0);
+}
+
 Target* getFreeTarget() { return &freeTarget; }
 
 Target* getMyAircraftTarget() { return &myAircraftTarget; }

@@ -9,3 +9,5 @@ Target* getFreeTarget();
 Target* getMyAircraftTarget();
 Target* getAircraftCarrierTarget();
 Target* getFrigateTarget();
+// The four as they are at load: the free target not placed yet.
+void resetFixedTargets();

@@ -134,7 +134,8 @@ bool positionFreeTarget(const CameraPosition* pose) {
     double ahead = 0;
     Ground ground;
     if (!findCrossing(sight, &ahead, &ground)) {
-        place(sight.x, sight.y + kRaise, sight.z);
+        // Put above the eye, the target would have its camera look straight
+        // up, and from there no aim could look down to place it again.
         return false;
     }
     place(sight.x + sight.east * ahead, ground.y + kRaise, sight.z + sight.south * ahead);
@@ -156,5 +157,9 @@ void resetFreeTarget() {
     eye.z = static_cast<float>(origin.z);
     eye.heading = origin.heading;
     eye.pitch = kResetPitch;
-    positionFreeTarget(&eye);
+    if (!positionFreeTarget(&eye)) {
+        // Left where it was, it would be out of reach still: above the
+        // origin it is near, and its cameras look down at it.
+        place(eye.x, eye.y + kRaise, eye.z);
+    }
 }

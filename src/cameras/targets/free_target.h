@@ -6,9 +6,9 @@
 // Looking down from the pose's x, y, z along its heading and pitch (a pitch
 // strictly between -90 and 0 once folded), places the free target 1 m above
 // the terrain where the line of sight meets it; true then. Looking level or
-// up changes nothing; when no terrain is found the target is put 1 m above
-// the eye. Both give false.
+// up, or finding no terrain, changes nothing and gives false.
 bool positionFreeTarget(const CameraPosition* pose);
 // Ten degrees down ahead of the user's aircraft, or from 100 m above the
-// carrier or frigate that the current external camera is attached to.
+// carrier or frigate that the current external camera is attached to; 1 m
+// above that eye when no terrain is found.
 void resetFreeTarget();

@@ -129,6 +129,11 @@ bool checkAxisAvialable(int role) {
         a.maximum = 1.0f;
         a.centre = 0.0f;
         a.reverse = 0;
+    } else if (a.available) {
+        // Unmapped in X-Plane: the axis stops at once, and a later mapping
+        // starts without the values smoothed before.
+        a.available = 0;
+        initSmoother(&viewSmoothers[role]);
     }
     return a.available != 0;
 }
@@ -142,7 +147,8 @@ bool getAxisValue(int role, float* value) {
     }
     ViewAxis& a = viewAxis[role];
     bool mapped = mappedAxes() || role <= kZoomRole;
-    if (!a.available && mapped) {
+    // X-Plane may map or unmap an axis at any time.
+    if (mapped) {
         checkAxisAvialable(role);
     }
     if (!a.available) {

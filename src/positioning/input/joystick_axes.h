@@ -14,9 +14,11 @@ const int kAxisRoles = 6;
 void resetCameraMotionAxisAssignments();
 int getCameraMotionAxisAssignment(int motion);
 void setCameraMotionAxisAssignment(int motion, int role);
-// Rebuilds the axis records when the current camera changes.
+// Rebuilds the axis records when the current camera changes and when camera
+// control comes on.
 void findViewCameraAxisAssignments();
-// Looks for a mapped axis for the role; whether one is there.
+// Looks for a mapped axis for the role; whether one is there. A role whose
+// axis X-Plane no longer maps is no longer available.
 bool checkAxisAvialable(int role);
 // The conditioned value of a role's axis; false (value 0) when it has none.
 bool getAxisValue(int role, float* value);

@@ -116,6 +116,13 @@ void processMouseLook(Camera*, CameraPosition* pose) {
 int getMouseStartingX() { return mouseStartingX; }
 int getMouseStartingY() { return mouseStartingY; }
 
+void cancelMouseLook() {
+    mouseLook = 0;
+    mouseMoveX = 0;
+    mouseMoveY = 0;
+    endMouseLookPause();
+}
+
 // Only a pause still on is toggled: one the user took off meanwhile stays off.
 void endMouseLookPause() {
     if (!pausedByLook) return;

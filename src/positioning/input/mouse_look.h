@@ -14,6 +14,9 @@ int checkMouseLook(CameraPosition* pose, Camera* camera);
 void processMouseLook(Camera* camera, CameraPosition* pose);
 int getMouseStartingX();
 int getMouseStartingY();
+// Ends a look in progress without keeping it or aiming with it: camera
+// control going off cuts it short, and its release may never reach the pipeline.
+void cancelMouseLook();
 // Takes off a pause that the look in progress put on; also for camera control
 // or the plug-in going off mid-look, so X-Plane is never left paused.
 void endMouseLookPause();

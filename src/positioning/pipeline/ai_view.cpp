@@ -17,6 +17,12 @@ bool isAiPerspective() { return aiPerspective; }
 
 void setAiPerspective(bool on) { aiPerspective = on; }
 
+void resetAiPerspective() {
+    aiPerspective = false;
+    currentAIPlane = 0;
+    currentAIPlaneUniqueID = -1;
+}
+
 void toggleAIPerspective() {
     int active = getActiveAIPlanes();
     if (active < 1) {

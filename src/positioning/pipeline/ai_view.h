@@ -5,6 +5,9 @@
 
 bool isAiPerspective();
 void setAiPerspective(bool on);
+// Off, following no AI aircraft: the traffic of an earlier session or flight
+// is not this one's.
+void resetAiPerspective();
 void toggleAIPerspective();
 int getCurrentAIPlane();
 // Ignored unless 0 <= index < the number of active AI aircraft.

@@ -4,7 +4,6 @@
 
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/commands/movement.h"
-#include "positioning/commands/movement_speeds.h"
 #include "shell/speech.h"
 
 namespace {
@@ -13,14 +12,6 @@ const Column kViewId = static_cast<Column>(2);
 
 void CommandsFixture::SetUp() {
     PositioningFixture::SetUp();
-    // The engine's movement state lives for the process, as it does for the
-    // plug-in's lifetime; each test starts from the plug-in's first values.
-    stopAllMovement();
-    while (getCurrentPanSpeed() != 1) {
-        togglePanSpeed();
-    }
-    setPanSpeedFactor(1.0f);
-    setMovementSpeedFactor(1.0f);
     setAiPerspective(false);
 }
 

@@ -24,6 +24,13 @@ protected:
         XPLMWorldToLocal(lat, lon, elevation, &v.x, &v.y, &v.z);
         return v;
     }
+    // Steps through the AI aircraft with the command until it follows this one.
+    static void followAiPlane(int index) {
+        for (int press = 0; press < getActiveAIPlanes() && getCurrentAIPlane() != index; ++press) {
+            xpsim::commandOnce("QFN/Ovilux/Select_Next_AI_Plane");
+        }
+        ASSERT_EQ(getCurrentAIPlane(), index);
+    }
     void expectShownFrom(Vec expected, double heading) {
         XPLMCameraPosition_t pose = shown();
         EXPECT_NEAR(pose.x, expected.x, 0.05);
@@ -76,6 +83,33 @@ TEST_F(AiView, AnExternalCameraInAiPerspectiveRidesWithTheAircraft) {
     frames(2);
     EXPECT_FALSE(isAiPerspective());
     expectShownFrom(aircraftToWorld({0, 5, 30}, 0, 0, 0, user), 0.0);
+
+    // A new flight, the aircraft loaded again elsewhere: AI perspective is
+    // off and the aircraft it followed forgotten.
+    ASSERT_TRUE(xpsim::placeAiAircraft(0, 47.05, 8.0, 900.0, 90.0f));
+    ASSERT_TRUE(xpsim::placeAiAircraft(1, 47.0, 8.01, 600.0, 180.0f, 5.0f));
+    xpsim::commandOnce("QFN/Ovilux/Toggle_AI_Perspective");
+    ASSERT_TRUE(isAiPerspective());
+    followAiPlane(1);
+    xpsim::placeAircraft(47.02, 8.02, 700.0, 0.0f);
+    loadAircraft(kCessna);
+    frames(2);
+    EXPECT_FALSE(isAiPerspective());
+    Vec moved = local(47.02, 8.02, 700.0);
+    expectShownFrom(aircraftToWorld({0, 5, 30}, 0, 0, 0, moved), 0.0);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_AI_Perspective");
+    EXPECT_EQ(getCurrentAIPlane(), 0);
+
+    // Likewise when the plug-in is disabled and enabled again.
+    followAiPlane(1);
+    xpsim::disablePlugin();
+    xpsim::enablePlugin();
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    frames(2);
+    EXPECT_FALSE(isAiPerspective());
+    expectShownFrom(aircraftToWorld({0, 5, 30}, 0, 0, 0, moved), 0.0);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_AI_Perspective");
+    EXPECT_EQ(getCurrentAIPlane(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "cameras/set/camera_set.h"
 #include "positioning/input/joystick_axes.h"
+#include "shell/plugin_state.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "xplane/sdk.h"
 
@@ -50,6 +51,23 @@ TEST_F(JoystickAxes, TheZoomAxisZoomsAnExternalCameraNeverBelowOne) {
     xpsim::setValue(kValue, 1.2, 43);  // past the end of the axis: the value turns negative
     frames(10);
     EXPECT_FLOAT_EQ(shown().zoom, 1.0f);
+
+    // Unmapped in X-Plane, which then reports 0 for it: the axis stops at
+    // once and the wheel zooms again.
+    xpsim::setValue(kValue, 0.25, 43);
+    frames(10);
+    xpsim::setValue(kAvail, 0, 43);
+    xpsim::setValue(kValue, 0.0, 43);
+    frames(1);
+    EXPECT_FLOAT_EQ(shown().zoom, 1.0f);
+    xpsim::setMousePosition(960, 540);
+    EXPECT_TRUE(xpsim::mouseWheel(4));
+    frames(1);
+    EXPECT_NEAR(shown().zoom, 1.2, 1e-5);
+    // Mapped again, it starts afresh from where the stick is.
+    mappedAxis(43, 0.5);
+    frames(10);
+    EXPECT_NEAR(shown().zoom, 1.0 + std::tan(0.5 * 89.5 * M_PI / 180.0), 1e-3);
 }
 
 TEST_F(JoystickAxes, ANegativeAssignmentDrivesTheMotionReversed) {
@@ -99,6 +117,20 @@ TEST_F(JoystickAxes, OlderXPlaneUsesRawAxesOnceTheyMoveWithEnoughRange) {
     xpsim::setValue("sim/joystick/joystick_axis_values", 0.0, 9);
     frames(10);
     EXPECT_NEAR(getCurrentCamera()->z, -1.0, 1e-5);  // too short a range to be used
+
+    // An axis assigned while camera control is off counts once it is on again,
+    // on the same camera.
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    xpsim::setValue("sim/joystick/joystick_axis_assignments", 46, 8);
+    xpsim::setValue("sim/joystick/joystick_axis_maximum", 1.0, 8);
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.5, 8);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    ASSERT_EQ(isEnabled(), 1);
+    frames(10);
+    float z = getCurrentCamera()->z;
+    xpsim::setValue("sim/joystick/joystick_axis_values", 0.9, 8);
+    frames(10);
+    EXPECT_GT(getCurrentCamera()->z, z + 0.01f);
 }
 
 }  // namespace

@@ -51,6 +51,17 @@ TEST_F(MouseLook, RetainedLookKeepsTheNewDirectionInTheCamera) {
     frames(2);
     EXPECT_NEAR(cameraAt(0, 0).heading, -90.0, 1e-3);
     EXPECT_NEAR(std::fmod(head("psi") + 360.0, 360.0), 270.0, 1e-3);
+
+    // A look cut short by camera control going off is not kept when control
+    // comes back, whenever the button was let go.
+    lookBy(480, 0);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    frames(1);
+    rightUp(1440, 540);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    frames(2);
+    EXPECT_NEAR(cameraAt(0, 0).heading, -90.0, 1e-3);
+    EXPECT_NEAR(std::fmod(head("psi") + 360.0, 360.0), 270.0, 1e-3);
 }
 
 TEST_F(MouseLook, SmoothCameraGlidesBack) {
@@ -172,6 +183,7 @@ TEST_F(FreeTargetAim, PausesWhileAimingAndUnpausesOnRelease) {
 
 TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
     startFollowing();
+    const Target before = *getCurrentTarget();
     xpsim::setProbesMiss(true);
     rightDown(960, 540);
     frames(1);
@@ -187,6 +199,23 @@ TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
               "Unable to position the free target.\n\nThere was no terrain found at the aim "
               "point.");
     EXPECT_FALSE(paused());
+
+    // The target stays where it was, so the camera still looks down at it and
+    // the next aim, over terrain, places it.
+    EXPECT_EQ(getCurrentTarget()->localX, before.localX);
+    EXPECT_EQ(getCurrentTarget()->localY, before.localY);
+    EXPECT_EQ(getCurrentTarget()->localZ, before.localZ);
+    clickMessageBoxButton(box, true);
+    xpsim::setProbesMiss(false);
+    rightDown(960, 540);
+    frames(1);
+    xpsim::setMousePosition(960, 400);
+    frames(15);
+    rightUp(960, 400);
+    frames(1);
+    EXPECT_TRUE(showMessageBoxes().empty());
+    EXPECT_NE(getCurrentTarget()->localZ, before.localZ);
+    EXPECT_LT(shown().pitch, 0.0f);
 }
 
 TEST_F(FreeTargetAim, TheLookThatPausedUnpausesWhateverChanged) {

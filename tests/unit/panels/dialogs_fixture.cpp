@@ -111,6 +111,14 @@ void DialogsFixture::typeInto(const std::string& label, const std::string& typed
     xpsim::runFrames(2);
 }
 
+void DialogsFixture::clearField(const std::string& label) {
+    typeInto(label, "");
+    ASSERT_TRUE(xpsim::pressKey("a", xplm_ControlFlag));
+    xpsim::runFrames(2);
+    ASSERT_TRUE(xpsim::pressKey("BACK"));
+    xpsim::runFrames(2);
+}
+
 void DialogsFixture::typeNumber(const std::string& label, const std::string& typed) {
     std::vector<TextRun> found = runsOf(label);
     ASSERT_FALSE(found.empty()) << label << " is not shown in\n" << allText(text());
@@ -120,6 +128,13 @@ void DialogsFixture::typeNumber(const std::string& label, const std::string& typ
     // Past ImGui's double-click time since any earlier click, so that these
     // two clicks make the double click.
     ASSERT_TRUE(typeIntoDragAt(x, y, typed, 30)) << typed;
+}
+
+void DialogsFixture::setNumber(const std::string& label, const std::string& shown) {
+    if (fieldValue(label) != shown) {
+        typeNumber(label, shown);
+        ASSERT_EQ(fieldValue(label), shown);
+    }
 }
 
 std::string DialogsFixture::fieldValue(const std::string& label) const {

@@ -37,9 +37,13 @@ protected:
     void clickFirst(const std::string& label);
     // Clicks the text field left of its label and types.
     void typeInto(const std::string& label, const std::string& typed);
+    // Clicks the text field left of its label and empties it (Ctrl+A, Backspace).
+    void clearField(const std::string& label);
     // Double-clicks the number field left of its label (it then takes text),
     // types and presses return.
     void typeNumber(const std::string& label, const std::string& typed);
+    // Types the number, as it is shown, unless the field shows it already.
+    void setNumber(const std::string& label, const std::string& shown);
     // What the field left of its label shows.
     std::string fieldValue(const std::string& label) const;
 

@@ -7,6 +7,7 @@
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
 #include "positioning/transitions/transition_state.h"
+#include "support/first_load.h"
 #include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"
 #include "xpsim.h"
@@ -52,15 +53,29 @@ protected:
 
 TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     startCockpit();
+    expectOnAFirstLoad(xplane, [this] {
+        openDialog(kDialogCreateFlyBy);
+        ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
+        EXPECT_EQ(fieldValue("Name"), "(empty)");
+        EXPECT_EQ(fieldValue("Camera Attack Heading"), "270.0");
+        EXPECT_EQ(fieldValue("Initial Height in Meters"), "25.00");
+        EXPECT_EQ(fieldValue("Distance in Meters"), "500.00");
+        EXPECT_EQ(fieldValue("CPA X in Meters"), "50.00");
+        EXPECT_EQ(fieldValue("CPA Z in Meters"), "-10.00");
+        EXPECT_EQ(fieldValue("CPA Y in Meters"), "10.00");
+        EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
+    });
+    // Here the dialog opens with what an earlier opening left: these values
+    // are typed, not assumed.
     openDialog(kDialogCreateFlyBy);
     ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
-    EXPECT_EQ(fieldValue("Camera Attack Heading"), "270.0");
-    EXPECT_EQ(fieldValue("Initial Height in Meters"), "25.00");
-    EXPECT_EQ(fieldValue("Distance in Meters"), "500.00");
-    EXPECT_EQ(fieldValue("CPA X in Meters"), "50.00");
-    EXPECT_EQ(fieldValue("CPA Z in Meters"), "-10.00");
-    EXPECT_EQ(fieldValue("CPA Y in Meters"), "10.00");
-    EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
+    clearField("Name");
+    setNumber("Camera Attack Heading", "270.0");
+    setNumber("Initial Height in Meters", "25.00");
+    setNumber("Distance in Meters", "500.00");
+    setNumber("CPA X in Meters", "50.00");
+    setNumber("CPA Z in Meters", "-10.00");
+    setNumber("CPA Y in Meters", "10.00");
 
     // No name: nothing is made and the dialog says why.
     click("Create");
@@ -140,13 +155,22 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
 
 TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
     startCockpit();
+    expectOnAFirstLoad(xplane, [this] {
+        openDialog(kDialogCreateOrbit);
+        ASSERT_TRUE(shows("Create Orbit")) << allText(text());
+        EXPECT_EQ(fieldValue("Name"), "(empty)");
+        EXPECT_EQ(fieldValue("Initial Camera Heading"), "270.0");
+        EXPECT_EQ(fieldValue("Radius in Meters"), "10.00");
+        EXPECT_EQ(fieldValue("Min Height in Meters"), "-3.00");
+        EXPECT_EQ(fieldValue("Max Height in Meters"), "3.00");
+        EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
+    });
+    // Here what an earlier opening left: the ring's values are typed.
     openDialog(kDialogCreateOrbit);
     ASSERT_TRUE(shows("Create Orbit")) << allText(text());
-    EXPECT_EQ(fieldValue("Initial Camera Heading"), "270.0");
-    EXPECT_EQ(fieldValue("Radius in Meters"), "10.00");
-    EXPECT_EQ(fieldValue("Min Height in Meters"), "-3.00");
-    EXPECT_EQ(fieldValue("Max Height in Meters"), "3.00");
-    EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
+    clearField("Name");
+    setNumber("Min Height in Meters", "-3.00");
+    setNumber("Max Height in Meters", "3.00");
 
     typeNumber("Initial Camera Heading", "-1");
     EXPECT_EQ(fieldValue("Initial Camera Heading"), "359.0");
@@ -203,6 +227,7 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
 TEST_F(GeneratorDialogs, CreatingStopsAPlayingTransitionFirst) {
     startCockpit();
     openDialog(kDialogCreateOrbit);
+    clearField("Name");
     typeInto("Name", "Around");
     playMove();
     click("Create");
@@ -210,6 +235,7 @@ TEST_F(GeneratorDialogs, CreatingStopsAPlayingTransitionFirst) {
     EXPECT_EQ(getNumberOfCategories(), 2);
 
     openDialog(kDialogCreateFlyBy);
+    clearField("Name");
     typeInto("Name", "Pass");
     playMove();
     click("Create");
@@ -244,14 +270,18 @@ protected:
 };
 
 TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate) {
+    expectOnAFirstLoad(xplane, [this] {
+        openDialog(kDialogCreateAirportCameras);
+        ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
+        EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
+        EXPECT_EQ(fieldValue("Runways Vertical Offset"), "20.00");
+        EXPECT_EQ(fieldValue("Starting Position Horizontal Offset"), "40.00");
+        EXPECT_EQ(fieldValue("Starting Position Vertical Offset"), "20.00");
+        EXPECT_EQ(fieldValue("Signs Vertical Offset"), "2.00");
+        EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");
+    });
     openDialog(kDialogCreateAirportCameras);
     ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
-    EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
-    EXPECT_EQ(fieldValue("Runways Vertical Offset"), "20.00");
-    EXPECT_EQ(fieldValue("Starting Position Horizontal Offset"), "40.00");
-    EXPECT_EQ(fieldValue("Starting Position Vertical Offset"), "20.00");
-    EXPECT_EQ(fieldValue("Signs Vertical Offset"), "2.00");
-    EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");
 
     typeNumber("Runways Horizontal Offset", "60");
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "60.00");

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "cameras/set/camera_selection.h"
+#include "positioning/commands/movement.h"
+#include "positioning/commands/movement_speeds.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/view_reset.h"
 #include "shell/plugin_state.h"
@@ -36,6 +38,15 @@ TestCameraRow& TestCameraRow::pose(double x, double y, double z, double heading,
 void PositioningFixture::SetUp() {
     CameraFixture::SetUp();
     *getIntegrationValues() = IntegrationValues();
+    // The engine's movement state and speed factors live for the process, as
+    // they do for the plug-in's lifetime (a fast pan key leaves its factor to
+    // the pad and the Pan commands); each test starts from the first values.
+    stopAllMovement();
+    while (getCurrentPanSpeed() != 1) {
+        togglePanSpeed();
+    }
+    setPanSpeedFactor(1.0f);
+    setMovementSpeedFactor(1.0f);
 }
 
 void PositioningFixture::TearDown() {

@@ -109,13 +109,14 @@ TEST_F(FreeTarget, LevelOrUpwardSightsAndMissesLeaveNoGroundPoint) {
         EXPECT_EQ(getFreeTarget()->latitude, before.latitude) << pitch;
     }
 
-    // No terrain found: 1 m above the eye.
+    // No terrain found: where it was too.
     xpsim::setProbesMiss(true);
     p = eye(10.0, 600.0, 20.0, 0.0f, 340.0f);
     EXPECT_FALSE(positionFreeTarget(&p));
-    EXPECT_NEAR(getFreeTarget()->localX, 10.0, 1e-4);
-    EXPECT_NEAR(getFreeTarget()->localY, 601.0, 1e-4);
-    EXPECT_NEAR(getFreeTarget()->localZ, 20.0, 1e-4);
+    EXPECT_EQ(getFreeTarget()->localX, before.localX);
+    EXPECT_EQ(getFreeTarget()->localY, before.localY);
+    EXPECT_EQ(getFreeTarget()->localZ, before.localZ);
+    EXPECT_EQ(getFreeTarget()->latitude, before.latitude);
 }
 
 TEST_F(FreeTarget, ResetLooksTenDegreesDownFromTheOrigin) {
@@ -138,6 +139,13 @@ TEST_F(FreeTarget, ResetLooksTenDegreesDownFromTheOrigin) {
     EXPECT_NEAR(getFreeTarget()->localX, 0.0, 0.01);
     EXPECT_NEAR(getFreeTarget()->localZ,
                 -30000.0 + 100.0 / std::tan(10.0 * M_PI / 180.0), 0.05);
+
+    // No terrain found: 1 m above that eye, near its origin all the same.
+    xpsim::setProbesMiss(true);
+    resetFreeTarget();
+    EXPECT_NEAR(getFreeTarget()->localX, 0.0, 0.01);
+    EXPECT_NEAR(getFreeTarget()->localY, 551.0, 0.01);
+    EXPECT_NEAR(getFreeTarget()->localZ, -30000.0, 0.05);
 }
 
 }  // namespace
