@@ -1,5 +1,7 @@
 #include "positioning/commands/camera_movement.h"
 
+#include <algorithm>
+
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
@@ -8,6 +10,7 @@
 #include "positioning/transitions/smoother.h"
 #include "shell/angles.h"
 #include "shell/settings.h"
+#include "shell/value_ranges.h"
 
 namespace {
 Smoother movementSmoothers[5];
@@ -32,6 +35,17 @@ void moveCircleView(Camera* camera, const CameraPosition* delta) {
     camera->x = p.x;
     camera->z = p.z;
     camera->y = p.y;
+}
+
+// A camera moved past what its file keeps would be saved and then refused
+// when read back: it stops at the file's bound.
+void keepWithinFile(Camera* camera) {
+    const ValueRange& range = valueRange(ValueKind::Offset);
+    float lowest = static_cast<float>(range.min);
+    float highest = static_cast<float>(range.max);
+    camera->x = std::clamp(camera->x, lowest, highest);
+    camera->y = std::clamp(camera->y, lowest, highest);
+    camera->z = std::clamp(camera->z, lowest, highest);
 }
 }  // namespace
 
@@ -76,6 +90,7 @@ void adjustNewOffsets(Camera* camera) {
         camera->heading = fixAngle(camera->heading + d[3]);
         camera->pitch = fixAngle(camera->pitch + d[4]);
     }
+    keepWithinFile(camera);
     // Only a move changes the world point; on other frames the local position
     // may be stale (X-Plane's local origin moves) and must not overwrite it.
     if (camera->freeCamera) {
@@ -87,5 +102,6 @@ void adjustCircleView(const CameraPosition* delta) {
     Camera* camera = getCurrentCamera();
     if (camera != nullptr && camera->circleView) {
         moveCircleView(camera, delta);
+        keepWithinFile(camera);
     }
 }

@@ -212,6 +212,23 @@ TEST_F(OptionEditor, PositionFieldsKeepToTheCameraFileSoASaveAndRestoreGiveThemB
     EXPECT_FLOAT_EQ(camera().cgX, -1e6f);
     EXPECT_EQ(xpsim::logText().find("refused"), std::string::npos) << xpsim::logText();
 
+    // Nor does the pad move a camera past what the file keeps.
+    choose("Movement Increment", "Very Large");
+    click("Right");
+    click("Back");
+    EXPECT_FLOAT_EQ(camera().x, 1e6f);
+    EXPECT_FLOAT_EQ(camera().z, -1e6f + getSettings()->VERY_LARGE_MOVEMENT_SPEED);
+    click("Forward");
+    click("Forward");
+    EXPECT_FLOAT_EQ(camera().z, -1e6f);
+    frames(60);
+    click("Save All Cameras");
+    click("File");
+    click("Restore");
+    EXPECT_FLOAT_EQ(camera().x, 1e6f);
+    EXPECT_FLOAT_EQ(camera().z, -1e6f);
+    EXPECT_EQ(xpsim::logText().find("refused"), std::string::npos) << xpsim::logText();
+
     // A free camera is its world point: a typed position moves it, within
     // the latitudes, longitudes and elevations the file keeps.
     click("Free Camera");
