@@ -119,10 +119,7 @@ void CommunityConnection::close() {
     curl->easySetopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 1L);
     curl->easySetopt(easy, CURLOPT_CONNECTTIMEOUT, 1L);
     curl->easySetopt(easy, CURLOPT_FORBID_REUSE, 1L);
-    curl->easySetopt(easy, CURLOPT_NOBODY, 1L);
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
-    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    setRequest(0L, 1L, 0L, nullptr);
     curl->easySetopt(easy, CURLOPT_URL, url("").c_str());
     if (curl->multiAddHandle(multi, easy) != CURLM_OK) {
         return;
@@ -143,6 +140,14 @@ void CommunityConnection::close() {
         curl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     }
     curl->multiRemoveHandle(multi, easy);
+}
+
+void CommunityConnection::setRequest(long upload, long noBody, long nameListOnly,
+                                     curl_slist* quote) {
+    curl->easySetopt(easy, CURLOPT_UPLOAD, upload);
+    curl->easySetopt(easy, CURLOPT_NOBODY, noBody);
+    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, nameListOnly);
+    curl->easySetopt(easy, CURLOPT_QUOTE, quote);
 }
 
 std::string CommunityConnection::url(const std::string& path) const {
@@ -238,10 +243,7 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
 CommunityConnection::Outcome CommunityConnection::readFile(const std::string& remotePath,
                                                            const Sink& take) {
     sink = take;
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
-    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
-    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    setRequest(0L, 0L, 0L, nullptr);
     Outcome outcome = perform(remotePath, false);
     sink = nullptr;
     return outcome;
@@ -250,12 +252,8 @@ CommunityConnection::Outcome CommunityConnection::readFile(const std::string& re
 CommunityConnection::Outcome CommunityConnection::listFolder(const std::string& folder,
                                                              const Sink& take) {
     sink = take;
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
-    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 1L);
-    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    setRequest(0L, 0L, 1L, nullptr);
     Outcome outcome = perform(folder, true);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
     sink = nullptr;
     return outcome;
 }
@@ -263,12 +261,8 @@ CommunityConnection::Outcome CommunityConnection::listFolder(const std::string& 
 CommunityConnection::Outcome CommunityConnection::sendFile(FILE* local,
                                                            const std::string& remotePath) {
     upload = local;
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 1L);
-    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
-    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
+    setRequest(1L, 0L, 0L, nullptr);
     Outcome outcome = perform(remotePath, false);
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
     upload = nullptr;
     return outcome;
 }
@@ -288,13 +282,10 @@ CommunityConnection::Outcome CommunityConnection::deleteFile(const std::string& 
     // Only the command: the folder's URL with no transfer.
     size_t slash = remotePath.rfind('/');
     std::string folder = slash == std::string::npos ? "" : remotePath.substr(0, slash + 1);
-    curl->easySetopt(easy, CURLOPT_UPLOAD, 0L);
-    curl->easySetopt(easy, CURLOPT_DIRLISTONLY, 0L);
-    curl->easySetopt(easy, CURLOPT_NOBODY, 1L);
-    curl->easySetopt(easy, CURLOPT_QUOTE, commands);
+    setRequest(0L, 1L, 0L, commands);
     Outcome outcome = perform(folder, true);
-    curl->easySetopt(easy, CURLOPT_QUOTE, static_cast<curl_slist*>(nullptr));
-    curl->easySetopt(easy, CURLOPT_NOBODY, 0L);
+    // The handle must not keep the list that is freed here.
+    setRequest(0L, 0L, 0L, nullptr);
     curl->slistFreeAll(commands);
     return outcome;
 }

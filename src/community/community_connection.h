@@ -73,6 +73,9 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    // What the next transfer is: every request sets all four, so none
+    // inherits another's.
+    void setRequest(long upload, long noBody, long nameListOnly, curl_slist* quote);
     Outcome perform(const std::string& path, bool directory);
     std::string url(const std::string& path) const;
     std::string failureText() const;
