@@ -8,8 +8,8 @@
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/input/joystick_axes.h"
-#include "positioning/pipeline/pose_angles.h"
 #include "positioning/pipeline/view_modes.h"
+#include "positioning/pipeline/xplane_camera_pose.h"
 #include "shell/host_info.h"
 #include "shell/plugin_state.h"
 
@@ -30,12 +30,6 @@ bool zoomWanted = false;
 float heldZoom = 1.0f;
 int64_t lastCameraControlTime = 0;
 Camera* currentFreeCamera = nullptr;
-
-bool isFinitePosition(const XPLMCameraPosition_t& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z) &&
-           std::isfinite(p.pitch) && std::isfinite(p.heading) && std::isfinite(p.roll) &&
-           std::isfinite(p.zoom);
-}
 }  // namespace
 
 void controlCamera(bool take, CameraPosition* pose) {
@@ -75,16 +69,7 @@ int controlFreeCamera(XPLMCameraPosition_t* out, int isLosingControl, void* pose
     }
     CameraPosition p;
     translateExternalCameraPosition(camera, &p, &given);
-    XPLMCameraPosition_t shown;
-    shown.x = p.x;
-    shown.y = p.y;
-    shown.z = p.z;
-    // Free and cineflex cameras keep their stored [0, 360) angles; X-Plane
-    // takes pitch and roll folded like every other angle handed to it.
-    shown.pitch = fixPitchRollAngle(p.pitch);
-    shown.heading = p.heading;
-    shown.roll = fixPitchRollAngle(p.roll);
-    shown.zoom = p.zoom;
+    XPLMCameraPosition_t shown = toXPlaneCamera(p);
     float axis = 0;
     if (!isAxisCalibrationActive() && getAxisValue(kZoomAxisRole, &axis)) {
         shown.zoom = zoomFromAxis(axis);

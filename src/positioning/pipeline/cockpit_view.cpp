@@ -1,12 +1,10 @@
 #include "positioning/pipeline/cockpit_view.h"
 
-#include <cmath>
-
 #include "cameras/set/camera_position.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/pipeline/origin.h"
 #include "positioning/pipeline/origin_view.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "positioning/pipeline/xplane_camera_pose.h"
 
 namespace {
 float readFloat(XPLMDataRef ref) { return ref != nullptr ? XPLMGetDataf(ref) : 0.0f; }
@@ -25,16 +23,9 @@ bool xplaneCockpitView(XPLMCameraPosition_t* out) {
     head.roll = readFloat(refs.headRoll);
     CameraPosition view;
     viewFromOrigin(getAircraftOrigin(), head, &view);
-    XPLMCameraPosition_t pose;
-    pose.x = view.x;
-    pose.y = view.y;
-    pose.z = view.z;
-    pose.pitch = fixPitchRollAngle(view.pitch);
-    pose.heading = view.heading;
-    pose.roll = fixPitchRollAngle(view.roll);
-    pose.zoom = 1.0f;
-    if (!std::isfinite(pose.x) || !std::isfinite(pose.y) || !std::isfinite(pose.z) ||
-        !std::isfinite(pose.pitch) || !std::isfinite(pose.heading) || !std::isfinite(pose.roll)) {
+    view.zoom = 1.0f;
+    XPLMCameraPosition_t pose = toXPlaneCamera(view);
+    if (!isFinitePosition(pose)) {
         return false;
     }
     *out = pose;

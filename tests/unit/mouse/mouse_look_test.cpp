@@ -163,6 +163,15 @@ protected:
         ASSERT_NE(getCurrentTarget(), nullptr);
         ASSERT_TRUE(getCurrentTarget()->isFreeTarget);
     }
+    // An aim a little below the screen's centre, released.
+    void aimDown() {
+        rightDown(960, 540);
+        frames(1);
+        xpsim::setMousePosition(960, 400);
+        frames(15);
+        rightUp(960, 400);
+        frames(1);
+    }
 };
 
 TEST_F(FreeTargetAim, PausesWhileAimingAndUnpausesOnRelease) {
@@ -185,12 +194,7 @@ TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
     startFollowing();
     const Target before = *getCurrentTarget();
     xpsim::setProbesMiss(true);
-    rightDown(960, 540);
-    frames(1);
-    xpsim::setMousePosition(960, 400);
-    frames(15);
-    rightUp(960, 400);
-    frames(1);
+    aimDown();
     std::vector<MsgBoxView> boxes = showMessageBoxes();
     ASSERT_EQ(boxes.size(), 1u);
     const MsgBoxView& box = boxes.back();
@@ -207,12 +211,7 @@ TEST_F(FreeTargetAim, AimWithoutTerrainSaysSo) {
     EXPECT_EQ(getCurrentTarget()->localZ, before.localZ);
     clickMessageBoxButton(box, true);
     xpsim::setProbesMiss(false);
-    rightDown(960, 540);
-    frames(1);
-    xpsim::setMousePosition(960, 400);
-    frames(15);
-    rightUp(960, 400);
-    frames(1);
+    aimDown();
     EXPECT_TRUE(showMessageBoxes().empty());
     EXPECT_NE(getCurrentTarget()->localZ, before.localZ);
     EXPECT_LT(shown().pitch, 0.0f);
