@@ -1,5 +1,4 @@
 // XPLMCamera: one controller at a time, called in each frame's drawing phase.
-#include <cmath>
 
 #include "internal.h"
 #include "xpsim.h"
@@ -29,8 +28,6 @@ struct CameraState {
 };
 
 CameraState state;
-
-constexpr double kPi = 3.14159265358979323846;
 
 XPLMCameraPosition_t currentPose() {
     return state.holder != Holder::None && state.posed ? state.pose : detail::viewPose();
@@ -77,29 +74,6 @@ void publishViewDatarefs(const XPLMCameraPosition_t& pose) {
 }  // namespace
 
 namespace detail {
-
-// The pilot's head in the aircraft (x right, y up, z aft), turned by the
-// aircraft's heading only.
-XPLMCameraPosition_t viewPose() {
-    double psi = simValue("sim/flightmodel/position/psi");
-    double headX = simValue("sim/graphics/view/pilots_head_x");
-    double headY = simValue("sim/graphics/view/pilots_head_y");
-    double headZ = simValue("sim/graphics/view/pilots_head_z");
-    double radians = psi * kPi / 180.0;
-    XPLMCameraPosition_t pose{};
-    pose.x = static_cast<float>(simValue("sim/flightmodel/position/local_x") +
-                                headX * std::cos(radians) - headZ * std::sin(radians));
-    pose.y = static_cast<float>(simValue("sim/flightmodel/position/local_y") + headY);
-    pose.z = static_cast<float>(simValue("sim/flightmodel/position/local_z") +
-                                headX * std::sin(radians) + headZ * std::cos(radians));
-    pose.pitch = static_cast<float>(simValue("sim/flightmodel/position/theta") +
-                                    simValue("sim/graphics/view/pilots_head_the"));
-    pose.heading = static_cast<float>(psi + simValue("sim/graphics/view/pilots_head_psi"));
-    pose.roll = static_cast<float>(simValue("sim/flightmodel/position/phi") +
-                                   simValue("sim/graphics/view/pilots_head_phi"));
-    pose.zoom = 1.0f;
-    return pose;
-}
 
 // A 0 return gives the camera back without a losing-control call.
 void runCameraPhase() {

@@ -109,10 +109,6 @@ void resetCommands() {
     installSimCommands();
 }
 
-void dropCommandHandlers() {
-    for (auto& entry : registry()) entry.second->handlers.clear();
-}
-
 void runHeldCommands() {
     std::vector<Command*> commands = held();
     for (Command* c : commands)

@@ -34,7 +34,6 @@ void resetMenus();
 void resetDrawCallbacks();
 
 // Callbacks that point into the plug-in's code, dropped when it is unloaded.
-void dropCommandHandlers();
 void dropAccessorDatarefs();
 void dropCameraController();
 void dropWindows();

@@ -32,10 +32,11 @@ void closeHandle() {
     slot = PluginSlot{};
 }
 
-// The plug-in's code may be gone after this: nothing may call into it.
+// The plug-in's code may be gone after this: nothing may call into it. X-Plane
+// keeps commands, and the handlers still registered on them, for the whole
+// run: a plug-in removes its own at stop.
 void forgetPluginCode() {
     resetFlightLoops();
-    dropCommandHandlers();
     dropAccessorDatarefs();
     dropCameraController();
     dropWindows();

@@ -17,6 +17,7 @@
 #include "panels/window_manager.h"
 #include "positioning/input/capture_window.h"
 #include "positioning/commands/commands.h"
+#include "positioning/commands/commands_registration.h"
 #include "positioning/integration/integration_datarefs.h"
 #include "positioning/pipeline/ai_view.h"
 #include "positioning/pipeline/pipeline.h"
@@ -166,6 +167,9 @@ PLUGIN_API void XPluginStop(void) {
     freeTargets();
     resetFixedTargets();
     removeIntegrationDataRefs();
+    // X-Plane keeps the commands; a key bound to one must not call into the
+    // module once it is unloaded.
+    removePositionCommandHandlers();
     DataCache::cleanUpCache();
     // A plug-in loaded again looks its traffic datarefs up afresh, and the
     // airport locations at its own first airport-loaded message.

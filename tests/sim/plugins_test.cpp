@@ -18,8 +18,11 @@ int start(char* name, char* signature, char* description) {
     heard->events.push_back("start");
     return 1;
 }
+int handle(XPLMCommandRef, XPLMCommandPhase, void*) { return 1; }
 int enable() {
     heard->events.push_back("enable");
+    XPLMRegisterCommandHandler(XPLMCreateCommand("test/left_behind", "Left behind."), handle, 0,
+                               nullptr);
     return 1;
 }
 void disable() { heard->events.push_back("disable"); }
@@ -48,6 +51,10 @@ TEST_F(SimPlugins, LifecycleAndMessagesOnlyWhileEnabled) {
     EXPECT_EQ(heard_.events,
               (std::vector<std::string>{"start", "enable", "message 0 102 0", "disable", "stop"}));
     EXPECT_EQ(xpsim::pluginName(), "Tested");
+    // X-Plane keeps commands, and a handler the plug-in left on one, after
+    // the module is unloaded.
+    xpsim::unloadPlugin();
+    EXPECT_EQ(xpsim::handlerCount("test/left_behind"), 1);
 }
 
 TEST_F(SimPlugins, IdentitiesAndLookUps) {

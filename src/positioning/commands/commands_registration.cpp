@@ -75,6 +75,28 @@ void createPositionCommands() {
     }
 }
 
+void removePositionCommandHandlers() {
+    auto remove = [](XPLMCommandRef* command, XPLMCommandCallback_f handler, int reference) {
+        if (*command != nullptr) {
+            XPLMUnregisterCommandHandler(*command, handler, 0, refcon(reference));
+            *command = nullptr;
+        }
+    };
+    for (int i = 0; i < kNumberOfCommands; ++i) {
+        remove(&commandRefs[i], oviluxCommandHandler, i);
+    }
+    for (int n = 1; n <= kViewSelectCommands; ++n) {
+        remove(&viewSelectCommandRefs[n - 1], viewSelectHandler, n);
+        remove(&momentaryViewSelectCommandRefs[n - 1], momentaryViewSelectHandler, n);
+    }
+    for (int n = kFirstAirportViewId; n <= kLastAirportViewId; ++n) {
+        remove(&viewSelectCommandRefs[n - 1], airportViewSelectHandler, n);
+    }
+    for (int n = 1; n <= kCategorySelectCommands; ++n) {
+        remove(&categorySelectCommandRefs[n - 1], categorySelectHandler, n - 1);
+    }
+}
+
 XPLMCommandRef getCommandRef(int index) {
     return index >= 0 && index < kNumberOfCommands ? commandRefs[index] : nullptr;
 }

@@ -8,6 +8,9 @@
 // "Momentary_Select_View_ID_%d" (1 to 50), "Select_Airport_View_ID_%d" (51 to
 // 65) and "Select_Category_%d" (1 to 20), each with its handler.
 void createPositionCommands();
+// X-Plane keeps the commands for the whole run, so their handlers go with the
+// module: every handler createPositionCommands registered is removed.
+void removePositionCommandHandlers();
 // Handle of a named command; null before createPositionCommands.
 XPLMCommandRef getCommandRef(int index);
 // Sends the name to DataRefTool when it is loaded.

@@ -4,6 +4,7 @@
 
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/commands/commands_registration.h"
+#include "positioning/commands/glance.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/commands/interception_table.h"
@@ -30,6 +31,8 @@ void registerPositionCommands() {
 void unRegisterPositionCommands() {
     getIntegrationValues()->oviluxEnabled = 0;
     stopAllMovement();
+    // The release of a glance held now would not reach the plug-in.
+    endGlance();
     setFov(getDefaultFOV());
     for (int i = 0; i < kXPlaneCommandCount; ++i) {
         if (X_PlaneCommandRefs[i] != nullptr) {

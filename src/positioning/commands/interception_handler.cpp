@@ -6,6 +6,7 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/engine_hooks.h"
 #include "positioning/commands/commands_table.h"
+#include "positioning/commands/glance.h"
 #include "positioning/commands/interception.h"
 #include "positioning/commands/interception_looks.h"
 #include "positioning/commands/interception_quick_look.h"
@@ -124,6 +125,10 @@ int X_PlaneCommandHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, voi
     int index = static_cast<int>(reinterpret_cast<intptr_t>(reference));
     if (!isEnabled() || index < 0 || index >= kXPlaneCommandCount) {
         return 1;
+    }
+    if (phase == xplm_CommandEnd && (index == kXpGlanceLeft || index == kXpGlanceRight)) {
+        // Its camera goes back even when the view changed while it was held.
+        releaseGlance(index);
     }
     const Settings* settings = getSettings();
     bool emulateQuickLooks = !settings->DISABLE_QUICK_LOOK_EMULATION;

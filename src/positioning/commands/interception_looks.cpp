@@ -2,6 +2,7 @@
 
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
+#include "positioning/commands/glance.h"
 #include "positioning/commands/interception_table.h"
 #include "shell/angles.h"
 
@@ -10,9 +11,6 @@ const float kMinZoom = 1.0f;
 // Zoom steps of zoom_in, zoom_in_slow, zoom_in_fast, zoom_out, zoom_out_slow,
 // zoom_out_fast.
 const float kZoomSteps[6] = {0.05f, 0.025f, 0.1f, -0.05f, -0.025f, -0.1f};
-
-// The heading before a glance, for its release.
-float oldPSI = 0;
 
 void lookAt(Camera* camera, float heading, float pitch) {
     camera->heading = heading;
@@ -23,12 +21,10 @@ void turnBy(Camera* camera, float degrees) {
     camera->heading = fixAngle(camera->heading + degrees);
 }
 
-void glance(Camera* camera, XPLMCommandPhase phase, float degrees) {
+// The release is the interception's, whatever the view has become.
+void glance(int index, Camera* camera, XPLMCommandPhase phase, float degrees) {
     if (phase == xplm_CommandBegin) {
-        oldPSI = camera->heading;
-        turnBy(camera, degrees);
-    } else if (phase == xplm_CommandEnd) {
-        camera->heading = oldPSI;
+        beginGlance(index, camera, degrees);
     }
 }
 
@@ -51,8 +47,8 @@ void lookDirection(int index, XPLMCommandPhase phase) {
         case kXpUpLeft: lookAt(camera, 315.0f, 45.0f); break;
         case kXpRightUp:
         case kXpUpRight: lookAt(camera, 45.0f, 45.0f); break;
-        case kXpGlanceRight: glance(camera, phase, 90.0f); break;
-        case kXpGlanceLeft: glance(camera, phase, -90.0f); break;
+        case kXpGlanceRight: glance(index, camera, phase, 90.0f); break;
+        case kXpGlanceLeft: glance(index, camera, phase, -90.0f); break;
         case kXpBack: camera->heading = 180.0f; break;
         case kXpStraightUp: camera->pitch = 90.0f; break;
         case kXpStraightDown: camera->pitch = 270.0f; break;

@@ -22,7 +22,7 @@ bool xplaneCockpitView(XPLMCameraPosition_t* out) {
     // comes to the same.
     head.roll = readFloat(refs.headRoll);
     CameraPosition view;
-    viewFromOrigin(getAircraftOrigin(), head, &view);
+    exactViewFromOrigin(getAircraftOrigin(), head, &view);
     view.zoom = 1.0f;
     XPLMCameraPosition_t pose = toXPlaneCamera(view);
     if (!isFinitePosition(pose)) {

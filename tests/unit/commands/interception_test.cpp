@@ -112,6 +112,33 @@ TEST_F(Interception, LookDirectionsTurnTheCameraOncePerPress) {
     for (const char* name : {"sim/view/right_90", "sim/view/glance_right", "sim/view/back"}) {
         EXPECT_EQ(xpsim::reachedXPlanePhases(name), kNone) << name;
     }
+
+    // A glance turns the camera it began on. A camera chosen while the key is
+    // held is not turned by the release, and a save writes it as the pilot
+    // chose it; the glanced one, whose moves are forgotten when it is left,
+    // is back at its saved heading.
+    xpsim::commandBegin("sim/view/glance_left");
+    frames(1);
+    EXPECT_EQ(current().heading, 315.0f);
+    press("Select_View_ID_2");
+    frames(1);
+    xpsim::commandEnd("sim/view/glance_left");
+    frames(1);
+    ASSERT_EQ(currentName(), "Panel");
+    EXPECT_NEAR(head("psi"), 20.0, 1e-4);
+    press("Save_All_Cameras");
+    press("Restore_All_Cameras");
+    EXPECT_EQ(cameraAt(0, 0).heading, 0.0f);
+    EXPECT_EQ(cameraAt(0, 1).heading, 20.0f);
+
+    // Camera control going off ends a held glance, whose release then never
+    // reaches the plug-in: the camera is back at its heading.
+    xpsim::commandBegin("sim/view/glance_right");
+    frames(1);
+    EXPECT_EQ(current().heading, 110.0f);
+    press("Disable_Ovilux");
+    xpsim::commandEnd("sim/view/glance_right");
+    EXPECT_EQ(current().heading, 20.0f);
 }
 
 TEST_F(Interception, ZoomActsOnExternalCamerasAtEveryCallButNeverBelowOne) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "libwinkit/message_box.h"
 #include "plugin/lifecycle.h"
@@ -208,6 +209,30 @@ TEST_F(Lifecycle, ReEnableRegistersNothingTwice) {
     loadAircraft(kCessna, true);
     EXPECT_EQ(xpsim::flightLoopCount(), 1);
     xpsim::runFrames(2);
+
+    // X-Plane keeps commands after the module is gone: a stop leaves no
+    // handler on the plug-in's own commands, nor on any other.
+    xplane.disableAndStop();
+    std::vector<std::string> ours = xpsim::commandNames("QFN/Ovilux/");
+    EXPECT_EQ(ours.size(), 201u);
+    for (const std::string& name : xpsim::commandNames("")) {
+        EXPECT_EQ(xpsim::handlerCount(name), 0) << name;
+    }
+
+    // Started again in the same process, each command has its one handler,
+    // and one press acts once.
+    xplane.startAndEnable();
+    loadAircraft(kCessna, true);
+    ASSERT_EQ(isEnabled(), 1);
+    for (const std::string& name : ours) {
+        EXPECT_EQ(xpsim::handlerCount(name), 1) << name;
+    }
+    EXPECT_EQ(xpsim::handlerCount("sim/view/glance_left"), 1);
+    xpsim::runFrames(2);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    EXPECT_EQ(isEnabled(), 0);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Ovilux_on_or_off");
+    EXPECT_EQ(isEnabled(), 1);
 }
 
 TEST_F(Lifecycle, SystemStatusBox) {

@@ -15,15 +15,14 @@ class Ownership : public PositioningFixture {
 protected:
     void SetUp() override {
         PositioningFixture::SetUp();
-        start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 0),
+        start({TestCameraRow("Cockpit", "Pilot").pose(-0.3, 1.2, -2.0, 0, 315),
                TestCameraRow("Outside", "Wing").pose(-6.0, 1.0, 1.0, 60.0, 0).on(kExternal),
                TestCameraRow("Cockpit", "Zoomed").pose(0.2, 1.1, -1.5, 0, 0).set(kZoom, 2.0)
                    .on(kTrackIR)});
     }
     int viewType() const { return static_cast<int>(sim("sim/graphics/view/view_type")); }
     // X-Plane's own 3-D cockpit view of this frame: the pilot's head in the
-    // aircraft's frame, its look turned with the aircraft. The roll adds up
-    // while the aircraft is level or the head looks straight ahead.
+    // aircraft's frame, the aircraft's turn followed by the head's.
     void expectXPlanesCockpitView(const XPLMCameraPosition_t& pose) const {
         Vec aircraft{sim("sim/flightmodel/position/local_x"),
                      sim("sim/flightmodel/position/local_y"),
@@ -41,7 +40,23 @@ protected:
         EXPECT_NEAR(pose.z, eye.z, 2e-3);
         EXPECT_NEAR(pose.heading, bearing(eye, ahead), 1e-2);
         EXPECT_NEAR(pose.pitch, elevation(eye, ahead), 1e-2);
-        EXPECT_NEAR(pose.roll, std::remainder(phi + head("phi"), 360.0), 1e-2);
+        Vec origin{0, 0, 0};
+        Vec right = aircraftToWorld(
+            aircraftToWorld({1, 0, 0}, head("psi"), head("the"), head("phi"), origin), psi, theta,
+            phi, origin);
+        EXPECT_NEAR(pose.roll, rollOf(right, bearing(eye, ahead), elevation(eye, ahead)), 1e-2);
+    }
+    // X-Plane's camera turns by heading, then pitch, then roll: the roll that
+    // brings the right-hand axis of a view at heading h and pitch p to right.
+    static double rollOf(Vec right, double h, double p) {
+        const double toRadians = std::acos(-1.0) / 180.0;
+        double sh = std::sin(h * toRadians), ch = std::cos(h * toRadians);
+        double sp = std::sin(p * toRadians), cp = std::cos(p * toRadians);
+        Vec levelRight{ch, 0, sh};
+        Vec levelUp{-sh * sp, cp, ch * sp};
+        double alongRight = right.x * levelRight.x + right.y * levelRight.y + right.z * levelRight.z;
+        double alongUp = right.x * levelUp.x + right.y * levelUp.y + right.z * levelUp.z;
+        return std::atan2(-alongUp, alongRight) / toRadians;
     }
 };
 
@@ -180,6 +195,16 @@ TEST_F(Ownership, ACockpitCamerasZoomHoldsOverXPlanesOwnCockpitView) {
     EXPECT_FLOAT_EQ(shown().zoom, 2.0f);
     expectXPlanesCockpitView(shown());
 
+    // Banked 30 degrees right, the head looking 45 degrees down at the gauges:
+    // the roll is X-Plane's, not the bank's plus the head's.
+    xpsim::setValue("sim/flightmodel/position/psi", 0.0);
+    xpsim::setValue("sim/flightmodel/position/theta", 0.0);
+    xpsim::setValue("sim/flightmodel/position/phi", 30.0);
+    setHeadTracker("pitch_offset", -45.0f);
+    frames(1);
+    EXPECT_NEAR(shown().roll, 39.23, 1e-2);
+    expectXPlanesCockpitView(shown());
+
     // Another plug-in that takes the camera keeps it while it holds it.
     xpsim::takeCameraByOtherPlugin();
     frames(2);
@@ -190,13 +215,16 @@ TEST_F(Ownership, ACockpitCamerasZoomHoldsOverXPlanesOwnCockpitView) {
     EXPECT_TRUE(xpsim::cameraControlledByPlugin());
     EXPECT_FLOAT_EQ(shown().zoom, 2.0f);
 
-    // A camera of zoom 1: X-Plane's camera is its own again.
+    // A camera of zoom 1: X-Plane's camera is its own again, and its view of
+    // the head looking down in the bank has the roll the zoomed one had.
     select(0, 0);
     frames(1);
     EXPECT_FALSE(xpsim::cameraControlled());
     XPLMCameraPosition_t own{};
     XPLMReadCameraPosition(&own);
     EXPECT_FLOAT_EQ(own.zoom, 1.0f);
+    EXPECT_NEAR(own.roll, 39.23, 1e-2);
+    expectXPlanesCockpitView(own);
 
     // Out of the 3-D cockpit the zoom is X-Plane's; back in, it holds again.
     select(0, 1);
