@@ -87,6 +87,8 @@ DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
         *localError = strerror(writeError);
         return DownloadOutcome::kNotStored;
     }
-    return outcome == CommunityConnection::kCancelled ? DownloadOutcome::kCancelled
-                                                      : DownloadOutcome::kServerFailed;
+    if (outcome == CommunityConnection::kCancelled) {
+        return DownloadOutcome::kCancelled;
+    }
+    return connection->fileRefused() ? DownloadOutcome::kRefused : DownloadOutcome::kServerFailed;
 }

@@ -14,6 +14,9 @@ enum class DownloadOutcome {
     // Refused or cut off by the server, or a limit ran out: the
     // connection's failure() says why.
     kServerFailed,
+    // The server refused this file (its reply is the connection's
+    // failure()); the exchange can go on with the next.
+    kRefused,
     // Cut off by the cancel.
     kCancelled,
     // The library folder could not take it: *localError says why (strerror).

@@ -412,7 +412,8 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     UpdaterWidget::destroy();
 
     // A file the library folder cannot take (a folder of its name is in the
-    // way) fails with the reason, and the files after it still arrive.
+    // way) is logged with the reason and skipped, and the files after it
+    // still arrive.
     std::filesystem::create_directory(libraryPath("Ovilux_Aaa.csv"));
     serverFile(server, "Ovilux_Aaa.csv", cameraFile("Aaa"));
     serverFile(server, "Ovilux_Zulu.csv", cameraFile("Zulu"));
@@ -420,12 +421,44 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     EXPECT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
     click("Update Community Files");
     settle();
-    EXPECT_TRUE(showsWrapped("Update Error: Unable to store aircraft file, Ovilux_Aaa.csv, in the "
-                             "community file folder, error: Is a directory"))
-        << allText(text());
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to store aircraft file, Ovilux_Aaa.csv, in the community file "
+                         "folder, error: Is a directory"),
+              1);
     EXPECT_EQ(library(),
               (std::vector<std::string>{"Ovilux_Aaa.csv", "Ovilux_Alpha.csv", "Ovilux_Zulu.csv"}));
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Zulu.csv")), cameraFile("Zulu"));
+    UpdaterWidget::destroy();
+
+    // A file the server refuses (deleted after its listing) is logged with
+    // the server's reply and skipped, and the files after it still arrive.
+    // A name holding a carriage return is skipped as a whole, never taken
+    // for the name before it, and names that differ only in case count
+    // once, as the library keeps one of them.
+    std::filesystem::remove_all(libraryPath(""));
+    CommunityTestServer refusing("refuse-first-download");
+    ASSERT_TRUE(refusing.running());
+    serverFile(refusing, "Ovilux_Bbb.csv", cameraFile("Bbb"));
+    serverFile(refusing, "Ovilux_Ccc.csv", cameraFile("Ccc"));
+    serverFile(refusing, "OVILUX_CCC.CSV", cameraFile("CCC"));
+    serverFile(refusing, "Ovilux_Ddd.csv", cameraFile("Ddd"));
+    serverFile(refusing, "new\rline.csv", cameraFile("New line"));
+    open();
+    EXPECT_TRUE(shows("Community Aircraft Files Server Count: 3")) << allText(text());
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 3"));
+    EXPECT_EQ(countInLog("Skipped 1 names in the community server's listing that are not "
+                         "plain file names the library folder can hold"),
+              1);
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to get aircraft file, Ovilux_Bbb.csv, from the community "
+                         "server, error: 550 No such file or directory."),
+              1);
+    EXPECT_EQ(library(), (std::vector<std::string>{"OVILUX_CCC.CSV", "Ovilux_Ddd.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Ddd.csv")), cameraFile("Ddd"));
 }
 
 TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
