@@ -268,6 +268,11 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                     skipped.push_back("Unable to get aircraft file, " + name +
                                       ", from the community server, error: " +
                                       connection.failure());
+                } else if (outcome == DownloadOutcome::kTooLarge) {
+                    skipped.push_back("Unable to get aircraft file, " + name +
+                                      ", from the community server, error: the file is larger "
+                                      "than 8 MB (" + std::to_string(kMaxCommunityFileBytes) +
+                                      " bytes), more than any camera file holds");
                 } else if (outcome == DownloadOutcome::kCancelled) {
                     cutByCancel = true;
                     break;

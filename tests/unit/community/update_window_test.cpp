@@ -390,6 +390,31 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
         EXPECT_LE(processThreadCount(), threads);
         EXPECT_TRUE(trickling.alive());
     }
+
+    // A "camera file" larger than any camera file (a full set's rows at the
+    // longest line the reader takes stay below 8 MB) is stopped there,
+    // logged and skipped; no part of it stays, and the others arrive.
+    CommunityTestServer huge;
+    ASSERT_TRUE(huge.running());
+    std::string hugeFile;
+    for (int i = 0; i < 9000; ++i) {
+        hugeFile += std::string(999, 'x') + "\n";
+    }
+    serverFile(huge, "Ovilux_Alpha.csv", hugeFile);
+    serverFile(huge, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    serverFile(huge, "Ovilux_Charlie.csv", cameraFile("Charlie"));
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to get aircraft file, Ovilux_Alpha.csv, from the community "
+                         "server, error: the file is larger than 8 MB (8388608 bytes), more than "
+                         "any camera file holds"),
+              1);
+    EXPECT_EQ(library(), (std::vector<std::string>{"Ovilux_Bravo.csv", "Ovilux_Charlie.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Charlie.csv")), cameraFile("Charlie"));
 }
 
 TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
