@@ -279,23 +279,44 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     UpdaterWidget::destroy();
 
     // A system without libcurl: the window says so and removes nothing, and
-    // the next window reads the server again.
+    // the log names each build tried; the next window reads the server again.
     setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
     serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
-    setCommunityCurlLibrary("libcurl-that-is-not-there.so.4");
+    hideCommunityCurlLibraries({"libcurl.so.4", "libcurl-gnutls.so.4", "libcurl-nss.so.4"});
     const char* noCurl =
-        "The community files need libcurl (libcurl.so.4), which this system does not have";
+        "The community files need libcurl (libcurl.so.4, libcurl-gnutls.so.4 or "
+        "libcurl-nss.so.4), which this system does not have";
     open();
     ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
     EXPECT_TRUE(showsWrapped(std::string("Update Error: ") + noCurl)) << allText(text());
     EXPECT_EQ(countInLog(std::string("Ovilux: ") + noCurl + "\n"), 1);
+    EXPECT_EQ(countInLog("Ovilux: libcurl: libcurl.so.4: hidden; libcurl-gnutls.so.4: hidden; "
+                         "libcurl-nss.so.4: hidden\n"),
+              1);
     EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
     click("Close");
     xpsim::runFrames(2);
     EXPECT_EQ(window(), nullptr);
-    setCommunityCurlLibrary("");
+
+    // A system that has only libcurl's GnuTLS build (Debian's libcurl3-gnutls)
+    // reads the server and updates with it.
+    hideCommunityCurlLibraries({"libcurl.so.4"});
     open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
     EXPECT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Ovilux: libcurl: using libcurl-gnutls.so.4 (libcurl.so.4: hidden)\n"),
+              1);
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
+    UpdaterWidget::destroy();
+    const char* const usingOpenSsl = "Ovilux: libcurl: using libcurl.so.4\n";
+    int usedBefore = countInLog(usingOpenSsl);
+    hideCommunityCurlLibraries({});
+    open();
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 0")) << allText(text());
+    EXPECT_EQ(countInLog(usingOpenSsl), usedBefore + 1);
 }
 
 TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
