@@ -25,6 +25,13 @@ void CommunityListing::addRead(const char* text, size_t length) {
     }
 }
 
+void CommunityListing::finish() {
+    if (!pending.empty() && pending.find(kListedFolder) == std::string::npos) {
+        takeLine(pending);
+    }
+    pending.clear();
+}
+
 void CommunityListing::takeLine(const std::string& raw) {
     std::string line = raw;
     if (!line.empty() && line.back() == '\r') {

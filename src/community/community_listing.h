@@ -23,6 +23,9 @@ public:
 
     // The next piece of the listing; lines end at "\n".
     void addRead(const char* text, size_t length);
+    // The listing arrived whole: text after its last line end is no line,
+    // but without the folder it is still the rest of the name before.
+    void finish();
 
     // Accepted names keyed by their upper-case form; the first of a key stays.
     const std::map<std::string, std::string>& names() const { return accepted; }

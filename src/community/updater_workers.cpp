@@ -122,10 +122,14 @@ bool readVersionLines(CommunityConnection* connection, std::vector<std::string>*
 
 // The server's listing; false when it could not be read whole.
 bool readListing(CommunityConnection* connection, CommunityListing* listing) {
-    return connection->listFolder(kListedFolder, [&](const char* text, size_t length) {
+    bool whole = connection->listFolder(kListedFolder, [&](const char* text, size_t length) {
         listing->addRead(text, length);
         return true;
     }) == CommunityConnection::kDone;
+    if (whole) {
+        listing->finish();
+    }
+    return whole;
 }
 
 // The message of a failed server step: the connection's and the login's
