@@ -17,8 +17,8 @@ const size_t kMaxCommunityFileBytes = 8 * 1024 * 1024;
 
 enum class DownloadOutcome {
     kStored,
-    // Refused or cut off by the server, or a limit ran out: the
-    // connection's failure() says why.
+    // Cut off by the server, a step of the exchange refused, or a limit
+    // ran out: the connection's failure() says why.
     kServerFailed,
     // The server refused this file (its reply is the connection's
     // failure()); the exchange can go on with the next.
