@@ -79,8 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size_t length = listing.size() - at < readSize ? listing.size() - at : readSize;
         inReads.addRead(listing.data() + at, length);
     }
+    inReads.finish();
     CommunityListing whole(folderLength, kFolderNameMax);
     whole.addRead(listing.data(), listing.size());
+    whole.finish();
 
     if (inReads.names() != whole.names() || inReads.acceptedLines() != whole.acceptedLines() ||
         inReads.skippedLines() != whole.skippedLines()) {

@@ -435,6 +435,11 @@ bool CommunityConnection::failureIsReply() const {
     }
 }
 
+bool CommunityConnection::fileRefused() const {
+    return (result == CURLE_REMOTE_FILE_NOT_FOUND || result == CURLE_FTP_COULDNT_RETR_FILE) &&
+           !started && failureIsReply();
+}
+
 std::string CommunityConnection::failureText() const {
     if (!localError.empty()) {
         return localError;

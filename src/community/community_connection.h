@@ -65,6 +65,8 @@ public:
     // reply when it refused, otherwise what happened.
     std::string failure() const;
     bool failureIsReply() const;
+    // The server refused the file itself: a 4xx or 5xx reply to its RETR.
+    bool fileRefused() const;
     // The server had begun the transfer (a preliminary reply) before it failed.
     bool transferStarted() const { return started; }
     // A transfer of this exchange was cut off by the cancel.

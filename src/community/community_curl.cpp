@@ -2,6 +2,10 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+
+#include "shell/log.h"
+
 #if defined(__linux__) && defined(__x86_64__) && defined(__GLIBC__)
 // The loader's calls in their first versions: glibc from 2.34 has them in the
 // C library under both, and older ones in libdl, which X-Plane has loaded to
@@ -14,13 +18,18 @@ __asm__(".symver dlerror,dlerror@GLIBC_2.2.5");
 #endif
 
 namespace {
+// The builds tried, in this order: the OpenSSL build most systems have,
+// then the GnuTLS and NSS builds that some Debian and Ubuntu desktops carry
+// alone.
 #ifdef __APPLE__
-const char* const kLibrary = "libcurl.4.dylib";
+const char* const kLibraries[] = {"libcurl.4.dylib"};
 #else
-const char* const kLibrary = "libcurl.so.4";
+const char* const kLibraries[] = {"libcurl.so.4", "libcurl-gnutls.so.4", "libcurl-nss.so.4"};
 #endif
 
-std::string chosenLibrary;
+std::vector<std::string> hiddenLibraries;
+// The hidden names changed since the library was loaded.
+bool hiddenChanged = false;
 std::string loadedLibrary;
 void* library = nullptr;
 CurlCalls calls;
@@ -61,35 +70,61 @@ const char* const kNoCurlMessage =
     "The community files need libcurl (libcurl.4.dylib), which this system does not have";
 #else
 const char* const kNoCurlMessage =
-    "The community files need libcurl (libcurl.so.4), which this system does not have";
+    "The community files need libcurl (libcurl.so.4, libcurl-gnutls.so.4 or libcurl-nss.so.4), "
+    "which this system does not have";
 #endif
 
-const CurlCalls* loadCommunityCurl(std::string* why) {
-    std::string wanted = chosenLibrary.empty() ? kLibrary : chosenLibrary;
-    if (library != nullptr && loadedLibrary == wanted) {
-        return &calls;
+namespace {
+// One build: loaded and set up, or nothing held with the reason in *why.
+bool loadLibrary(const std::string& name, std::string* why) {
+    if (std::find(hiddenLibraries.begin(), hiddenLibraries.end(), name) !=
+        hiddenLibraries.end()) {
+        *why = name + ": hidden";
+        return false;
     }
-    unloadCommunityCurl();
     // Kept in memory once loaded: a name lookup that libcurl left running
     // on a thread of its own after a cancel may still be in its code.
-    library = dlopen(wanted.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
+    library = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
     if (library == nullptr) {
         const char* error = dlerror();
-        *why = error != nullptr ? error : wanted + " could not be loaded";
-        return nullptr;
+        *why = error != nullptr ? error : name + " could not be loaded";
+        return false;
     }
-    loadedLibrary = wanted;
+    loadedLibrary = name;
     why->clear();
     if (!findAll(why) || calls.globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
         if (why->empty()) {
-            *why = wanted + " could not be set up";
+            *why = name + " could not be set up";
         }
         dlclose(library);
         library = nullptr;
         loadedLibrary.clear();
-        return nullptr;
+        calls = CurlCalls();
+        return false;
     }
-    return &calls;
+    return true;
+}
+}  // namespace
+
+const CurlCalls* loadCommunityCurl(std::string* why) {
+    if (library != nullptr && !hiddenChanged) {
+        return &calls;
+    }
+    unloadCommunityCurl();
+    hiddenChanged = false;
+    std::string passedOver;
+    for (const char* name : kLibraries) {
+        std::string reason;
+        if (loadLibrary(name, &reason)) {
+            why->clear();
+            std::string note = passedOver.empty() ? "" : " (" + passedOver + ")";
+            sLogMsg("libcurl: using %s%s", name, note.c_str());
+            return &calls;
+        }
+        passedOver += (passedOver.empty() ? "" : "; ") + reason;
+    }
+    *why = passedOver;
+    return nullptr;
 }
 
 void unloadCommunityCurl() {
@@ -103,4 +138,7 @@ void unloadCommunityCurl() {
     calls = CurlCalls();
 }
 
-void setCommunityCurlLibrary(const std::string& name) { chosenLibrary = name; }
+void hideCommunityCurlLibraries(const std::vector<std::string>& names) {
+    hiddenLibraries = names;
+    hiddenChanged = true;
+}

@@ -9,6 +9,7 @@
 #include <curl/curl.h>
 
 #include <string>
+#include <vector>
 
 // The calls of libcurl the exchanges make.
 struct CurlCalls {
@@ -35,12 +36,16 @@ struct CurlCalls {
 extern const char* const kNoCurlMessage;
 
 // Main thread, before an exchange's worker starts: libcurl, loaded and set
-// up on the first call; null when it cannot be loaded, with the loader's
-// reason in *why. The calls stay valid until unloadCommunityCurl.
+// up on the first call, the first of its builds that loads ("libcurl.so.4",
+// then the GnuTLS and the NSS builds Debian-family desktops may carry
+// instead), logged with the one that serves; null when none can be loaded,
+// with each one's reason in *why. The calls stay valid until
+// unloadCommunityCurl.
 const CurlCalls* loadCommunityCurl(std::string* why);
 // XPluginStop, once every exchange has ended.
 void unloadCommunityCurl();
 
-// The library to load instead of libcurl's own ("" for it again); tests name
-// one that does not exist. Takes effect at the next load, between exchanges.
-void setCommunityCurlLibrary(const std::string& name);
+// Tests: the loader passes over these names, as on a system without them
+// (none for the system as it is). Takes effect at the next load, between
+// exchanges.
+void hideCommunityCurlLibraries(const std::vector<std::string>& names);

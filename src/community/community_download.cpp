@@ -9,8 +9,17 @@
 #include <cstring>
 #include <random>
 
+#include "cameras/files/camera_columns.h"
+#include "cameras/set/camera.h"
+
 namespace {
 const int kNameAttempts = 100;
+
+// A full set: the header and every row, each at the longest line and a CR LF.
+static_assert(static_cast<size_t>((1 + kMaxCategories * kMaxCamerasPerCategory) *
+                                  (kMaxCameraFileLine + 2)) <
+                  kMaxCommunityFileBytes,
+              "a full camera set must fit the download bound");
 
 bool writeAll(int fd, const char* data, size_t length) {
     while (length > 0) {
@@ -60,8 +69,15 @@ DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
         return DownloadOutcome::kNotStored;
     }
     int writeError = 0;
+    size_t written = 0;
+    bool tooLarge = false;
     CommunityConnection::Outcome outcome =
         connection->readFile(remotePath, [&](const char* text, size_t length) {
+            if (length > kMaxCommunityFileBytes - written) {
+                tooLarge = true;
+                return false;
+            }
+            written += length;
             if (!writeAll(fd, text, length)) {
                 writeError = errno != 0 ? errno : EIO;
                 return false;
@@ -87,6 +103,11 @@ DownloadOutcome downloadCommunityFile(CommunityConnection* connection,
         *localError = strerror(writeError);
         return DownloadOutcome::kNotStored;
     }
-    return outcome == CommunityConnection::kCancelled ? DownloadOutcome::kCancelled
-                                                      : DownloadOutcome::kServerFailed;
+    if (outcome == CommunityConnection::kCancelled) {
+        return DownloadOutcome::kCancelled;
+    }
+    if (tooLarge) {
+        return DownloadOutcome::kTooLarge;
+    }
+    return connection->fileRefused() ? DownloadOutcome::kRefused : DownloadOutcome::kServerFailed;
 }

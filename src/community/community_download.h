@@ -9,15 +9,26 @@
 
 #include "community/community_connection.h"
 
+// The largest file the library takes, 8 MB: a full camera set (its header
+// and 20 x 150 rows at the longest line the reader takes) stays below it, so
+// anything larger is no camera file, and a server that sends without end
+// does not fill the disk.
+const size_t kMaxCommunityFileBytes = 8 * 1024 * 1024;
+
 enum class DownloadOutcome {
     kStored,
-    // Refused or cut off by the server, or a limit ran out: the
-    // connection's failure() says why.
+    // Cut off by the server, a step of the exchange refused, or a limit
+    // ran out: the connection's failure() says why.
     kServerFailed,
+    // The server refused this file (its reply is the connection's
+    // failure()); the exchange can go on with the next.
+    kRefused,
     // Cut off by the cancel.
     kCancelled,
     // The library folder could not take it: *localError says why (strerror).
     kNotStored,
+    // Larger than kMaxCommunityFileBytes: stopped there.
+    kTooLarge,
 };
 
 // remotePath on the server, in ASCII mode, to folder + "/" + name. Unless

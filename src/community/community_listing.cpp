@@ -25,13 +25,29 @@ void CommunityListing::addRead(const char* text, size_t length) {
     }
 }
 
+void CommunityListing::finish() {
+    if (!pending.empty() && pending.find(kListedFolder) == std::string::npos) {
+        takeLine(pending);
+    }
+    pending.clear();
+}
+
 void CommunityListing::takeLine(const std::string& raw) {
     std::string line = raw;
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
+    bool followsName = lastGaveName;
+    lastGaveName = false;
     size_t at = line.find(kListedFolder);
     if (at == std::string::npos) {
+        // A name on the server holds no "/": this is the rest of the name
+        // before, cut at a line end inside it.
+        if (followsName) {
+            accepted.erase(lastEntered);
+            --acceptedCount;
+            ++skippedCount;
+        }
         return;
     }
     std::string name = line.substr(at + strlen(kListedFolder));
@@ -47,5 +63,6 @@ void CommunityListing::takeLine(const std::string& raw) {
     for (char& c : key) {
         c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     }
-    accepted.emplace(key, name);
+    lastGaveName = true;
+    lastEntered = accepted.emplace(key, name).second ? key : std::string();
 }

@@ -162,6 +162,11 @@ void UpdaterWidget::buildInterface() {
                            overlay);
     } else if (shown == kUpdateComplete) {
         ImGui::TextUnformatted("Update Complete");
+        int notFetched = notFetchedCount.load(std::memory_order_acquire);
+        if (notFetched > 0) {
+            // The log names each and says why.
+            ImGui::Text("Server Files not Downloaded: %d", notFetched);
+        }
     } else if (shown == kUpdateCancelled) {
         ImGui::TextUnformatted("Update Canceled");
     } else {

@@ -71,6 +71,8 @@ private:
     std::atomic<int> serverCount{0};
     std::atomic<int> localCount{0};
     std::atomic<int> doneCount{0};
+    // Files the update skipped (refused by the server, or not stored).
+    std::atomic<int> notFetchedCount{0};
     std::string separator = "/";
     std::string errorText;
     // Written by a worker before it publishes its final state.

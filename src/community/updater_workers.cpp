@@ -31,6 +31,8 @@ const char* const kListedFolder = "Ovilux/CommunityFiles";
 // What the window keeps of the version list: it is drawn every frame.
 const size_t kMaxVersionLines = 200;
 const size_t kMaxVersionLineLength = 999;
+// Files the update skipped that are named in the log; the rest are counted.
+const size_t kMaxSkipLogLines = 20;
 
 std::string upperCase(std::string text) {
     for (char& c : text) {
@@ -120,10 +122,14 @@ bool readVersionLines(CommunityConnection* connection, std::vector<std::string>*
 
 // The server's listing; false when it could not be read whole.
 bool readListing(CommunityConnection* connection, CommunityListing* listing) {
-    return connection->listFolder(kListedFolder, [&](const char* text, size_t length) {
+    bool whole = connection->listFolder(kListedFolder, [&](const char* text, size_t length) {
         listing->addRead(text, length);
         return true;
     }) == CommunityConnection::kDone;
+    if (whole) {
+        listing->finish();
+    }
+    return whole;
 }
 
 // The message of a failed server step: the connection's and the login's
@@ -165,7 +171,9 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
             }
         }
     }
-    widget->serverCount.store(listing.acceptedLines(), std::memory_order_release);
+    // The files the library would keep: names that differ only in case are one.
+    widget->serverCount.store(static_cast<int>(listing.names().size()),
+                              std::memory_order_release);
     if (!versionsCutOff.empty()) {
         widget->workerLog.push_back("The Ovilux version list was cut off: " + versionsCutOff);
     }
@@ -218,6 +226,8 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
 void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     BrokenPipeGuard brokenPipeGuard;
     std::string error;
+    // Why each file that was skipped was.
+    std::vector<std::string> skipped;
     bool cutByCancel = false;
     widget->doneCount.store(0, std::memory_order_release);
     const std::string& folder = widget->localDir;
@@ -255,12 +265,18 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                     widget->doneCount.fetch_add(1, std::memory_order_release);
                 } else if (outcome == DownloadOutcome::kNotStored) {
                     // The next file may well fit where this one did not.
-                    std::string failure = "Unable to store aircraft file, " + name +
-                                          ", in the community file folder, error: " + localError;
-                    widget->workerLog.push_back(failure);
-                    if (error.empty()) {
-                        error = failure;
-                    }
+                    skipped.push_back("Unable to store aircraft file, " + name +
+                                      ", in the community file folder, error: " + localError);
+                } else if (outcome == DownloadOutcome::kRefused) {
+                    // Deleted since the listing, say: the others are there.
+                    skipped.push_back("Unable to get aircraft file, " + name +
+                                      ", from the community server, error: " +
+                                      connection.failure());
+                } else if (outcome == DownloadOutcome::kTooLarge) {
+                    skipped.push_back("Unable to get aircraft file, " + name +
+                                      ", from the community server, error: the file is larger "
+                                      "than 8 MB (" + std::to_string(kMaxCommunityFileBytes) +
+                                      " bytes), more than any camera file holds");
                 } else if (outcome == DownloadOutcome::kCancelled) {
                     cutByCancel = true;
                     break;
@@ -274,6 +290,15 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
             }
         }
     }
+
+    for (size_t i = 0; i < skipped.size() && i < kMaxSkipLogLines; ++i) {
+        widget->workerLog.push_back(skipped[i]);
+    }
+    if (skipped.size() > kMaxSkipLogLines) {
+        widget->workerLog.push_back(std::to_string(skipped.size() - kMaxSkipLogLines) +
+                                    " more community files could not be fetched");
+    }
+    widget->notFetchedCount.store(static_cast<int>(skipped.size()), std::memory_order_release);
 
     int state = kUpdateCancelled;
     bool cancelled = widget->cancel.load(std::memory_order_acquire);

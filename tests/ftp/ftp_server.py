@@ -78,6 +78,8 @@ DRIP_INTERVALS = {"drip-downloads": 1, "trickle-downloads": 2}
 ELSEWHERE = "127.0.0.2"
 
 _full_queue = []
+# The download refused in refuse-first-download, once refused.
+_refused = []
 
 
 def full_queue_port():
@@ -178,6 +180,10 @@ class CommunityHandler(FTPHandler):
         return path
 
     def ftp_RETR(self, file):
+        if self.mode == "refuse-first-download" and "CommunityFiles" in file and not _refused:
+            _refused.append(file)
+            self.respond("550 No such file or directory.")
+            return
         # The transfer of a shared file is the one held back, so that the
         # version list and the listing still arrive.
         self.hold_transfer = self.mode in HELD_DOWNLOAD_MODES and "CommunityFiles" in file
@@ -356,7 +362,7 @@ def main():
         default="normal",
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
-                 "full-queue", "pasv-elsewhere"],
+                 "full-queue", "pasv-elsewhere", "refuse-first-download"],
     )
     args = parser.parse_args()
 

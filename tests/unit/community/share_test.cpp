@@ -353,16 +353,17 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     // A system without libcurl: the share says so, and nothing else changes.
     CommunityTestServer good;
     ASSERT_TRUE(good.running());
-    setCommunityCurlLibrary("libcurl-that-is-not-there.so.4");
+    hideCommunityCurlLibraries({"libcurl.so.4", "libcurl-gnutls.so.4", "libcurl-nss.so.4"});
     const char* noCurl =
-        "The community files need libcurl (libcurl.so.4), which this system does not have";
+        "The community files need libcurl (libcurl.so.4, libcurl-gnutls.so.4 or "
+        "libcurl-nss.so.4), which this system does not have";
     EXPECT_EQ(share(), std::string("Error|") + noCurl);
     EXPECT_EQ(countInLog(std::string("Ovilux: ") + noCurl + "\n"), 1);
-    EXPECT_TRUE(logHas("libcurl-that-is-not-there.so.4"));
+    EXPECT_TRUE(logHas("libcurl-nss.so.4: hidden"));
     EXPECT_FALSE(isSharingCameraFile());
     EXPECT_TRUE(good.sharedFiles().empty());
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
-    setCommunityCurlLibrary("");
+    hideCommunityCurlLibraries({});
     setVersion("3.0");
     EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
 }

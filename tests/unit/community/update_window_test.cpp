@@ -279,23 +279,44 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     UpdaterWidget::destroy();
 
     // A system without libcurl: the window says so and removes nothing, and
-    // the next window reads the server again.
+    // the log names each build tried; the next window reads the server again.
     setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
     serverFile(server, "Ovilux_Alpha.csv", cameraFile("Alpha"));
-    setCommunityCurlLibrary("libcurl-that-is-not-there.so.4");
+    hideCommunityCurlLibraries({"libcurl.so.4", "libcurl-gnutls.so.4", "libcurl-nss.so.4"});
     const char* noCurl =
-        "The community files need libcurl (libcurl.so.4), which this system does not have";
+        "The community files need libcurl (libcurl.so.4, libcurl-gnutls.so.4 or "
+        "libcurl-nss.so.4), which this system does not have";
     open();
     ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
     EXPECT_TRUE(showsWrapped(std::string("Update Error: ") + noCurl)) << allText(text());
     EXPECT_EQ(countInLog(std::string("Ovilux: ") + noCurl + "\n"), 1);
+    EXPECT_EQ(countInLog("Ovilux: libcurl: libcurl.so.4: hidden; libcurl-gnutls.so.4: hidden; "
+                         "libcurl-nss.so.4: hidden\n"),
+              1);
     EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
     click("Close");
     xpsim::runFrames(2);
     EXPECT_EQ(window(), nullptr);
-    setCommunityCurlLibrary("");
+
+    // A system that has only libcurl's GnuTLS build (Debian's libcurl3-gnutls)
+    // reads the server and updates with it.
+    hideCommunityCurlLibraries({"libcurl.so.4"});
     open();
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
     EXPECT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Ovilux: libcurl: using libcurl-gnutls.so.4 (libcurl.so.4: hidden)\n"),
+              1);
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Alpha.csv")), cameraFile("Alpha"));
+    UpdaterWidget::destroy();
+    const char* const usingOpenSsl = "Ovilux: libcurl: using libcurl.so.4\n";
+    int usedBefore = countInLog(usingOpenSsl);
+    hideCommunityCurlLibraries({});
+    open();
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 0")) << allText(text());
+    EXPECT_EQ(countInLog(usingOpenSsl), usedBefore + 1);
 }
 
 TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
@@ -390,6 +411,31 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
         EXPECT_LE(processThreadCount(), threads);
         EXPECT_TRUE(trickling.alive());
     }
+
+    // A "camera file" larger than any camera file (a full set's rows at the
+    // longest line the reader takes stay below 8 MB) is stopped there,
+    // logged and skipped; no part of it stays, and the others arrive.
+    CommunityTestServer huge;
+    ASSERT_TRUE(huge.running());
+    std::string hugeFile;
+    for (int i = 0; i < 9000; ++i) {
+        hugeFile += std::string(999, 'x') + "\n";
+    }
+    serverFile(huge, "Ovilux_Alpha.csv", hugeFile);
+    serverFile(huge, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+    serverFile(huge, "Ovilux_Charlie.csv", cameraFile("Charlie"));
+    open();
+    ASSERT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to get aircraft file, Ovilux_Alpha.csv, from the community "
+                         "server, error: the file is larger than 8 MB (8388608 bytes), more than "
+                         "any camera file holds"),
+              1);
+    EXPECT_EQ(library(), (std::vector<std::string>{"Ovilux_Bravo.csv", "Ovilux_Charlie.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Charlie.csv")), cameraFile("Charlie"));
 }
 
 TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
@@ -412,7 +458,8 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     UpdaterWidget::destroy();
 
     // A file the library folder cannot take (a folder of its name is in the
-    // way) fails with the reason, and the files after it still arrive.
+    // way) is logged with the reason and skipped, and the files after it
+    // still arrive.
     std::filesystem::create_directory(libraryPath("Ovilux_Aaa.csv"));
     serverFile(server, "Ovilux_Aaa.csv", cameraFile("Aaa"));
     serverFile(server, "Ovilux_Zulu.csv", cameraFile("Zulu"));
@@ -420,12 +467,44 @@ TEST_F(UpdateWindow, HostileNamesAreSkippedAndNothingLeavesTheLibrary) {
     EXPECT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
     click("Update Community Files");
     settle();
-    EXPECT_TRUE(showsWrapped("Update Error: Unable to store aircraft file, Ovilux_Aaa.csv, in the "
-                             "community file folder, error: Is a directory"))
-        << allText(text());
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to store aircraft file, Ovilux_Aaa.csv, in the community file "
+                         "folder, error: Is a directory"),
+              1);
     EXPECT_EQ(library(),
               (std::vector<std::string>{"Ovilux_Aaa.csv", "Ovilux_Alpha.csv", "Ovilux_Zulu.csv"}));
     EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Zulu.csv")), cameraFile("Zulu"));
+    UpdaterWidget::destroy();
+
+    // A file the server refuses (deleted after its listing) is logged with
+    // the server's reply and skipped, and the files after it still arrive.
+    // A name holding a carriage return is skipped as a whole, never taken
+    // for the name before it, and names that differ only in case count
+    // once, as the library keeps one of them.
+    std::filesystem::remove_all(libraryPath(""));
+    CommunityTestServer refusing("refuse-first-download");
+    ASSERT_TRUE(refusing.running());
+    serverFile(refusing, "Ovilux_Bbb.csv", cameraFile("Bbb"));
+    serverFile(refusing, "Ovilux_Ccc.csv", cameraFile("Ccc"));
+    serverFile(refusing, "OVILUX_CCC.CSV", cameraFile("CCC"));
+    serverFile(refusing, "Ovilux_Ddd.csv", cameraFile("Ddd"));
+    serverFile(refusing, "new\rline.csv", cameraFile("New line"));
+    open();
+    EXPECT_TRUE(shows("Community Aircraft Files Server Count: 3")) << allText(text());
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 3"));
+    EXPECT_EQ(countInLog("Skipped 1 names in the community server's listing that are not "
+                         "plain file names the library folder can hold"),
+              1);
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_TRUE(shows("Server Files not Downloaded: 1")) << allText(text());
+    EXPECT_EQ(countInLog("Unable to get aircraft file, Ovilux_Bbb.csv, from the community "
+                         "server, error: 550 No such file or directory."),
+              1);
+    EXPECT_EQ(library(), (std::vector<std::string>{"OVILUX_CCC.CSV", "Ovilux_Ddd.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("Ovilux_Ddd.csv")), cameraFile("Ddd"));
 }
 
 TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
