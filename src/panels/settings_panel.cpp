@@ -27,18 +27,19 @@ void rowLabel(const char* label) {
     ImGui::TextUnformatted(label);
 }
 
-// A drag stops at the bounds the repair keeps and the file is read within,
-// so a value dragged is one that stays.
+// A drag, and a value typed into it, stop at the bounds the repair keeps and
+// the file is read within, so a value entered is one that stays: typed past
+// an end, it is held at that end.
 bool dragFloat(const char* id, float Settings::*field, float step, const char* format) {
     ValueRange range = repairedRange(field);
     return ImGui::DragFloat(id, &(getSettings()->*field), step, static_cast<float>(range.min),
-                            static_cast<float>(range.max), format);
+                            static_cast<float>(range.max), format, ImGuiSliderFlags_AlwaysClamp);
 }
 
 bool dragInt(const char* id, int Settings::*field) {
     ValueRange range = repairedRange(field);
     return ImGui::DragInt(id, &(getSettings()->*field), 1.0f, static_cast<int>(range.min),
-                          static_cast<int>(range.max), "%d");
+                          static_cast<int>(range.max), "%d", ImGuiSliderFlags_AlwaysClamp);
 }
 
 void fourFloats(const char* label, const char* const ids[4], float Settings::*const fields[4]) {

@@ -1,7 +1,7 @@
-// The settings panel's repair of values out of range: each goes back to its
-// default on the frame it was typed. The bounds are the ones the settings
-// file is read within, and the panel's drags stop at them, so neither a value
-// read nor one dragged is ever undone.
+// The settings panel's repair of values out of range: one that got past the
+// drags (they hold what is dragged or typed at their ends) goes back to its
+// default on the frame it appears. The bounds are the ones the settings file
+// is read within, so neither a value read nor one entered is ever undone.
 #pragma once
 
 #include "shell/value_ranges.h"

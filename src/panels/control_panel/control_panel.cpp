@@ -20,8 +20,10 @@ ControlPanelWidget* panelPtr = nullptr;
 int decorate = xplm_WindowDecorationRoundRectangle;
 bool lastUseSmallFont = false;
 // The first panel made after a start or after camera control came on goes
-// where the pilot left the last one; a rebuild for a changed look does not.
+// where the pilot left the last one. One made for a new look goes where the
+// panel it replaces was (mode 0: the default place).
 bool restoreSavedPlace = true;
+WindowPosition keptPlace;
 
 // The title bar of the translucent look, where a drag moves the window.
 const float kDragBarHeight = 18.0f;
@@ -65,23 +67,32 @@ bool savedPositionUsable(const WindowPosition& saved) {
            isWindowPositionValid(&saved, kRestoredMinWidth, kCollapsedHeight);
 }
 
-// Only a framed panel pops out: the saved pop-out brings the solid look.
-bool restoresPoppedOut() {
+// Where the next panel goes, in the form of the saved record; mode 0 for the
+// default place. Only a framed panel pops out: a saved pop-out brings the
+// solid look back, while a panel popped out before the pilot chose the
+// translucent look comes back in at the default place.
+WindowPosition nextPlace() {
     Settings* settings = getSettings();
-    const WindowPosition& saved = settings->LAST_CONTROL_PANEL_POSITION;
-    if (!restoreSavedPlace || saved.mode != kPoppedOutMode || !savedPositionUsable(saved)) {
-        return false;
+    WindowPosition place = keptPlace;
+    if (restoreSavedPlace) {
+        place = settings->LAST_CONTROL_PANEL_POSITION;
+        if (!savedPositionUsable(place)) {
+            place = WindowPosition();
+        } else if (place.mode == kPoppedOutMode) {
+            settings->ENABLE_SOLID_CONTROL_PANEL = true;
+        }
+    } else if (place.mode == kPoppedOutMode && !settings->ENABLE_SOLID_CONTROL_PANEL) {
+        place = WindowPosition();
     }
-    settings->ENABLE_SOLID_CONTROL_PANEL = true;
-    return true;
+    restoreSavedPlace = false;
+    keptPlace = WindowPosition();
+    return place;
 }
 
 void createPanel(bool atStart) {
     Settings* settings = getSettings();
-    const WindowPosition saved = settings->LAST_CONTROL_PANEL_POSITION;
-    bool poppedOut = restoresPoppedOut();
-    bool floating = restoreSavedPlace && saved.mode == kFloatingMode && savedPositionUsable(saved);
-    restoreSavedPlace = false;
+    const WindowPosition place = nextPlace();
+    bool poppedOut = place.mode == kPoppedOutMode;
 
     int panelHeight = settings->USE_SMALL_FONT ? 700 : 805;
     PanelRect r = newPanelRect(900, panelHeight);
@@ -95,12 +106,12 @@ void createPanel(bool atStart) {
     panelPtr = new ControlPanelWidget(r.left, r.top, r.right, r.bottom, decorate, translucent);
     panelPtr->init();
     panelPtr->center();
-    if (floating) {
-        panelPtr->moveOnMonitor(saved.left, saved.top);
+    if (place.mode == kFloatingMode) {
+        panelPtr->moveOnMonitor(place.left, place.top);
     }
     if (poppedOut) {
         XPLMWindowID id = panelPtr->getWindowID();
-        WindowPosition there = fittedToMonitor(saved);
+        WindowPosition there = fittedToMonitor(place);
         XPLMSetWindowPositioningMode(id, xplm_WindowPopOut, -1);
         XPLMSetWindowGeometryOS(id, there.left, there.top, there.right, there.bottom);
         bringForward(panelPtr);
@@ -243,17 +254,20 @@ void ControlPanelWidget::buildInterface() {
     insideFrame = false;
 }
 
-void ControlPanelWidget::onFlightLoopCall() {
-    WindowPosition& position = getSettings()->LAST_CONTROL_PANEL_POSITION;
+WindowPosition ControlPanelWidget::shownPlace() const {
+    WindowPosition place;
     if (XPLMWindowIsPoppedOut(windowID)) {
-        position.mode = 2;
-        XPLMGetWindowGeometryOS(windowID, &position.left, &position.top, &position.right,
-                                &position.bottom);
+        place.mode = kPoppedOutMode;
+        XPLMGetWindowGeometryOS(windowID, &place.left, &place.top, &place.right, &place.bottom);
     } else {
-        position.mode = 1;
-        XPLMGetWindowGeometry(windowID, &position.left, &position.top, &position.right,
-                              &position.bottom);
+        place.mode = kFloatingMode;
+        XPLMGetWindowGeometry(windowID, &place.left, &place.top, &place.right, &place.bottom);
     }
+    return place;
+}
+
+void ControlPanelWidget::onFlightLoopCall() {
+    getSettings()->LAST_CONTROL_PANEL_POSITION = shownPlace();
     if (closeRequested) {
         SetVisible(false);
         closeRequested = false;
@@ -290,7 +304,10 @@ bool showNewControlPanel(int state) {
             if (panelPtr == nullptr || !needsRebuild()) {
                 return panelPtr != nullptr && panelPtr->GetVisible();
             }
+            // The new look is made where the pilot has the panel now; a
+            // hidden one waits for the next toggle to be made there.
             bool wasVisible = panelPtr->GetVisible();
+            keptPlace = panelPtr->shownPlace();
             deletePanelNow();
             return wasVisible ? showNewControlPanel(kControlPanelToggle) : false;
         }

@@ -48,6 +48,9 @@ public:
     // The top-left corner there, the panel as large as it shows itself, moved
     // and cut to stay within the monitor it is on.
     void moveOnMonitor(int left, int top);
+    // Where the panel is: popped out (mode 2, the operating system's
+    // rectangle) or floating (mode 1, global boxels).
+    WindowPosition shownPlace() const;
     // Opens the dialog of that number in the next frame, as its menu item does.
     void requestDialog(int dialog) { dialogRequest = dialog; }
 

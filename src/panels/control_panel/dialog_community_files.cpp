@@ -23,7 +23,6 @@
 
 namespace {
 
-const char* const kAgreement = "By pressing OK you agree";
 const char* const kSharePrompt =
     "You are about to share your camera file with the Ovilux community.\n\n%d camera file(s) "
     "for the aircraft type %s have been submitted so far\n\nBy pressing OK you agree that your "
@@ -47,6 +46,8 @@ const char* const kSharing =
     "Sharing your camera file with the community server, please wait...";
 
 struct ShareDialog {
+    // Until the prompt is composed for the aircraft loaded, once the
+    // community cache is idle.
     bool justOpened = true;
     std::string promptText;
     // A share this dialog started runs; the dialog closes when it ends.
@@ -120,6 +121,12 @@ int ControlPanelWidget::filterCommunityList(std::vector<GlobalCameraFileNameEntr
 
 void ControlPanelWidget::processShareCommunityFile(char* errorText) {
     processConfirmPasteCameraSet();
+    // Each opening starts afresh: what an earlier one composed may be about
+    // another aircraft, and a panel destroyed with the dialog open (camera
+    // control off, a new aircraft, a disable) leaves it behind.
+    if (dialogRequest == kDialogShareCommunityFile) {
+        share = ShareDialog();
+    }
     if (!ImGui::BeginPopupModal("Share Community File", nullptr,
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
@@ -131,7 +138,6 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
         if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
             cancelSharingCameraFile();
             share.sharing = false;
-            share.justOpened = true;
             ImGui::CloseCurrentPopup();
         }
         ImGui::EndPopup();
@@ -151,7 +157,7 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
             share.promptText = "                       Reading community file " +
                                std::to_string(read) + " of " + std::to_string(total) +
                                " ,please wait";
-        } else if (share.promptText.find(kAgreement) == std::string::npos) {
+        } else {
             std::string aircraft = getAircraftName();
             share.promptText = formatted(kSharePrompt,
                                          countCommunityCameraTypes(aircraft.c_str()),
@@ -167,7 +173,6 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
     ImGui::Separator();
     if (active == nullptr) {
         if (ImGui::Button("Cancel")) {
-            share.justOpened = true;
             ImGui::CloseCurrentPopup();
         }
         ImGui::EndPopup();
@@ -193,7 +198,6 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
             }
         }
         if (errorText[0] == 0) {
-            share.justOpened = true;
             shareCameraFile();
             // The dialog says it is sharing until the share ends.
             share.sharing = isSharingCameraFile();
@@ -205,7 +209,6 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
     ImGui::SetItemDefaultFocus();
     ImGui::SameLine();
     if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
-        share.justOpened = true;
         ImGui::CloseCurrentPopup();
     }
     ImGui::EndPopup();

@@ -39,13 +39,18 @@ bool dragClampedInt(const char* label, int* value, float speed, int min, int max
 }
 
 bool dragHeading(const char* label, float* heading, float speed) {
-    if (!dragClamped(label, heading, speed, -1.0f, 361.0f, "%.1f")) {
+    float edited = *heading;
+    // The drag stops a degree past north either way; what is typed is not
+    // clamped, so that any direction typed comes out as itself.
+    if (!ImGui::DragFloat(label, &edited, speed, -1.0f, 361.0f, "%.1f") ||
+        !std::isfinite(edited)) {
         return false;
     }
-    if (*heading < 0.0f) {
-        *heading += 360.0f;
-    } else if (*heading > 360.0f) {
-        *heading -= 360.0f;
+    float wrapped = std::fmod(edited, 360.0f);
+    if (wrapped < 0.0f) {
+        wrapped += 360.0f;
     }
+    // A sliver below 0 gives 360 back; -0 would show a sign.
+    *heading = wrapped >= 360.0f || wrapped == 0.0f ? 0.0f : wrapped;
     return true;
 }

@@ -25,7 +25,8 @@ bool dragClampedInt(const char* label, int* value, float speed, int min, int max
 // of value, so whatever is typed survives a save and a read.
 bool dragInRange(const char* label, float* value, float speed, ValueKind kind,
                  const char* format);
-// A heading field (-1 to 361): the degree of slack each side lets a drag
-// cross north, and the value wraps back into 0..360.
+// A heading field: a drag runs from -1 to 361, the degree of slack each side
+// letting it cross north; a drag or a typed value is wrapped into [0, 360)
+// (-90 is 270, 450 is 90). A value that is not finite is refused.
 bool dragHeading(const char* label, float* heading, float speed);
 

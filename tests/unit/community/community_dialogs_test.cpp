@@ -153,6 +153,24 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         EXPECT_TRUE(misbehaving.sharedFiles().empty()) << mode;
     }
     EXPECT_EQ(server.sharedFiles().size(), 1u);
+
+    // Open on the Cessna when another aircraft, with a camera file of its
+    // own, is loaded: the prompt opened again is about that aircraft.
+    openDialog(kDialogShareCommunityFile);
+    ASSERT_TRUE(shows("2 camera file(s) for the aircraft type Cessna_172SP have been submitted "
+                      "so far"))
+        << allText(text());
+    SimulatedXPlane::writeFile(xplane.path("Aircraft/Extra Aircraft/Glider/Ovilux_ASK21.csv"),
+                               headerLine() + joinRow(rowFields("Cockpit", "Seat")));
+    loadAircraft(kGlider);
+    frames(3);
+    ASSERT_STREQ(getCurrentActiveCameraFile()->fileName, "Ovilux_ASK21.csv");
+    // Camera control went off with the Cessna, and the panel with it.
+    ASSERT_EQ(controlPanel(), nullptr);
+    openPanel();
+    openDialog(kDialogShareCommunityFile);
+    EXPECT_TRUE(shows("0 camera file(s) for the aircraft type ASK21 have been submitted so far"))
+        << allText(text());
 }
 
 TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile) {

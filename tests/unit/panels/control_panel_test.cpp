@@ -10,6 +10,7 @@
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/panel_placement.h"
+#include "panels/settings_panel.h"
 #include "panels/window_manager.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"
@@ -398,6 +399,20 @@ TEST_F(ControlPanel, TheViewIdComboListsFiftyIdsForAnAircraftAndSixtyFiveForAnAi
 TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     ControlPanelWidget* panel = open();
     EXPECT_TRUE(panel->isTranslucent());
+    // Dragged aside by its title, 100 left and 60 down from where it opened.
+    std::vector<int> opened = geometry(panel);
+    int x = opened[0] + 300, y = opened[1] - 9;
+    xpsim::mouseClick(x, y, false, xplm_MouseDown);
+    xpsim::runFrames(2);
+    for (int step = 1; step <= 10; ++step) {
+        xpsim::mouseClick(x - step * 10, y - step * 6, false, xplm_MouseDrag);
+        xpsim::runFrames(1);
+    }
+    xpsim::mouseClick(x - 100, y - 60, false, xplm_MouseUp);
+    xpsim::runFrames(3);
+    std::vector<int> aside = geometry(panel);
+    ASSERT_EQ(aside[0], opened[0] - 100);
+    ASSERT_EQ(aside[1], opened[1] - 60);
     click(panel, "Solid Background");
     xpsim::runFrames(3);
     ControlPanelWidget* framed = controlPanel();
@@ -408,10 +423,37 @@ TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     XPLMGetWindowGeometry(framed->getWindowID(), &l, &t, &r, &b);
     EXPECT_EQ(r - l, 900);
     EXPECT_EQ(t - b, 805);
+    // Where the pilot left it, in its new look.
+    EXPECT_EQ(l, aside[0]);
+    EXPECT_EQ(t, aside[1]);
     const WindowPosition& kept = getSettings()->LAST_CONTROL_PANEL_POSITION;
     EXPECT_EQ(kept.mode, 1);
     EXPECT_EQ(kept.left, l);
     EXPECT_EQ(kept.top, t);
+    std::vector<int> framedThere = geometry(framed);
+    cameraControlOffAndOn();
+    framed = open();
+    ASSERT_NE(framed, nullptr);
+    EXPECT_FALSE(framed->isTranslucent());
+    EXPECT_EQ(geometry(framed), framedThere);
+    // Hidden, it is made in its new look at the next toggle, where it was.
+    std::string error;
+    ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Toggle Control Panel", &error)) << error;
+    xpsim::runFrames(3);
+    ASSERT_FALSE(framed->GetVisible());
+    xpsim::commandOnce("QFN/Ovilux/Open_Settings");
+    xpsim::runFrames(3);
+    click(settingsPanel(), "Enable Solid Control Panel");
+    EXPECT_EQ(controlPanel(), nullptr);
+    panel = open();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isTranslucent());
+    EXPECT_EQ(geometry(panel)[0], framedThere[0]);
+    EXPECT_EQ(geometry(panel)[1], framedThere[1]);
+    click(panel, "Solid Background");
+    framed = controlPanel();
+    ASSERT_NE(framed, nullptr);
+    EXPECT_EQ(geometry(framed), framedThere);
 
     // Popped out, it comes back popped out where it was, after camera
     // control goes off and on and after a restart.
@@ -419,6 +461,18 @@ TEST_F(ControlPanel, ASolidBackgroundRebuildsTheVisiblePanelFramed) {
     xpsim::runFrames(2);
     std::vector<int> os = geometryOS(framed);
     EXPECT_EQ(getSettings()->LAST_CONTROL_PANEL_POSITION.mode, 2);
+    // A smaller font keeps it popped out there. The settings window, behind
+    // the panel now, comes forward as X-Plane brings a window the pilot
+    // clicks on (the simulator leaves that out).
+    XPLMBringWindowToFront(settingsPanel()->getWindowID());
+    xpsim::runFrames(1);
+    click(settingsPanel(), "Use Small Font for Both Control Panels");
+    xpsim::runFrames(3);
+    ASSERT_TRUE(getSettings()->USE_SMALL_FONT);
+    framed = controlPanel();
+    ASSERT_NE(framed, nullptr);
+    EXPECT_TRUE(XPLMWindowIsPoppedOut(framed->getWindowID()));
+    EXPECT_EQ(geometryOS(framed), os);
     cameraControlOffAndOn();
     ControlPanelWidget* again = open();
     ASSERT_NE(again, nullptr);

@@ -95,6 +95,11 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     typeNumber("Duration in Seconds", "0");
     EXPECT_EQ(fieldValue("Duration in Seconds"), "1.00");
     typeNumber("Duration in Seconds", "30");
+    // A typed heading is the same direction within 0..360.
+    typeNumber("Camera Attack Heading", "450");
+    EXPECT_EQ(fieldValue("Camera Attack Heading"), "90.0");
+    typeNumber("Camera Attack Heading", "-90");
+    EXPECT_EQ(fieldValue("Camera Attack Heading"), "270.0");
 
     click("Cancel");
     openDialog(kDialogCreateFlyBy);  // opened again: the refusal is gone, the numbers stay
@@ -174,8 +179,10 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
 
     typeNumber("Initial Camera Heading", "-1");
     EXPECT_EQ(fieldValue("Initial Camera Heading"), "359.0");
-    typeNumber("Initial Camera Heading", "400");  // held at 361, wrapped to 1
-    EXPECT_EQ(fieldValue("Initial Camera Heading"), "1.0");
+    typeNumber("Initial Camera Heading", "400");
+    EXPECT_EQ(fieldValue("Initial Camera Heading"), "40.0");
+    typeNumber("Initial Camera Heading", "-90");
+    EXPECT_EQ(fieldValue("Initial Camera Heading"), "270.0");
     typeNumber("Initial Camera Heading", "-1");
     typeNumber("Radius in Meters", "-1e39");
     EXPECT_EQ(fieldValue("Radius in Meters"), "-1000000.00");

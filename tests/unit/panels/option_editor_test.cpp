@@ -171,10 +171,29 @@ TEST_F(OptionEditor, YawWrapsAroundNorthAndPitchShowsFoldedAngles) {
     EXPECT_EQ(valueBeside("Pitch"), "-10.0");
     typeInto("Yaw", "-0.5");
     EXPECT_FLOAT_EQ(camera().heading, 359.5f);
-    typeInto("Yaw", "-40");  // clamped to a degree below north
-    EXPECT_FLOAT_EQ(camera().heading, 359.0f);
-    typeInto("Yaw", "400");
-    EXPECT_FLOAT_EQ(camera().heading, 1.0f);
+    // A typed heading is the same direction within 0..360, however far out.
+    typeInto("Yaw", "-90");
+    EXPECT_FLOAT_EQ(camera().heading, 270.0f);
+    typeInto("Yaw", "450");
+    EXPECT_FLOAT_EQ(camera().heading, 90.0f);
+    typeInto("Yaw", "-1000");
+    EXPECT_FLOAT_EQ(camera().heading, 80.0f);
+    typeInto("Yaw", "360");
+    EXPECT_FLOAT_EQ(camera().heading, 0.0f);
+    // Dragged left across north it goes on from just under 360.
+    typeInto("Yaw", "1");
+    TextRun yaw = labelled("Yaw");
+    int x = fieldX(yaw), y = yaw.boxelCentreY();
+    frames(30);  // past ImGui's double-click time
+    xpsim::mouseClick(x, y, false, xplm_MouseDown);
+    frames(2);
+    for (int moved = 2; moved <= 8; moved += 2) {
+        xpsim::mouseClick(x - moved, y, false, xplm_MouseDrag);
+        frames(1);
+    }
+    xpsim::mouseClick(x - 8, y, false, xplm_MouseUp);
+    frames(2);
+    EXPECT_FLOAT_EQ(camera().heading, 358.0f);
     typeInto("Pitch", "-30");
     EXPECT_FLOAT_EQ(camera().pitch, 330.0f);
     EXPECT_EQ(valueBeside("Pitch"), "-30.0");

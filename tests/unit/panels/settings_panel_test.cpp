@@ -142,7 +142,7 @@ TEST_F(SettingsPanel, ATickedBoxIsSavedAsTheOnlyChangeAndThePanelHides) {
     EXPECT_FALSE(panel->GetVisible());
 }
 
-TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaults) {
+TEST_F(SettingsPanel, TypedValuesPastTheirRangeStopAtItsNearestEnd) {
     // The view axis smoothing has no value of its own that a read starts
     // from: the file's 0, below the panel's 1, is refused as it is read, so
     // the value held stays, and is the default as well.
@@ -156,23 +156,31 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     ASSERT_EQ(defaults->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
     SettingsWidget* panel = open();
     EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
+    // Typed past a field's range, a value stops at the nearer end, as a drag
+    // does: a pilot who types 1000 wants the largest speed.
+    typeIntoDrag(panel, "Pan Speed in Degrees", 360, "1000");
+    EXPECT_FLOAT_EQ(s->MEDIUM_ROTATION_SPEED, 45.0f);
+    typeIntoDrag(panel, "Camera Smoothing Factor", 240, "99999");
+    EXPECT_EQ(s->SMOOTH_WINDOW, 36000);
+    typeIntoDrag(panel, "Mouse Smoothing Factor", 240, "0");
+    EXPECT_EQ(s->MOUSE_SMOOTHING_FACTOR, 1);
+    typeIntoDrag(panel, "View Axis Smoothing Factor", 240, "500");
+    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, 100);
+    typeIntoDrag(panel, "Pan Speed in Degrees", 360, "0");
+    EXPECT_EQ(s->MEDIUM_ROTATION_SPEED, 0.000005f);
     // The fields take digits, signs and exponents only: "nan" never gets in,
-    // and 1e39 is infinite as a float.
+    // and 1e39, infinite as a float, lies past an end too.
     s->VERY_LARGE_ROTATION_SPEED = 30.0f;
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "-1e39");
-    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
+    EXPECT_EQ(s->VERY_LARGE_ROTATION_SPEED, 0.000005f);
     typeIntoDrag(panel, "Pan Speed in Degrees", 600, "1e39");
-    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, defaults->VERY_LARGE_ROTATION_SPEED);
-    typeIntoDrag(panel, "Movement Speed in Meters", 240, "1e39");
-    EXPECT_FLOAT_EQ(s->SMALL_MOVEMENT_SPEED, defaults->SMALL_MOVEMENT_SPEED);
-    typeIntoDrag(panel, "Pan Speed in Degrees", 360, "0");
-    EXPECT_FLOAT_EQ(s->MEDIUM_ROTATION_SPEED, defaults->MEDIUM_ROTATION_SPEED);
+    EXPECT_FLOAT_EQ(s->VERY_LARGE_ROTATION_SPEED, 45.0f);
+    typeIntoDrag(panel, "Movement Speed in Meters", 360, "1e39");
+    EXPECT_FLOAT_EQ(s->MEDIUM_MOVEMENT_SPEED, 100.0f);
     typeIntoDrag(panel, "Head Track Range in Meters", 480, "-1e39");
-    EXPECT_FLOAT_EQ(s->LARGE_HEADTRACK_RANGE, defaults->LARGE_HEADTRACK_RANGE);
+    EXPECT_EQ(s->LARGE_HEADTRACK_RANGE, 0.000005f);
     typeIntoDrag(panel, "Pan Speed Factor", 240, "1e39");
-    EXPECT_FLOAT_EQ(s->panSpeedFactor, defaults->panSpeedFactor);
-    typeIntoDrag(panel, "View Axis Smoothing Factor", 240, "500");
-    EXPECT_EQ(s->VIEW_AXIS_SMOOTHING_FACTOR, viewAxisHeld);
+    EXPECT_FLOAT_EQ(s->panSpeedFactor, 10000.0f);
     // A value in range stays as typed.
     typeIntoDrag(panel, "Pan Speed in Degrees", 240, "3");
     EXPECT_FLOAT_EQ(s->SMALL_ROTATION_SPEED, 3.0f);
@@ -196,8 +204,9 @@ TEST_F(SettingsPanel, TypedValuesThatAreNotFiniteOrOutOfRangeGoBackToTheirDefaul
     click(panel, "Save Settings");
     std::string saved = SimulatedXPlane::readFile(iniPath());
     EXPECT_NE(saved.find("VERY_LARGE_ROTATION_SPEED 45.000000\n"), std::string::npos);
-    EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR " + std::to_string(viewAxisHeld) + "\n"),
-              std::string::npos);
+    EXPECT_NE(saved.find("VIEW_AXIS_SMOOTHING_FACTOR 100\n"), std::string::npos);
+    EXPECT_NE(saved.find("SMOOTH_WINDOW 36000\n"), std::string::npos);
+    EXPECT_NE(saved.find("MOUSE_SMOOTHING_FACTOR 1\n"), std::string::npos);
     EXPECT_NE(saved.find("\nLARGE_ROTATION_SPEED 0.000005\n"), std::string::npos);
     EXPECT_NE(saved.find("SMALL_MOVEMENT_SPEED 0.000005\n"), std::string::npos);
     EXPECT_NE(saved.find("MEDIUM_HEADTRACK_RANGE 0.000005\n"), std::string::npos);
