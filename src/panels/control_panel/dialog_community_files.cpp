@@ -215,6 +215,12 @@ void ControlPanelWidget::processShareCommunityFile(char* errorText) {
 }
 
 void ControlPanelWidget::processBrowseCommunityFiles(char*) {
+    // Each opening filters afresh with the kept filter and selection; a panel
+    // destroyed with the dialog open leaves what it showed, a failed import's
+    // error among it.
+    if (dialogRequest == kDialogBrowseCommunityFiles) {
+        browse.justOpened = true;
+    }
     if (!ImGui::BeginPopupModal("Browse Community Files", nullptr,
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
@@ -293,7 +299,6 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
         importable = browse.current_Selection > 0 && browse.current_Selection <= count;
     }
     if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
-        browse.justOpened = true;
         ImGui::CloseCurrentPopup();
     }
     ImGui::SetItemDefaultFocus();
@@ -302,7 +307,6 @@ void ControlPanelWidget::processBrowseCommunityFiles(char*) {
         if (ImGui::Button("Import File", ImVec2(kDialogButtonWidth, 0))) {
             if (importCameraSet(browse.filteredList[browse.current_Selection - 1],
                                 browse.autoCorrect)) {
-                browse.justOpened = true;
                 ImGui::CloseCurrentPopup();
             } else {
                 browse.error = kNotRead;

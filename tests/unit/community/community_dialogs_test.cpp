@@ -221,6 +221,19 @@ TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
         << allText(text());
     expectOwnSet();
 
+    // Camera control off and on takes the panel with the dialog open: the
+    // dialog opened again keeps its filter but not the failed import's error.
+    xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+    frames(2);
+    ASSERT_EQ(controlPanel(), nullptr);
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    frames(2);
+    openPanel();
+    openDialog(kDialogBrowseCommunityFiles);
+    ASSERT_TRUE(shows("1  Files filtered from a total of 3 file(s)")) << allText(text());
+    EXPECT_FALSE(shows("The file could not be read; the camera set is unchanged"))
+        << allText(text());
+
     // An update brings two files while the dialog stays open: once the
     // library is read again, the dialog lists what it holds now.
     CommunityTestServer server;
