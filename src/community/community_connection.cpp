@@ -54,7 +54,7 @@ int replyCode(const std::string& reply) {
 }
 }  // namespace
 
-CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel)
+CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel* cancel)
     : curl(curl), cancel(cancel), limits(communityTimeLimits()),
       server(communityServerAddress()), password(communityServerPassword()) {
     easy = curl->easyInit();
@@ -91,6 +91,8 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityC
     curl->easySetopt(h, CURLOPT_READDATA, this);
     curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
     curl->easySetopt(h, CURLOPT_OPENSOCKETDATA, this);
+    curl->easySetopt(h, CURLOPT_CLOSESOCKETFUNCTION, &CommunityConnection::onCloseSocket);
+    curl->easySetopt(h, CURLOPT_CLOSESOCKETDATA, this);
     // A cancelled name lookup is left to finish on its own (libcurl 7.87 on;
     // earlier ones wait for it).
     curl->easySetopt(h, CURLOPT_QUICK_EXIT, 1L);
@@ -98,6 +100,10 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityC
 
 CommunityConnection::~CommunityConnection() {
     close();
+    // Whatever is left open (a goodbye given up, a connection libcurl still
+    // keeps after a transfer that ended badly) goes without one: libcurl's
+    // cleanup would otherwise say goodbye and wait the reply limit for it.
+    cancel->abandonSockets();
     if (multi != nullptr) {
         curl->multiCleanup(multi);
     }
@@ -107,9 +113,10 @@ CommunityConnection::~CommunityConnection() {
 }
 
 void CommunityConnection::close() {
-    // The control connection kept after the last transfer is closed here,
-    // not later by libcurl on its own: its QUIT waits a second at most for
-    // the server's goodbye, which changes nothing of what was done.
+    // The control connection kept after the last answered transfer is
+    // closed here, not later by libcurl on its own: its QUIT waits a second
+    // at most for the server's goodbye, which changes nothing of what was
+    // done.
     if (!connectionKept || easy == nullptr || multi == nullptr) {
         return;
     }
@@ -223,8 +230,15 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     // Taken off before it can be used again; a transfer cut off here closes
     // its connections without waiting for the server.
     curl->multiRemoveHandle(multi, easy);
-    connectionKept = result == CURLE_OK;
-    if (result == CURLE_ABORTED_BY_CALLBACK && cancel->requested()) {
+    // Only a connection whose server answered is used again. libcurl keeps
+    // one whose verdict it gave up waiting for (on the cancel) as if it were
+    // good, and would say goodbye on it and wait; it is shut instead.
+    connectionKept = result == CURLE_OK || failureIsReply();
+    if (!connectionKept) {
+        cancel->abandonSockets();
+    }
+    bool cancelled = result == CURLE_ABORTED_BY_CALLBACK ? cancel->requested() : cancel->due();
+    if (result != CURLE_OK && cancelled) {
         cut = true;
         return kCancelled;
     }
@@ -404,8 +418,13 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
     // Not handed on to programs X-Plane starts.
     type |= SOCK_CLOEXEC;
 #endif
-    int descriptor = socket(address->family, type, address->protocol);
+    // None once the exchange is cut off.
+    int descriptor = connection->cancel->openSocket(address->family, type, address->protocol);
     return descriptor >= 0 ? descriptor : CURL_SOCKET_BAD;
+}
+
+int CommunityConnection::onCloseSocket(void* self, curl_socket_t socket) {
+    return static_cast<CommunityConnection*>(self)->cancel->closeSocket(socket);
 }
 
 CommunityConnection::Step CommunityConnection::failedStep() const {

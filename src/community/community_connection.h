@@ -8,7 +8,10 @@
 // address the control connection reached, whatever address the server names
 // for it (a server behind a NAT names its private one), and every wait is a
 // poll(), whatever the numbers of the descriptors. A cancel ends a transfer
-// once its grace has gone by. Only the name lookup of the server is left to
+// once its grace has gone by. A transfer that ended without the server's
+// answer (cancelled, cut off, a limit run out) leaves nothing to wait for:
+// its connections are shut, so neither libcurl's goodbye nor its connection
+// cache waits on the server. Only the name lookup of the server is left to
 // the system's resolver and its own limits. One worker thread uses it.
 #pragma once
 
@@ -41,8 +44,10 @@ public:
     using Sink = std::function<bool(const char* text, size_t length)>;
 
     // curl: loaded (loadCommunityCurl). Talks to communityServerAddress().
-    CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel);
-    // Sends QUIT and closes, within the reply limit, or at once once cancelled.
+    // The cancel also holds the exchange's sockets.
+    CommunityConnection(const CurlCalls* curl, CommunityCancel* cancel);
+    // After an answered transfer, sends QUIT and waits a second at most for
+    // the goodbye; otherwise, or once cancelled, closes without one.
     ~CommunityConnection();
     CommunityConnection(const CommunityConnection&) = delete;
     CommunityConnection& operator=(const CommunityConnection&) = delete;
@@ -87,9 +92,10 @@ private:
     static int onProgress(void* self, curl_off_t downloadTotal, curl_off_t downloaded,
                           curl_off_t uploadTotal, curl_off_t uploaded);
     static curl_socket_t onOpenSocket(void* self, curlsocktype purpose, curl_sockaddr* address);
+    static int onCloseSocket(void* self, curl_socket_t socket);
 
     const CurlCalls* curl;
-    const CommunityCancel* cancel;
+    CommunityCancel* cancel;
     CommunityTimeLimits limits;
     std::string server;
     std::string password;

@@ -168,7 +168,10 @@ bool isSharingCameraFile() { return job != nullptr; }
 
 void cancelSharingCameraFile() {
     if (job != nullptr) {
-        job->cancel.request();
+        // Ends within the cancel's grace, so the join is bounded.
+        ShareJob* running = job.get();
+        running->cancel.end(
+            [running] { return running->finished.load(std::memory_order_acquire); });
     }
     finishShare();
     if (watcher != nullptr) {

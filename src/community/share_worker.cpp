@@ -8,7 +8,7 @@
 #include "shell/broken_pipe_guard.h"
 
 ShareOutcome runShareExchange(const ShareRequest& request, const CurlCalls* curl,
-                              const CommunityCancel* cancel) {
+                              CommunityCancel* cancel) {
     BrokenPipeGuard brokenPipeGuard;
     ShareOutcome outcome;
     CommunityConnection connection(curl, cancel);

@@ -32,4 +32,4 @@ struct ShareOutcome {
 };
 
 ShareOutcome runShareExchange(const ShareRequest& request, const CurlCalls* curl,
-                              const CommunityCancel* cancel);
+                              CommunityCancel* cancel);

@@ -31,6 +31,11 @@ Modes, to misbehave on request:
                   there gets a byte every 150 ms without a line end, without
                   end, while the same port on 127.0.0.1, the control
                   connection's address, serves the transfer as usual
+  withhold-completion
+                  a shared file's transfer (download or upload) goes whole,
+                  but its completion reply never comes, and QUIT is never
+                  answered (a hung server, or a NAT that dropped the control
+                  connection during a long transfer)
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -73,6 +78,7 @@ HOSTILE_NAMES = [
 # Modes whose passive replies the server makes up itself.
 OWN_PASSIVE_MODES = ("full-queue", "pasv-elsewhere")
 HELD_DOWNLOAD_MODES = ("stall-downloads", "drip-downloads", "trickle-downloads")
+WITHHOLD_MODES = ("withhold-completion",)
 # Seconds between the bytes of a held download.
 DRIP_INTERVALS = {"drip-downloads": 1, "trickle-downloads": 2}
 ELSEWHERE = "127.0.0.2"
@@ -181,7 +187,17 @@ class CommunityHandler(FTPHandler):
         # The transfer of a shared file is the one held back, so that the
         # version list and the listing still arrive.
         self.hold_transfer = self.mode in HELD_DOWNLOAD_MODES and "CommunityFiles" in file
+        self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
         return FTPHandler.ftp_RETR(self, file)
+
+    def ftp_STOR(self, file, mode="w"):
+        self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
+        return FTPHandler.ftp_STOR(self, file, mode)
+
+    def ftp_QUIT(self, line):
+        if self.mode in WITHHOLD_MODES:
+            return
+        return FTPHandler.ftp_QUIT(self, line)
 
     def ftp_EPSV(self, line):
         if self.mode in OWN_PASSIVE_MODES:
@@ -250,6 +266,16 @@ class DrippingHandler(Dripping, CommunityHandler):
 
     def push(self, s):
         self.drip(s.encode("utf8"))
+
+
+class WithholdingDTPHandler(DTPHandler):
+    """A shared file's transfer goes whole; its completion reply is never
+    sent."""
+
+    def close(self):
+        if getattr(self.cmd_channel, "withhold_completion", False):
+            self._resp = ()
+        DTPHandler.close(self)
 
 
 class HoldingDTPHandler(Dripping, DTPHandler):
@@ -356,7 +382,8 @@ def main():
         default="normal",
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
-                 "full-queue", "pasv-elsewhere"],
+                 "full-queue", "pasv-elsewhere",
+                 "withhold-completion"],
     )
     args = parser.parse_args()
 
@@ -380,6 +407,8 @@ def main():
         handler.dtp_handler = DyingDTPHandler
     if args.mode in HELD_DOWNLOAD_MODES:
         handler.dtp_handler = HoldingDTPHandler
+    if args.mode in WITHHOLD_MODES:
+        handler.dtp_handler = WithholdingDTPHandler
     if args.mode == "pasv-elsewhere":
         handler.masquerade_address = ELSEWHERE
         handler.passive_dtp = ElsewherePassiveDTP

@@ -77,6 +77,25 @@ protected:
         return "no box";
     }
 
+    // Frames, as X-Plane runs them, until the server holds count uploads,
+    // one of them the whole camera file as it is saved now (bounded).
+    bool holdsWholeUpload(const CommunityTestServer& server, size_t count) const {
+        for (int i = 0; i < 2000; ++i) {
+            std::vector<std::string> held = server.sharedFiles();
+            bool whole = false;
+            for (const std::string& name : held) {
+                whole = whole ||
+                        SimulatedXPlane::readFile(server.communityFolder() + name) == readCameraFile();
+            }
+            if (held.size() == count && whole) {
+                return true;
+            }
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
     static std::vector<std::string> lines(const std::string& text) {
         std::vector<std::string> out;
         size_t start = 0;
@@ -365,6 +384,38 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     setCommunityCurlLibrary("");
     setVersion("3.0");
     EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+
+    // A server that takes the upload whole but never confirms it, and never
+    // answers QUIT: disabling or stopping the plug-in ends the share within
+    // a second and a half.
+    {
+        CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
+        ASSERT_TRUE(withholding.running());
+        // Only these end it: the limits outlast the server.
+        setCommunityTimeLimits({30, 30, 30});
+        size_t held = 0;
+        for (bool stop : {false, true}) {
+            setVersion(stop ? "4.1" : "4.0");
+            shareCameraFile();
+            ASSERT_TRUE(holdsWholeUpload(withholding, ++held)) << stop;
+            auto started = std::chrono::steady_clock::now();
+            if (stop) {
+                xpsim::stopPlugin();
+            } else {
+                xpsim::disablePlugin();
+            }
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+            EXPECT_LT(took.count(), 1.5) << stop;
+            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), stop ? 5 : 4);
+            EXPECT_TRUE(withholding.alive());
+            EXPECT_EQ(processThreadCount(), threads);
+            if (stop) {
+                ASSERT_TRUE(xpsim::startPlugin());
+            }
+            ASSERT_TRUE(xpsim::enablePlugin());
+            ASSERT_EQ(readCameras(nullptr), 1);
+        }
+    }
 }
 
 TEST_F(ShareCameraFile, ARecordThatCannotBeWrittenKeepsThePreviousUploadForTheNextShare) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "community/community_curl.h"
@@ -249,6 +250,67 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
     EXPECT_LE(processThreadCount(), threads);
     EXPECT_TRUE(dripping.alive());
     ASSERT_TRUE(xpsim::enablePlugin());
+
+    // A server that sends the download whole but never its completion reply,
+    // and never answers QUIT (a hung server, or a NAT that dropped the control
+    // connection during the transfer): 3 s into the update, the close box,
+    // disabling and stopping each hold X-Plane less than a second and a half,
+    // "Cancel" brings "Update Canceled" within 3 seconds, and nothing of the
+    // download stays. The limits outlast the server, so only these end it.
+    for (const std::string end : {"close box", "Cancel", "disable", "stop"}) {
+        CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
+        ASSERT_TRUE(withholding.running());
+        setCommunityTimeLimits({30, 30, 30});
+        serverFile(withholding, "Ovilux_Held.csv", cameraFile("H"));
+        open();
+        ASSERT_TRUE(shows("Server Files to be Downloaded: 1")) << end << "\n" << allText(text());
+        click("Update Community Files");
+        auto begun = std::chrono::steady_clock::now();
+        while (std::chrono::steady_clock::now() - begun < std::chrono::seconds(3)) {
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ASSERT_EQ(window()->state(), kUpdateUpdating) << end;
+        // The longest call of X-Plane's into the plug-in that ends it.
+        double held = 0.0;
+        auto timed = [&held](const std::function<void()>& call) {
+            auto started = std::chrono::steady_clock::now();
+            call();
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+            held = std::max(held, took.count());
+        };
+        if (end == "close box") {
+            timed([] { ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates")); });
+            timed([] { xpsim::runFrames(1); });
+        } else if (end == "Cancel") {
+            auto pressed = std::chrono::steady_clock::now();
+            click("Cancel");
+            for (int i = 0; i < 3000 && !shows("Update Canceled"); ++i) {
+                timed([] { xpsim::runFrames(1); });
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - pressed;
+            EXPECT_TRUE(shows("Update Canceled")) << allText(text());
+            EXPECT_LT(took.count(), 3.0);
+            UpdaterWidget::destroy();
+        } else if (end == "disable") {
+            timed([] { xpsim::disablePlugin(); });
+        } else {
+            timed([] { xpsim::stopPlugin(); });
+        }
+        EXPECT_LT(held, 1.5) << end;
+        EXPECT_EQ(window(), nullptr) << end;
+        if (end == "stop") {
+            ASSERT_TRUE(xpsim::startPlugin());
+        }
+        if (end == "disable" || end == "stop") {
+            ASSERT_TRUE(xpsim::enablePlugin());
+            ASSERT_TRUE(waitUntilCached());
+        }
+        EXPECT_TRUE(library().empty()) << end;
+        EXPECT_LE(processThreadCount(), threads) << end;
+        EXPECT_TRUE(withholding.alive()) << end;
+    }
 }
 
 TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
