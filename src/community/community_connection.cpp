@@ -13,8 +13,10 @@
 namespace {
 // How long a wait for the server lasts before the cancel is looked at again.
 const int kPollMilliseconds = 100;
-// libcurl's own words when its low-speed limit ends a transfer.
+// libcurl's own words when its low-speed limit ends a transfer, and when the
+// connect limit ends a name lookup.
 const char* const kTooSlow = "too slow";
+const char* const kResolving = "Resolving";
 
 std::string formatted(const char* format, int number) {
     char text[160];
@@ -170,6 +172,7 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     repliedThisTransfer = false;
     started = false;
     controlConnected = false;
+    openedSocket = false;
     socketError = 0;
     localError.clear();
     sinkStopped = false;
@@ -331,6 +334,8 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
         if (code == 230) {
             connection->loggedIn = true;
             connection->exchangeLoggedIn = true;
+        } else if (connection->loggedIn) {
+            connection->sessionReady = true;
         }
         if (code / 100 == 1) {
             connection->started = true;
@@ -396,10 +401,12 @@ int CommunityConnection::onProgress(void* self, curl_off_t, curl_off_t downloade
 curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
                                                 curl_sockaddr* address) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    connection->openedSocket = true;
     // Before a reply in this transfer, the socket is a new control connection.
     if (!connection->repliedThisTransfer) {
         connection->greeted = false;
         connection->loggedIn = false;
+        connection->sessionReady = false;
     }
     char host[INET6_ADDRSTRLEN] = "?";
     unsigned port = 0;
@@ -473,6 +480,11 @@ std::string CommunityConnection::failureText() const {
                                      : "the transfer made no progress for %d seconds",
                                  limits.quietSeconds);
             }
+            if (!openedSocket && strstr(errorBuffer, kResolving) != nullptr) {
+                return formatted("the server's name could not be looked up within %d seconds",
+                                 limits.connectSeconds) +
+                       " (" + server + ")";
+            }
             if (!greeted) {
                 return controlConnected
                            ? formatted("the server did not answer within %d seconds", shorter)
@@ -483,8 +495,9 @@ std::string CommunityConnection::failureText() const {
                 return formatted("the data connection to %s was not accepted within %d seconds",
                                  lastAddress, limits.connectSeconds);
             }
+            // Until the session is set up, the connect limit runs too.
             return formatted("the server did not answer within %d seconds",
-                             loggedIn ? limits.replySeconds : shorter);
+                             sessionReady ? limits.replySeconds : shorter);
         case CURLE_COULDNT_CONNECT:
             return std::string(greeted ? "the data connection to " : "the connection to ") +
                    lastAddress + " failed" +

@@ -11,8 +11,8 @@
 // once its grace has gone by. A transfer that ended without the server's
 // answer (cancelled, cut off, a limit run out) leaves nothing to wait for:
 // its connections are shut, so neither libcurl's goodbye nor its connection
-// cache waits on the server. Only the name lookup of the server is left to
-// the system's resolver and its own limits. One worker thread uses it.
+// cache waits on the server. The name lookup itself is left to the system's
+// resolver, bounded by the connect limit. One worker thread uses it.
 #pragma once
 
 #include <curl/curl.h>
@@ -109,6 +109,9 @@ private:
     bool exchangeLoggedIn = false;
     bool greeted = false;
     bool loggedIn = false;
+    // The reply after the login's (to PWD) came: the session is set up, and
+    // the connect limit no longer runs.
+    bool sessionReady = false;
     bool connectionKept = false;
     // The last transfer.
     CURLcode result = CURLE_OK;
@@ -117,6 +120,7 @@ private:
     bool repliedThisTransfer = false;
     bool started = false;
     bool controlConnected = false;
+    bool openedSocket = false;
     std::string lastAddress;
     long socketError = 0;
     std::string localError;

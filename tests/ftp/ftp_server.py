@@ -36,6 +36,8 @@ Modes, to misbehave on request:
                   but its completion reply never comes, and QUIT is never
                   answered (a hung server, or a NAT that dropped the control
                   connection during a long transfer)
+  drip-pwd        greets and logs in as usual, then sends its reply to PWD
+                  one byte a second
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -268,6 +270,25 @@ class DrippingHandler(Dripping, CommunityHandler):
         self.drip(s.encode("utf8"))
 
 
+class PwdDrippingHandler(Dripping, CommunityHandler):
+    """Sends its reply to PWD one byte a second, every other as usual."""
+
+    _dripping_reply = False
+
+    def ftp_PWD(self, line):
+        self._dripping_reply = True
+        try:
+            return CommunityHandler.ftp_PWD(self, line)
+        finally:
+            self._dripping_reply = False
+
+    def push(self, s):
+        if self._dripping_reply:
+            self.drip(s.encode("utf8"))
+        else:
+            CommunityHandler.push(self, s)
+
+
 class WithholdingDTPHandler(DTPHandler):
     """A shared file's transfer goes whole; its completion reply is never
     sent."""
@@ -383,7 +404,7 @@ def main():
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
                  "full-queue", "pasv-elsewhere",
-                 "withhold-completion"],
+                 "withhold-completion", "drip-pwd"],
     )
     args = parser.parse_args()
 
@@ -396,7 +417,8 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, args.password, root, perm="elradfmw")
-    handler = {"silent": SilentHandler, "drip": DrippingHandler}.get(args.mode, CommunityHandler)
+    handler = {"silent": SilentHandler, "drip": DrippingHandler,
+               "drip-pwd": PwdDrippingHandler}.get(args.mode, CommunityHandler)
     handler.authorizer = authorizer
     handler.mode = args.mode
     handler.banner = "Ovilux community test server ready."

@@ -3,7 +3,9 @@
 // brings the community library into line, and every failing server leaving
 // the library as it was with the window's error text.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -358,6 +360,55 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     setCommunityCurlLibrary("");
     open();
     EXPECT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    UpdaterWidget::destroy();
+
+    // A server whose reply to PWD, the last step of setting up the session,
+    // comes a byte a second: cut off by the connect limit, which the window
+    // names.
+    {
+        CommunityTestServer dripping("drip-pwd", kMisbehavingLifetime);
+        ASSERT_TRUE(dripping.running());
+        setCommunityTimeLimits({2, 15, 15});
+        open();
+        EXPECT_TRUE(showsWrapped("Update Error: Unable to retrieve the Ovilux version list: the "
+                                 "server did not answer within 2 seconds"))
+            << allText(text());
+        EXPECT_TRUE(dripping.alive());
+        UpdaterWidget::destroy();
+        setCommunityTimeLimits(CommunityTimeLimits());
+    }
+
+    // A name lookup that never answers (the resolver's alias file is a FIFO
+    // no one writes to, where the system's resolver reads one): the window
+    // says the name could not be looked up.
+    std::string aliases = server.root() + "/aliases";
+    ASSERT_EQ(mkfifo(aliases.c_str(), 0600), 0);
+    setenv("HOSTALIASES", aliases.c_str(), 1);
+    int threads = processThreadCount();
+    setCommunityServer("oviluxlookup:21", kTestServerPassword);
+    setCommunityTimeLimits({2, 2, 2});
+    open();
+    EXPECT_TRUE(showsWrapped("Update Error: Unable to connect to the community file server: the "
+                             "server's name could not be looked up"))
+        << allText(text());
+    EXPECT_EQ(allText(text()).find("accept"), std::string::npos) << allText(text());
+    EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+    UpdaterWidget::destroy();
+    // The lookup left running goes once its alias file answers.
+    for (int i = 0; i < 100; ++i) {
+        int writer = ::open(aliases.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer < 0) {
+            break;
+        }
+        ::close(writer);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    unlink(aliases.c_str());
+    for (int i = 0; i < 1000 && processThreadCount() > threads; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_LE(processThreadCount(), threads);
+    setCommunityServer("", "");
 }
 
 TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
