@@ -74,6 +74,9 @@ public:
     bool transferStarted() const { return started; }
     // A transfer of this exchange was cut off by the cancel.
     bool cutByCancel() const { return cut; }
+    // The server answered the last transfer, so its control connection is
+    // still in use: a next command goes on it without a new connection.
+    bool keepsConnection() const { return connectionKept; }
 
 private:
     using Clock = std::chrono::steady_clock;

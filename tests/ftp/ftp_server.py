@@ -38,6 +38,10 @@ Modes, to misbehave on request:
                   connection during a long transfer)
   drip-pwd        greets and logs in as usual, then sends its reply to PWD
                   one byte a second
+  one-connection  passive replies as in full-queue, and only the first
+                  control connection is served: every later one is accepted
+                  and never answered (a server that allows one session per
+                  address)
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -202,13 +206,13 @@ class CommunityHandler(FTPHandler):
         return FTPHandler.ftp_QUIT(self, line)
 
     def ftp_EPSV(self, line):
-        if self.mode in OWN_PASSIVE_MODES:
+        if self.mode in OWN_PASSIVE_MODES or self.mode == "one-connection":
             self.respond("502 EPSV not implemented.")
             return
         return FTPHandler.ftp_EPSV(self, line)
 
     def ftp_PASV(self, line):
-        if self.mode == "full-queue":
+        if self.mode in ("full-queue", "one-connection"):
             port = full_queue_port()
             self.respond("227 Entering passive mode (127,0,0,1,%d,%d)." % (port // 256, port % 256))
             return
@@ -232,6 +236,27 @@ class SilentHandler(CommunityHandler):
     def found_terminator(self):
         self._in_buffer = []
         self._in_buffer_len = 0
+
+
+class OneConnectionHandler(CommunityHandler):
+    """Serves the first control connection; later ones are accepted and
+    never answered."""
+
+    _connections = [0]
+    _ignored = False
+
+    def handle(self):
+        self._connections[0] += 1
+        self._ignored = self._connections[0] > 1
+        if not self._ignored:
+            CommunityHandler.handle(self)
+
+    def found_terminator(self):
+        if self._ignored:
+            self._in_buffer = []
+            self._in_buffer_len = 0
+            return
+        CommunityHandler.found_terminator(self)
 
 
 class Dripping:
@@ -404,7 +429,7 @@ def main():
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
                  "full-queue", "pasv-elsewhere",
-                 "withhold-completion", "drip-pwd"],
+                 "withhold-completion", "drip-pwd", "one-connection"],
     )
     args = parser.parse_args()
 
@@ -417,8 +442,8 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, args.password, root, perm="elradfmw")
-    handler = {"silent": SilentHandler, "drip": DrippingHandler,
-               "drip-pwd": PwdDrippingHandler}.get(args.mode, CommunityHandler)
+    handler = {"silent": SilentHandler, "drip": DrippingHandler, "drip-pwd": PwdDrippingHandler,
+               "one-connection": OneConnectionHandler}.get(args.mode, CommunityHandler)
     handler.authorizer = authorizer
     handler.mode = args.mode
     handler.banner = "Ovilux community test server ready."

@@ -12,9 +12,10 @@ class CommunityTestServer {
 public:
     // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
     // silent, drip, stall-downloads, drip-downloads, trickle-downloads,
-    // full-queue, pasv-elsewhere, withhold-completion, drip-pwd. The server
-    // goes away by itself after lifetimeSeconds: a test whose plug-in waits
-    // for a misbehaving server to go away fails on alive() after that long.
+    // full-queue, pasv-elsewhere, withhold-completion, drip-pwd,
+    // one-connection. The server goes away by itself after
+    // lifetimeSeconds: a test whose plug-in waits for a misbehaving server
+    // to go away fails on alive() after that long.
     explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 60);
     ~CommunityTestServer();
     CommunityTestServer(const CommunityTestServer&) = delete;

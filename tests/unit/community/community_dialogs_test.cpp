@@ -169,7 +169,8 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
         EXPECT_EQ(processThreadCount(), threads) << mode;
-        // The last keeps the upload it took.
+        // The last keeps the upload it took (the sharing record names it for
+        // the next share to remove).
         EXPECT_EQ(misbehaving.sharedFiles().size(), received ? 1u : 0u) << mode;
     }
     EXPECT_EQ(server.sharedFiles().size(), 1u);
