@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "cameras/files/camera_file_list.h"
+#include "community/community_server.h"
 #include "community/updater_widget.h"
 #include "community_fixture.h"
 #include "panels/control_panel/panel_fields.h"
@@ -134,17 +135,20 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     // is never accepted (a full accept queue), and one that takes the upload
     // whole but never confirms it nor answers QUIT: the dialog says it is
     // sharing while the frames go on, and its Cancel ends the share within a
-    // second and a half.
+    // second and a half. The limits outlast the servers, so only the Cancel
+    // can end the share.
     int cancelled = 0;
     for (const std::string mode : {"silent", "full-queue", "withhold-completion"}) {
         bool received = mode == "withhold-completion";
         CommunityTestServer misbehaving(mode, 20);
         ASSERT_TRUE(misbehaving.running());
+        setCommunityTimeLimits({30, 30, 30});
         openDialog(kDialogShareCommunityFile);
         // A version not shared yet (the panel has a field of that label too).
         copyText(getCurrentActiveCameraFile()->properties.fileVersion,
                  sizeof(CameraFileProperty::fileVersion), mode.c_str());
         int threads = processThreadCount();
+        size_t boxes = liveMsgBoxes().size();
         click("Ok");
         const char* sharing = "Sharing your camera file with the community server, please wait...";
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
@@ -166,6 +170,8 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         EXPECT_LT(held, 1.5) << mode;
         EXPECT_FALSE(shows(sharing)) << mode << "\n" << allText(text());
         EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+        // No box: the pilot ended it.
+        EXPECT_EQ(showMessageBoxes().size(), boxes) << mode;
         EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
         EXPECT_EQ(processThreadCount(), threads) << mode;
