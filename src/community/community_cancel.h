@@ -2,18 +2,26 @@
 // thread (Cancel, the close box, disable, stop) to the worker running it.
 // The step under way gets a short grace to finish (a small file's download,
 // the server's verdict on it) before the exchange is cut off.
+//
+// It also holds the sockets the exchange has open (libcurl opens and closes
+// them through the exchange's callbacks), so that the exchange can be cut off
+// from outside: shutting them ends every wait on the server at once, libcurl's
+// own blocking ones included, and leaves no goodbye to wait for.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <mutex>
+#include <vector>
 
 class CommunityCancel {
 public:
     static constexpr int kGraceMilliseconds = 500;
 
     // Main thread, before the worker starts.
-    void reset() { requestedAt.store(0, std::memory_order_release); }
+    void reset();
     // Any thread; a second request keeps the first one's time.
     void request() {
         int64_t expected = 0;
@@ -26,6 +34,20 @@ public:
         return at != 0 && now() - at >= int64_t(kGraceMilliseconds) * 1000000;
     }
 
+    // Main thread: requests the end, waits until finished() or the grace has
+    // gone by, then cuts the exchange off. The worker then ends at once.
+    void end(const std::function<bool()>& finished);
+    // Main thread, every frame after a request that is not waited for: cuts
+    // the exchange off once the grace has gone by.
+    void cutOffWhenDue();
+
+    // The worker, from libcurl's socket callbacks: a new socket of the
+    // exchange (-1 once it is cut off), and the end of one.
+    int openSocket(int family, int type, int protocol);
+    int closeSocket(int socket);
+    // The worker: shuts the sockets open now; the exchange may open new ones.
+    void abandonSockets();
+
 private:
     // Nanoseconds of the steady clock, never 0.
     static int64_t now() {
@@ -34,6 +56,13 @@ private:
                             .count();
         return ticks != 0 ? ticks : 1;
     }
+    // Shuts every socket open now; with lock held.
+    void shutOpenSockets();
 
     std::atomic<int64_t> requestedAt{0};
+    // A socket is closed only with the lock held, so a number in the list is
+    // never another file's while it is shut.
+    std::mutex lock;
+    std::vector<int> sockets;
+    bool cut = false;
 };

@@ -13,8 +13,10 @@
 namespace {
 // How long a wait for the server lasts before the cancel is looked at again.
 const int kPollMilliseconds = 100;
-// libcurl's own words when its low-speed limit ends a transfer.
+// libcurl's own words when its low-speed limit ends a transfer, and when the
+// connect limit ends a name lookup.
 const char* const kTooSlow = "too slow";
+const char* const kResolving = "Resolving";
 
 std::string formatted(const char* format, int number) {
     char text[160];
@@ -54,7 +56,7 @@ int replyCode(const std::string& reply) {
 }
 }  // namespace
 
-CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel)
+CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel* cancel)
     : curl(curl), cancel(cancel), limits(communityTimeLimits()),
       server(communityServerAddress()), password(communityServerPassword()) {
     easy = curl->easyInit();
@@ -91,6 +93,8 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityC
     curl->easySetopt(h, CURLOPT_READDATA, this);
     curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
     curl->easySetopt(h, CURLOPT_OPENSOCKETDATA, this);
+    curl->easySetopt(h, CURLOPT_CLOSESOCKETFUNCTION, &CommunityConnection::onCloseSocket);
+    curl->easySetopt(h, CURLOPT_CLOSESOCKETDATA, this);
     // A cancelled name lookup is left to finish on its own (libcurl 7.87 on;
     // earlier ones wait for it).
     curl->easySetopt(h, CURLOPT_QUICK_EXIT, 1L);
@@ -98,6 +102,10 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, const CommunityC
 
 CommunityConnection::~CommunityConnection() {
     close();
+    // Whatever is left open (a goodbye given up, a connection libcurl still
+    // keeps after a transfer that ended badly) goes without one: libcurl's
+    // cleanup would otherwise say goodbye and wait the reply limit for it.
+    cancel->abandonSockets();
     if (multi != nullptr) {
         curl->multiCleanup(multi);
     }
@@ -107,9 +115,10 @@ CommunityConnection::~CommunityConnection() {
 }
 
 void CommunityConnection::close() {
-    // The control connection kept after the last transfer is closed here,
-    // not later by libcurl on its own: its QUIT waits a second at most for
-    // the server's goodbye, which changes nothing of what was done.
+    // The control connection kept after the last answered transfer is
+    // closed here, not later by libcurl on its own: its QUIT waits a second
+    // at most for the server's goodbye, which changes nothing of what was
+    // done.
     if (!connectionKept || easy == nullptr || multi == nullptr) {
         return;
     }
@@ -163,6 +172,7 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     repliedThisTransfer = false;
     started = false;
     controlConnected = false;
+    openedSocket = false;
     socketError = 0;
     localError.clear();
     sinkStopped = false;
@@ -223,8 +233,15 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     // Taken off before it can be used again; a transfer cut off here closes
     // its connections without waiting for the server.
     curl->multiRemoveHandle(multi, easy);
-    connectionKept = result == CURLE_OK;
-    if (result == CURLE_ABORTED_BY_CALLBACK && cancel->requested()) {
+    // Only a connection whose server answered is used again. libcurl keeps
+    // one whose verdict it gave up waiting for (on the cancel) as if it were
+    // good, and would say goodbye on it and wait; it is shut instead.
+    connectionKept = result == CURLE_OK || failureIsReply();
+    if (!connectionKept) {
+        cancel->abandonSockets();
+    }
+    bool cancelled = result == CURLE_ABORTED_BY_CALLBACK ? cancel->requested() : cancel->due();
+    if (result != CURLE_OK && cancelled) {
         cut = true;
         return kCancelled;
     }
@@ -317,6 +334,8 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
         if (code == 230) {
             connection->loggedIn = true;
             connection->exchangeLoggedIn = true;
+        } else if (connection->loggedIn) {
+            connection->sessionReady = true;
         }
         if (code / 100 == 1) {
             connection->started = true;
@@ -382,10 +401,12 @@ int CommunityConnection::onProgress(void* self, curl_off_t, curl_off_t downloade
 curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
                                                 curl_sockaddr* address) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    connection->openedSocket = true;
     // Before a reply in this transfer, the socket is a new control connection.
     if (!connection->repliedThisTransfer) {
         connection->greeted = false;
         connection->loggedIn = false;
+        connection->sessionReady = false;
     }
     char host[INET6_ADDRSTRLEN] = "?";
     unsigned port = 0;
@@ -404,8 +425,13 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
     // Not handed on to programs X-Plane starts.
     type |= SOCK_CLOEXEC;
 #endif
-    int descriptor = socket(address->family, type, address->protocol);
+    // None once the exchange is cut off.
+    int descriptor = connection->cancel->openSocket(address->family, type, address->protocol);
     return descriptor >= 0 ? descriptor : CURL_SOCKET_BAD;
+}
+
+int CommunityConnection::onCloseSocket(void* self, curl_socket_t socket) {
+    return static_cast<CommunityConnection*>(self)->cancel->closeSocket(socket);
 }
 
 CommunityConnection::Step CommunityConnection::failedStep() const {
@@ -459,6 +485,11 @@ std::string CommunityConnection::failureText() const {
                                      : "the transfer made no progress for %d seconds",
                                  limits.quietSeconds);
             }
+            if (!openedSocket && strstr(errorBuffer, kResolving) != nullptr) {
+                return formatted("the server's name could not be looked up within %d seconds",
+                                 limits.connectSeconds) +
+                       " (" + server + ")";
+            }
             if (!greeted) {
                 return controlConnected
                            ? formatted("the server did not answer within %d seconds", shorter)
@@ -469,8 +500,9 @@ std::string CommunityConnection::failureText() const {
                 return formatted("the data connection to %s was not accepted within %d seconds",
                                  lastAddress, limits.connectSeconds);
             }
+            // Until the session is set up, the connect limit runs too.
             return formatted("the server did not answer within %d seconds",
-                             loggedIn ? limits.replySeconds : shorter);
+                             sessionReady ? limits.replySeconds : shorter);
         case CURLE_COULDNT_CONNECT:
             return std::string(greeted ? "the data connection to " : "the connection to ") +
                    lastAddress + " failed" +

@@ -8,8 +8,11 @@
 // address the control connection reached, whatever address the server names
 // for it (a server behind a NAT names its private one), and every wait is a
 // poll(), whatever the numbers of the descriptors. A cancel ends a transfer
-// once its grace has gone by. Only the name lookup of the server is left to
-// the system's resolver and its own limits. One worker thread uses it.
+// once its grace has gone by. A transfer that ended without the server's
+// answer (cancelled, cut off, a limit run out) leaves nothing to wait for:
+// its connections are shut, so neither libcurl's goodbye nor its connection
+// cache waits on the server. The name lookup itself is left to the system's
+// resolver, bounded by the connect limit. One worker thread uses it.
 #pragma once
 
 #include <curl/curl.h>
@@ -41,8 +44,10 @@ public:
     using Sink = std::function<bool(const char* text, size_t length)>;
 
     // curl: loaded (loadCommunityCurl). Talks to communityServerAddress().
-    CommunityConnection(const CurlCalls* curl, const CommunityCancel* cancel);
-    // Sends QUIT and closes, within the reply limit, or at once once cancelled.
+    // The cancel also holds the exchange's sockets.
+    CommunityConnection(const CurlCalls* curl, CommunityCancel* cancel);
+    // After an answered transfer, sends QUIT and waits a second at most for
+    // the goodbye; otherwise, or once cancelled, closes without one.
     ~CommunityConnection();
     CommunityConnection(const CommunityConnection&) = delete;
     CommunityConnection& operator=(const CommunityConnection&) = delete;
@@ -71,6 +76,9 @@ public:
     bool transferStarted() const { return started; }
     // A transfer of this exchange was cut off by the cancel.
     bool cutByCancel() const { return cut; }
+    // The server answered the last transfer, so its control connection is
+    // still in use: a next command goes on it without a new connection.
+    bool keepsConnection() const { return connectionKept; }
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -89,9 +97,10 @@ private:
     static int onProgress(void* self, curl_off_t downloadTotal, curl_off_t downloaded,
                           curl_off_t uploadTotal, curl_off_t uploaded);
     static curl_socket_t onOpenSocket(void* self, curlsocktype purpose, curl_sockaddr* address);
+    static int onCloseSocket(void* self, curl_socket_t socket);
 
     const CurlCalls* curl;
-    const CommunityCancel* cancel;
+    CommunityCancel* cancel;
     CommunityTimeLimits limits;
     std::string server;
     std::string password;
@@ -105,6 +114,9 @@ private:
     bool exchangeLoggedIn = false;
     bool greeted = false;
     bool loggedIn = false;
+    // The reply after the login's (to PWD) came: the session is set up, and
+    // the connect limit no longer runs.
+    bool sessionReady = false;
     bool connectionKept = false;
     // The last transfer.
     CURLcode result = CURLE_OK;
@@ -113,6 +125,7 @@ private:
     bool repliedThisTransfer = false;
     bool started = false;
     bool controlConnected = false;
+    bool openedSocket = false;
     std::string lastAddress;
     long socketError = 0;
     std::string localError;

@@ -50,14 +50,9 @@ void reportFailure(const char* message, const char* reasonLine, const std::strin
     }
 }
 
-// The log lines and the box of an ended share, on the main thread.
-void report(const ShareJob& ended) {
+// The log lines and the box of a share that was not cancelled.
+void reportEnd(const ShareJob& ended) {
     const ShareOutcome& outcome = ended.outcome;
-    bool cancelled = ended.cancel.requested();
-    if (outcome.step != ShareOutcome::kShared && cancelled) {
-        logMsg("Sharing the camera file was canceled");
-        return;
-    }
     switch (outcome.step) {
         case ShareOutcome::kNotConnected:
             reportFailure(kConnectError, "The community server: %s", outcome.reason);
@@ -78,6 +73,20 @@ void report(const ShareJob& ended) {
             }
             msgBox("Thank You", kThanks);
             break;
+    }
+}
+
+// How an ended share went, then what else its exchange did, on the main
+// thread.
+void report(const ShareJob& ended) {
+    const ShareOutcome& outcome = ended.outcome;
+    if (outcome.step != ShareOutcome::kShared && ended.cancel.requested()) {
+        logMsg("Sharing the camera file was canceled");
+    } else {
+        reportEnd(ended);
+    }
+    for (const std::string& note : outcome.notes) {
+        logMsg(note.c_str());
     }
 }
 
@@ -146,6 +155,9 @@ void shareCameraFile() {
     SharedCameraInfo* previous = getSharedCameraInfo();
     request.hadRecord = previous->valid != 0;
     request.previousName = previous->fileName;
+    request.previousDate = previous->date;
+    request.previousVersion = previous->version;
+    request.leftovers = readSharedCameraLeftovers(request.recordPath);
     try {
         starting->worker = std::thread(runShare, starting.get());
     } catch (const std::exception& error) {
@@ -168,7 +180,10 @@ bool isSharingCameraFile() { return job != nullptr; }
 
 void cancelSharingCameraFile() {
     if (job != nullptr) {
-        job->cancel.request();
+        // Ends within the cancel's grace, so the join is bounded.
+        ShareJob* running = job.get();
+        running->cancel.end(
+            [running] { return running->finished.load(std::memory_order_acquire); });
     }
     finishShare();
     if (watcher != nullptr) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cameras/files/camera_file.h"
+#include "community/community_file_names.h"
 #include "shell/file_replace.h"
 #include "shell/log.h"
 #include "shell/regular_file.h"
@@ -46,8 +47,34 @@ char* getSharedCameraFilePath(char* out) {
 }
 
 bool writeSharedCameraRecord(const std::string& path, const std::string& date,
-                             const std::string& version, const std::string& remoteName) {
-    return !path.empty() && replaceFileContents(path, date + "\n" + version + "\n" + remoteName + "\n");
+                             const std::string& version, const std::string& remoteName,
+                             const std::vector<std::string>& leftovers) {
+    std::string contents = date + "\n" + version + "\n" + remoteName + "\n";
+    size_t first = leftovers.size() > kMaxSharedLeftovers ? leftovers.size() - kMaxSharedLeftovers : 0;
+    for (size_t i = first; i < leftovers.size(); ++i) {
+        contents += leftovers[i] + "\n";
+    }
+    return !path.empty() && replaceFileContents(path, contents);
+}
+
+std::vector<std::string> readSharedCameraLeftovers(const std::string& path) {
+    std::vector<std::string> leftovers;
+    FILE* file = path.empty() ? nullptr : openRegularFileStream(path);
+    if (file == nullptr) {
+        return leftovers;
+    }
+    char line[sizeof(SharedCameraInfo::fileName)];
+    for (int skipped = 0; skipped < 3 && readRecordLine(file, line); ++skipped) {
+    }
+    while (leftovers.size() < kMaxSharedLeftovers && readRecordLine(file, line)) {
+        // Only a name that stays inside the community folder is ever deleted:
+        // the record is a file anyone can edit.
+        if (isPlainCommunityFileName(line)) {
+            leftovers.push_back(line);
+        }
+    }
+    fclose(file);
+    return leftovers;
 }
 
 bool saveSharedCameraInfo(const char* version, const char* remoteName) {

@@ -1,9 +1,17 @@
 // The sharing record beside the aircraft's camera file ("Ovilux_NAME.shr"):
 // when the file was last shared, the version it was shared as and the name
-// it has on the community server, one line each.
+// it has on the community server, one line each. Uploads that may still be
+// on the server although no share finished with them (one cancelled or cut
+// off once the server had begun to take it) follow, one name a line, until a
+// share removes them; a record without any is the three lines alone, as it
+// always was, and a reader of three lines passes over the rest.
 #pragma once
 
 #include <string>
+#include <vector>
+
+// How many uploads left on the server the record names at most (the newest).
+const size_t kMaxSharedLeftovers = 20;
 
 struct SharedCameraInfo {
     int valid;  // 1 when the record could be opened
@@ -18,8 +26,13 @@ char* getSharedCameraFilePath(char* out);
 // Replaces the record through a temporary file and a rename; false (and a log
 // line) when it could not be written, the old record then stays as it was.
 bool saveSharedCameraInfo(const char* version, const char* remoteName);
-// The same from any thread, with the path and the date given and no log line.
+// The same from any thread, with the path and the date given and no log line,
+// and the uploads left on the server (the last kMaxSharedLeftovers of them).
 bool writeSharedCameraRecord(const std::string& path, const std::string& date,
-                             const std::string& version, const std::string& remoteName);
+                             const std::string& version, const std::string& remoteName,
+                             const std::vector<std::string>& leftovers = {});
+// The uploads left on the server that the record at path names: the plain
+// file names after its third line.
+std::vector<std::string> readSharedCameraLeftovers(const std::string& path);
 // Reads the record into the one static instance and returns it.
 SharedCameraInfo* getSharedCameraInfo();

@@ -17,9 +17,13 @@ struct ShareRequest {
     std::string version;
     std::string recordPath;
     std::string recordDate;
-    // The previous upload, as the sharing record names it ("" when none).
+    // The sharing record as it is: the previous upload ("" when none) with
+    // its date and version, and the uploads earlier shares left on the server.
     bool hadRecord = false;
     std::string previousName;
+    std::string previousDate;
+    std::string previousVersion;
+    std::vector<std::string> leftovers;
 };
 
 struct ShareOutcome {
@@ -28,8 +32,12 @@ struct ShareOutcome {
     // What happened when a step failed; the server's reply when reasonIsReply.
     std::string reason;
     bool reasonIsReply = false;
+    // Shared: the record names the new upload.
     bool recordWritten = false;
+    // Log lines of what else happened: removals the server refused, an
+    // upload left on the server for the next share to remove.
+    std::vector<std::string> notes;
 };
 
 ShareOutcome runShareExchange(const ShareRequest& request, const CurlCalls* curl,
-                              const CommunityCancel* cancel);
+                              CommunityCancel* cancel);

@@ -45,7 +45,14 @@ UpdaterWidget::UpdaterWidget(int left, int top, int right, int bottom, int decor
 
 UpdaterWidget::~UpdaterWidget() {
     cancel.store(true, std::memory_order_release);
-    exchangeCancel.request();
+    // The worker's exchange ends within the cancel's grace, so this join is
+    // bounded whatever the server does.
+    if (worker != nullptr) {
+        exchangeCancel.end([this] {
+            int running = state();
+            return running != kUpdateReadingLists && running != kUpdateUpdating;
+        });
+    }
     joinWorker();
     flushWorkerLog();
     filesToRemove.clear();
@@ -139,6 +146,9 @@ void UpdaterWidget::buildInterface() {
         // The worker has published its end: it goes now.
         joinWorker();
         flushWorkerLog();
+    } else {
+        // After "Cancel", the exchange is cut off once its grace is over.
+        exchangeCancel.cutOffWhenDue();
     }
     if (shown <= kUpdateListsReady) {
         drawVersionLines();

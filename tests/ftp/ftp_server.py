@@ -31,6 +31,17 @@ Modes, to misbehave on request:
                   there gets a byte every 150 ms without a line end, without
                   end, while the same port on 127.0.0.1, the control
                   connection's address, serves the transfer as usual
+  withhold-completion
+                  a shared file's transfer (download or upload) goes whole,
+                  but its completion reply never comes, and QUIT is never
+                  answered (a hung server, or a NAT that dropped the control
+                  connection during a long transfer)
+  drip-pwd        greets and logs in as usual, then sends its reply to PWD
+                  one byte a second
+  one-connection  passive replies as in full-queue, and only the first
+                  control connection is served: every later one is accepted
+                  and never answered (a server that allows one session per
+                  address)
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -73,6 +84,7 @@ HOSTILE_NAMES = [
 # Modes whose passive replies the server makes up itself.
 OWN_PASSIVE_MODES = ("full-queue", "pasv-elsewhere")
 HELD_DOWNLOAD_MODES = ("stall-downloads", "drip-downloads", "trickle-downloads")
+WITHHOLD_MODES = ("withhold-completion",)
 # Seconds between the bytes of a held download.
 DRIP_INTERVALS = {"drip-downloads": 1, "trickle-downloads": 2}
 ELSEWHERE = "127.0.0.2"
@@ -187,16 +199,26 @@ class CommunityHandler(FTPHandler):
         # The transfer of a shared file is the one held back, so that the
         # version list and the listing still arrive.
         self.hold_transfer = self.mode in HELD_DOWNLOAD_MODES and "CommunityFiles" in file
+        self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
         return FTPHandler.ftp_RETR(self, file)
 
+    def ftp_STOR(self, file, mode="w"):
+        self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
+        return FTPHandler.ftp_STOR(self, file, mode)
+
+    def ftp_QUIT(self, line):
+        if self.mode in WITHHOLD_MODES:
+            return
+        return FTPHandler.ftp_QUIT(self, line)
+
     def ftp_EPSV(self, line):
-        if self.mode in OWN_PASSIVE_MODES:
+        if self.mode in OWN_PASSIVE_MODES or self.mode == "one-connection":
             self.respond("502 EPSV not implemented.")
             return
         return FTPHandler.ftp_EPSV(self, line)
 
     def ftp_PASV(self, line):
-        if self.mode == "full-queue":
+        if self.mode in ("full-queue", "one-connection"):
             port = full_queue_port()
             self.respond("227 Entering passive mode (127,0,0,1,%d,%d)." % (port // 256, port % 256))
             return
@@ -220,6 +242,27 @@ class SilentHandler(CommunityHandler):
     def found_terminator(self):
         self._in_buffer = []
         self._in_buffer_len = 0
+
+
+class OneConnectionHandler(CommunityHandler):
+    """Serves the first control connection; later ones are accepted and
+    never answered."""
+
+    _connections = [0]
+    _ignored = False
+
+    def handle(self):
+        self._connections[0] += 1
+        self._ignored = self._connections[0] > 1
+        if not self._ignored:
+            CommunityHandler.handle(self)
+
+    def found_terminator(self):
+        if self._ignored:
+            self._in_buffer = []
+            self._in_buffer_len = 0
+            return
+        CommunityHandler.found_terminator(self)
 
 
 class Dripping:
@@ -256,6 +299,35 @@ class DrippingHandler(Dripping, CommunityHandler):
 
     def push(self, s):
         self.drip(s.encode("utf8"))
+
+
+class PwdDrippingHandler(Dripping, CommunityHandler):
+    """Sends its reply to PWD one byte a second, every other as usual."""
+
+    _dripping_reply = False
+
+    def ftp_PWD(self, line):
+        self._dripping_reply = True
+        try:
+            return CommunityHandler.ftp_PWD(self, line)
+        finally:
+            self._dripping_reply = False
+
+    def push(self, s):
+        if self._dripping_reply:
+            self.drip(s.encode("utf8"))
+        else:
+            CommunityHandler.push(self, s)
+
+
+class WithholdingDTPHandler(DTPHandler):
+    """A shared file's transfer goes whole; its completion reply is never
+    sent."""
+
+    def close(self):
+        if getattr(self.cmd_channel, "withhold_completion", False):
+            self._resp = ()
+        DTPHandler.close(self)
 
 
 class HoldingDTPHandler(Dripping, DTPHandler):
@@ -362,7 +434,8 @@ def main():
         default="normal",
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
-                 "full-queue", "pasv-elsewhere", "refuse-first-download"],
+                 "full-queue", "pasv-elsewhere", "refuse-first-download",
+                 "withhold-completion", "drip-pwd", "one-connection"],
     )
     args = parser.parse_args()
 
@@ -375,7 +448,8 @@ def main():
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(USER, args.password, root, perm="elradfmw")
-    handler = {"silent": SilentHandler, "drip": DrippingHandler}.get(args.mode, CommunityHandler)
+    handler = {"silent": SilentHandler, "drip": DrippingHandler, "drip-pwd": PwdDrippingHandler,
+               "one-connection": OneConnectionHandler}.get(args.mode, CommunityHandler)
     handler.authorizer = authorizer
     handler.mode = args.mode
     handler.banner = "Ovilux community test server ready."
@@ -386,6 +460,8 @@ def main():
         handler.dtp_handler = DyingDTPHandler
     if args.mode in HELD_DOWNLOAD_MODES:
         handler.dtp_handler = HoldingDTPHandler
+    if args.mode in WITHHOLD_MODES:
+        handler.dtp_handler = WithholdingDTPHandler
     if args.mode == "pasv-elsewhere":
         handler.masquerade_address = ELSEWHERE
         handler.passive_dtp = ElsewherePassiveDTP

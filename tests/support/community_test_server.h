@@ -12,7 +12,8 @@ class CommunityTestServer {
 public:
     // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
     // silent, drip, stall-downloads, drip-downloads, trickle-downloads,
-    // full-queue, pasv-elsewhere, refuse-first-download. The server goes away by itself after
+    // full-queue, pasv-elsewhere, refuse-first-download, withhold-completion,
+    // drip-pwd, one-connection. The server goes away by itself after
     // lifetimeSeconds: a test whose plug-in waits for a misbehaving server
     // to go away fails on alive() after that long.
     explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 60);

@@ -6,11 +6,13 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
 #include "cameras/files/camera_file_list.h"
+#include "community/community_server.h"
 #include "community/updater_widget.h"
 #include "community_fixture.h"
 #include "panels/control_panel/panel_fields.h"
@@ -62,6 +64,12 @@ protected:
         }
         clickMessageBoxButton(box, true);
         return true;
+    }
+    // The server holds one upload, the whole camera file as saved now.
+    bool holdsWholeFile(const CommunityTestServer& server) const {
+        std::vector<std::string> held = server.sharedFiles();
+        return held.size() == 1 &&
+               SimulatedXPlane::readFile(server.communityFolder() + held[0]) == readCameraFile();
     }
     // The control the open dialog gave the keyboard to when it opened.
     bool focusedAtOpening(const std::string& label) const {
@@ -123,34 +131,53 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     click("Cancel");
     EXPECT_EQ(server.sharedFiles().size(), 1u);
 
-    // A server that accepts and then says nothing, and one whose data
-    // connection is never accepted (a full accept queue): the dialog says it
-    // is sharing while the frames go on, and its Cancel ends the share at
-    // once.
+    // A server that accepts and then says nothing, one whose data connection
+    // is never accepted (a full accept queue), and one that takes the upload
+    // whole but never confirms it nor answers QUIT: the dialog says it is
+    // sharing while the frames go on, and its Cancel ends the share within a
+    // second and a half. The limits outlast the servers, so only the Cancel
+    // can end the share.
     int cancelled = 0;
-    for (const char* mode : {"silent", "full-queue"}) {
+    for (const std::string mode : {"silent", "full-queue", "withhold-completion"}) {
+        bool received = mode == "withhold-completion";
         CommunityTestServer misbehaving(mode, 20);
         ASSERT_TRUE(misbehaving.running());
+        setCommunityTimeLimits({30, 30, 30});
         openDialog(kDialogShareCommunityFile);
         // A version not shared yet (the panel has a field of that label too).
         copyText(getCurrentActiveCameraFile()->properties.fileVersion,
-                 sizeof(CameraFileProperty::fileVersion), mode);
+                 sizeof(CameraFileProperty::fileVersion), mode.c_str());
         int threads = processThreadCount();
+        size_t boxes = liveMsgBoxes().size();
         click("Ok");
         const char* sharing = "Sharing your camera file with the community server, please wait...";
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
-        for (int i = 0; i < 10; ++i) {
+        // Against the last, until the server holds the whole file.
+        for (int i = 0; i < 10 || (received && i < 2000 && !holdsWholeFile(misbehaving)); ++i) {
             frames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(received ? 5 : 20));
         }
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
-        click("Cancel");
+        // The frame that sees the press ends the share: the longest of them.
+        press(runsOf("Cancel").back());
+        double held = 0.0;
+        for (int i = 0; i < 3; ++i) {
+            auto started = std::chrono::steady_clock::now();
+            frames(1);
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+            held = std::max(held, took.count());
+        }
+        EXPECT_LT(held, 1.5) << mode;
         EXPECT_FALSE(shows(sharing)) << mode << "\n" << allText(text());
         EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+        // No box: the pilot ended it.
+        EXPECT_EQ(showMessageBoxes().size(), boxes) << mode;
         EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
         EXPECT_EQ(processThreadCount(), threads) << mode;
-        EXPECT_TRUE(misbehaving.sharedFiles().empty()) << mode;
+        // The last keeps the upload it took (the sharing record names it for
+        // the next share to remove).
+        EXPECT_EQ(misbehaving.sharedFiles().size(), received ? 1u : 0u) << mode;
     }
     EXPECT_EQ(server.sharedFiles().size(), 1u);
 

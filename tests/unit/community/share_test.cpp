@@ -77,6 +77,25 @@ protected:
         return "no box";
     }
 
+    // Frames, as X-Plane runs them, until the server holds count uploads,
+    // one of them the whole camera file as it is saved now (bounded).
+    bool holdsWholeUpload(const CommunityTestServer& server, size_t count) const {
+        for (int i = 0; i < 2000; ++i) {
+            std::vector<std::string> held = server.sharedFiles();
+            bool whole = false;
+            for (const std::string& name : held) {
+                whole = whole ||
+                        SimulatedXPlane::readFile(server.communityFolder() + name) == readCameraFile();
+            }
+            if (held.size() == count && whole) {
+                return true;
+            }
+            xpsim::runFrames(1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
     static std::vector<std::string> lines(const std::string& text) {
         std::vector<std::string> out;
         size_t start = 0;
@@ -213,6 +232,51 @@ TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
     ASSERT_EQ(record.size(), 3u);
     EXPECT_EQ(record[1], "2.0");
     EXPECT_EQ(record[2], second[0]);
+
+    // A share ended (here by disabling the plug-in) once the server took its
+    // upload, whose completion reply never comes: the upload may be on the
+    // server, so the record names it after the previous one, and the next
+    // share removes it.
+    {
+        CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
+        ASSERT_TRUE(withholding.running());
+        setCommunityTimeLimits({30, 30, 30});
+        setVersion("3.0");
+        shareCameraFile();
+        ASSERT_TRUE(holdsWholeUpload(withholding, 1));
+        xpsim::disablePlugin();
+        EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
+        std::vector<std::string> held = withholding.sharedFiles();
+        ASSERT_EQ(held.size(), 1u);
+        record = lines(SimulatedXPlane::readFile(recordPath()));
+        ASSERT_EQ(record.size(), 4u);
+        EXPECT_EQ(record[1], "2.0");
+        EXPECT_EQ(record[2], second[0]);
+        EXPECT_EQ(record[3], held[0]);
+        ASSERT_TRUE(xpsim::enablePlugin());
+        ASSERT_EQ(readCameras(nullptr), 1);
+        // The next share goes to the good server, which holds it too.
+        SimulatedXPlane::writeFile(server.communityFolder() + held[0], readCameraFile());
+    }
+    setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
+    setVersion("4.0");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+    std::vector<std::string> third = server.sharedFiles();
+    ASSERT_EQ(third.size(), 1u);
+    EXPECT_EQ(SimulatedXPlane::readFile(server.communityFolder() + third[0]), readCameraFile());
+    record = lines(SimulatedXPlane::readFile(recordPath()));
+    ASSERT_EQ(record.size(), 3u);
+    EXPECT_EQ(record[1], "4.0");
+    EXPECT_EQ(record[2], third[0]);
+
+    // The server no longer has the previous upload: it refuses its removal,
+    // and the log says so with the server's reply.
+    std::filesystem::remove(server.communityFolder() + third[0]);
+    setVersion("5.0");
+    EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+    EXPECT_TRUE(logHas("Ovilux: Unable to delete " + third[0] +
+                       " from the community server, error: 550 "));
+    EXPECT_EQ(server.sharedFiles().size(), 1u);
 }
 
 TEST_F(ShareCameraFile, ARecordNamingSomethingOutsideTheFolderNeverDeletesIt) {
@@ -366,6 +430,54 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     hideCommunityCurlLibraries({});
     setVersion("3.0");
     EXPECT_EQ(share(), std::string("Thank You|") + kThanks);
+
+    // A server that takes the upload whole but never confirms it, and never
+    // answers QUIT: disabling or stopping the plug-in ends the share within
+    // a second and a half.
+    {
+        CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
+        ASSERT_TRUE(withholding.running());
+        // Only these end it: the limits outlast the server.
+        setCommunityTimeLimits({30, 30, 30});
+        size_t held = 0;
+        for (bool stop : {false, true}) {
+            setVersion(stop ? "4.1" : "4.0");
+            shareCameraFile();
+            ASSERT_TRUE(holdsWholeUpload(withholding, ++held)) << stop;
+            auto started = std::chrono::steady_clock::now();
+            if (stop) {
+                xpsim::stopPlugin();
+            } else {
+                xpsim::disablePlugin();
+            }
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+            EXPECT_LT(took.count(), 1.5) << stop;
+            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), stop ? 5 : 4);
+            EXPECT_TRUE(withholding.alive());
+            EXPECT_EQ(processThreadCount(), threads);
+            if (stop) {
+                ASSERT_TRUE(xpsim::startPlugin());
+            }
+            ASSERT_TRUE(xpsim::enablePlugin());
+            ASSERT_EQ(readCameras(nullptr), 1);
+        }
+    }
+
+    // A server that serves one session only, whose data connection is never
+    // accepted: the upload it never received is not deleted on a second
+    // connection, so the "Error" box comes once the connect limit has gone
+    // by, not twice that.
+    {
+        CommunityTestServer single("one-connection", kMisbehavingLifetime);
+        ASSERT_TRUE(single.running());
+        setCommunityTimeLimits({3, 3, 3});
+        auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(share(), std::string("Error|") + kSendError);
+        std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+        EXPECT_LT(took.count(), 4.5);
+        EXPECT_TRUE(single.alive());
+        EXPECT_TRUE(single.sharedFiles().empty());
+    }
 }
 
 TEST_F(ShareCameraFile, ARecordThatCannotBeWrittenKeepsThePreviousUploadForTheNextShare) {
