@@ -10,9 +10,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "community/community_server.h"
 
@@ -112,6 +114,15 @@ int processThreadCount() {
     }
     if (status != nullptr) {
         fclose(status);
+    }
+    return threads;
+}
+
+int settledThreadCount(int most) {
+    int threads = processThreadCount();
+    for (int i = 0; i < 1000 && threads > most; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        threads = processThreadCount();
     }
     return threads;
 }

@@ -42,3 +42,7 @@ private:
 int closedLocalPort();
 // The threads of this process now: a worker left behind shows as one more.
 int processThreadCount();
+// The same once a thread that has finished its work is gone from the
+// process (its exit takes a moment, longer under the sanitizers), waiting
+// up to 10 seconds for the count to fall to most.
+int settledThreadCount(int most);
