@@ -29,8 +29,6 @@ const int kMaxAircraftText = 40;
 void copyField(char* property, size_t size, const char* field, int limit) {
     snprintf(property, size, "%.*s", limit, field);
 }
-
-bool isHeader(char** fields, int count) { return count >= 2 && isCameraFileHeader(fields); }
 }  // namespace
 
 void parseCameraFileProperties(GlobalCameraFileNameEntry* entry, char** fields, int count) {
@@ -85,14 +83,20 @@ void readAircraftFileProperties(GlobalCameraFileNameEntry* entry) {
         if (status == CameraFileLine::TooLong) {
             continue;
         }
-        int count = splitCameraFileFields(line, fields, kMaxFieldsLooked);
-        if (count > kMaxFieldsLooked) {
-            count = kMaxFieldsLooked;
+        int count = 0;
+        CameraFileRow row = splitCameraFileRow(line, fields, kMaxFieldsLooked, &count);
+        if (row == CameraFileRow::TooShort) {
+            // The camera-file reader refuses the whole file at this row: an
+            // import brings no camera of it.
+            entry->properties.numberOfCategories = 1;
+            entry->properties.numberOfCameras = 0;
+            break;
         }
-        if (count == 0 || isHeader(fields, count)) {
+        if (row != CameraFileRow::Camera) {
             continue;
         }
-        parseCameraFileProperties(entry, fields, count);
+        parseCameraFileProperties(entry, fields,
+                                  count < kMaxFieldsLooked ? count : kMaxFieldsLooked);
     }
     fclose(file);
 }

@@ -70,6 +70,9 @@ void ImgWindow::init() {
     // ImGui would open the path itself and trust whatever it finds there.
     io.IniFilename = nullptr;
     loadImguiIniSettings();
+    // The renderer draws from each command's first vertex, so ImGui may give
+    // a window more vertices than 16-bit indices reach.
+    io.BackendFlags |= ImGuiBackendFlags_RendererHasVtxOffset;
 
     // ImGui's keys as X-Plane's virtual key codes.
     io.KeyMap[ImGuiKey_Tab] = 0x09;

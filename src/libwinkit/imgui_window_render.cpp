@@ -80,29 +80,38 @@ void ImgWindow::RenderImGui(ImDrawData* drawData) {
 
     for (int n = 0; n < drawData->CmdListsCount; ++n) {
         const ImDrawList* list = drawData->CmdLists[n];
-        const unsigned char* vertices =
-            reinterpret_cast<const unsigned char*>(list->VtxBuffer.Data);
-        const ImDrawIdx* indices = list->IdxBuffer.Data;
-        glVertexPointer(2, GL_FLOAT, sizeof(ImDrawVert), vertices + offsetof(ImDrawVert, pos));
-        glTexCoordPointer(2, GL_FLOAT, sizeof(ImDrawVert), vertices + offsetof(ImDrawVert, uv));
-        glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(ImDrawVert),
-                       vertices + offsetof(ImDrawVert, col));
+        // Each command names its own indices and first vertex: ImGui puts a
+        // modal's dimming first in the list with its indices last, and splits
+        // lists of more than 64K vertices with vertex offsets.
         for (const ImDrawCmd& cmd : list->CmdBuffer) {
+            if (cmd.UserCallback == ImDrawCallback_ResetRenderState) {
+                continue;  // a marker, not a function: no callback here changes GL state
+            }
             if (cmd.UserCallback) {
                 cmd.UserCallback(list, &cmd);
-            } else {
-                XPLMBindTexture2d(static_cast<int>(reinterpret_cast<intptr_t>(cmd.TextureId)), 0);
-                int x1, y1, x2, y2;
-                translateImguiToBoxel(cmd.ClipRect.x, cmd.ClipRect.y, x1, y1);
-                translateImguiToBoxel(cmd.ClipRect.z, cmd.ClipRect.w, x2, y2);
-                boxelsToNative(x1, y1, x1, y1);
-                boxelsToNative(x2, y2, x2, y2);
-                glScissor(x1, y2, x2 - x1, y1 - y2);
-                glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(cmd.ElemCount),
-                               sizeof(ImDrawIdx) == 2 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
-                               indices);
+                continue;
             }
-            indices += cmd.ElemCount;
+            // An empty clip rectangle would make glScissor fail and leave
+            // the previous command's box in force.
+            if (cmd.ClipRect.z <= cmd.ClipRect.x || cmd.ClipRect.w <= cmd.ClipRect.y) {
+                continue;
+            }
+            const unsigned char* vertices =
+                reinterpret_cast<const unsigned char*>(list->VtxBuffer.Data + cmd.VtxOffset);
+            glVertexPointer(2, GL_FLOAT, sizeof(ImDrawVert), vertices + offsetof(ImDrawVert, pos));
+            glTexCoordPointer(2, GL_FLOAT, sizeof(ImDrawVert), vertices + offsetof(ImDrawVert, uv));
+            glColorPointer(4, GL_UNSIGNED_BYTE, sizeof(ImDrawVert),
+                           vertices + offsetof(ImDrawVert, col));
+            XPLMBindTexture2d(static_cast<int>(reinterpret_cast<intptr_t>(cmd.TextureId)), 0);
+            int x1, y1, x2, y2;
+            translateImguiToBoxel(cmd.ClipRect.x, cmd.ClipRect.y, x1, y1);
+            translateImguiToBoxel(cmd.ClipRect.z, cmd.ClipRect.w, x2, y2);
+            boxelsToNative(x1, y1, x1, y1);
+            boxelsToNative(x2, y2, x2, y2);
+            glScissor(x1, y2, x2 - x1, y1 - y2);
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(cmd.ElemCount),
+                           sizeof(ImDrawIdx) == 2 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
+                           list->IdxBuffer.Data + cmd.IdxOffset);
         }
     }
 

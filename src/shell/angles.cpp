@@ -18,7 +18,9 @@ double rad2deg(double radiansValue) { return radiansValue * 180.0 / kPi; }
 
 float fixAngle(float degrees) {
     if (degrees < 0) {
-        return degrees + 360.0f;
+        // A sliver below 0 comes to 360 itself in single precision: north.
+        float wrapped = degrees + 360.0f;
+        return wrapped < 360.0f ? wrapped : 0.0f;
     }
     if (degrees >= 360.0f) {
         return degrees - 360.0f;

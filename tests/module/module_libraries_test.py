@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """What the built module needs to load, against what the README says it needs.
 
-    module_libraries_test.py MODULE README
+    module_libraries_test.py MODULE README SDK_HEADERS
 
 The README's "Installing into X-Plane" section lists every library of the
 module's closure in a table: carried beside the module (`lin_x64/`) or the
@@ -10,7 +10,10 @@ reads the module's and the carried libraries' needed libraries and symbol
 versions (readelf), and fails when one needs a library the table does not
 list, a carried library is missing from the module's folder or not found
 there through the module's run path, or a system library must have a newer
-symbol version than the table says.
+symbol version than the table says. It also fails when the module calls an
+SDK function of a level (the `XPLMnnn` condition around its declaration in
+SDK_HEADERS, our own declarations) that the oldest X-Plane the README names
+does not have.
 """
 import os
 import re
@@ -84,8 +87,64 @@ def resolved_paths(module):
     return dict(re.findall(r"^\s*(\S+) => (\S+)", output, re.MULTILINE))
 
 
+# The X-Plane version that brought each SDK level.
+XPLANE_OF_LEVEL = {200: (9, 0), 210: (10, 0), 300: (11, 10), 301: (11, 20)}
+OLDEST_XPLANE = re.compile(r"oldest X-Plane it runs in is (\d+)\.(\d+)")
+
+
+def sdk_levels(folder):
+    """{function: level} from the headers: the highest XPLMnnn condition
+    around each XPLM_API declaration (0 for none)."""
+    levels = {}
+    for name in sorted(os.listdir(folder)):
+        if not name.endswith(".h"):
+            continue
+        conditions = []
+        for line in open(os.path.join(folder, name), encoding="utf-8"):
+            directive = line.strip()
+            if directive.startswith("#if"):
+                level = re.fullmatch(r"#if\s+defined\(XPLM(\d+)\)", directive)
+                conditions.append(int(level.group(1)) if level else 0)
+            elif directive.startswith("#el"):
+                conditions[-1] = 0  # the branch where that level is missing
+            elif directive.startswith("#endif"):
+                conditions.pop()
+            declared = re.match(r"\s*XPLM_API\b.*?\b(XPLM\w+)\s*\(", line)
+            if declared:
+                levels[declared.group(1)] = max(conditions, default=0)
+    return levels
+
+
+def imported_sdk_functions(module):
+    symbols = readelf(["--dyn-syms", "--wide"], module)
+    return sorted(set(re.findall(r"\sUND\s+(XPLM\w+)", symbols)))
+
+
+def oldest_xplane_faults(module, readme, headers):
+    stated = OLDEST_XPLANE.search(open(readme, encoding="utf-8").read())
+    if not stated:
+        return [f"{readme} does not say which X-Plane is the oldest it runs in"]
+    stated = (int(stated.group(1)), int(stated.group(2)))
+    levels = sdk_levels(headers)
+    faults = []
+    for function in imported_sdk_functions(module):
+        if function not in levels:
+            faults.append(f"the module calls {function}, which {headers} does not declare")
+            continue
+        level = levels[function]
+        if level and level not in XPLANE_OF_LEVEL:
+            faults.append(f"{function} is of the SDK level XPLM{level}, whose X-Plane this "
+                          "test does not know")
+        elif level and XPLANE_OF_LEVEL[level] > stated:
+            brought = "%d.%02d" % XPLANE_OF_LEVEL[level]
+            faults.append(f"the module calls {function} of the SDK level XPLM{level}, which "
+                          f"X-Plane {brought} brought; the README names "
+                          f"{stated[0]}.{stated[1]:02d} as the oldest X-Plane")
+    return faults
+
+
 def main():
-    module, readme = sys.argv[1], sys.argv[2]
+    module, readme, headers = sys.argv[1], sys.argv[2], sys.argv[3]
     folder = os.path.dirname(os.path.realpath(module))
     table = readme_table(readme)
     faults = []
@@ -147,12 +206,14 @@ def main():
         elif soname in listed and os.path.dirname(os.path.realpath(path)) != folder:
             faults.append(f"{soname} is loaded from {path}, not from {folder}")
 
+    faults += oldest_xplane_faults(module, readme, headers)
+
     for fault in faults:
         print(f"module_libraries: {fault}")
     if faults:
         return 1
-    print("module_libraries: every library and symbol version the module needs is in "
-          "the README")
+    print("module_libraries: every library and symbol version the module needs, and the "
+          "oldest X-Plane it runs in, are in the README")
     return 0
 
 

@@ -16,8 +16,6 @@
 #include "shell/regular_file.h"
 
 namespace {
-const int kMinimumFields = 10;
-
 struct OpenedFile {
     FILE* file = nullptr;
     std::string path;
@@ -80,21 +78,16 @@ ReadOutcome readRows(FILE* file, const std::string& path) {
                     path.c_str(), kMaxCameraFileLine);
             continue;
         }
-        if (isBlankText(line)) {
-            continue;
-        }
-        int count = splitCameraFileFields(line, fields, kCameraFileColumns);
-        if (count == 0) {
-            continue;
-        }
-        if (count < kMinimumFields) {
+        int count = 0;
+        CameraFileRow row = splitCameraFileRow(line, fields, kCameraFileColumns, &count);
+        if (row == CameraFileRow::TooShort) {
             sLogMsg("The camera file does not have the minimum number of camera parameters: %s, "
                     "line %d has %d fields",
                     path.c_str(), number, count);
             logRefusedRows(refused, path);
             return ReadOutcome::ShortRow;
         }
-        if (isCameraFileHeader(fields)) {
+        if (row != CameraFileRow::Camera) {
             continue;
         }
         if (refused.count > 0 && !cameraRowHasRoom(fields)) {

@@ -136,6 +136,21 @@ bool isCameraFileHeader(char** fields) {
     return strcasecmp(fields[0], "Category Name") == 0 && strcasecmp(fields[1], "Camera Name") == 0;
 }
 
+CameraFileRow splitCameraFileRow(char* line, char** fields, int capacity, int* count) {
+    *count = 0;
+    if (isBlankText(line)) {
+        return CameraFileRow::Skipped;
+    }
+    *count = splitCameraFileFields(line, fields, capacity);
+    if (*count == 0) {
+        return CameraFileRow::Skipped;
+    }
+    if (*count < kMinimumCameraFileFields) {
+        return CameraFileRow::TooShort;
+    }
+    return isCameraFileHeader(fields) ? CameraFileRow::Header : CameraFileRow::Camera;
+}
+
 int addCamera(char** fields, int count) {
     if (count < 1) {
         return 0;

@@ -7,6 +7,21 @@
 int splitCameraFileFields(char* line, char** fields, int capacity);
 // The header begins "Category Name,Camera Name" in any case.
 bool isCameraFileHeader(char** fields);
+
+// What the camera-file reader makes of a line; every reader of the format
+// asks it, so that what they count is what an import reads.
+enum class CameraFileRow {
+    Skipped,   // blank, or no fields
+    Header,
+    TooShort,  // fewer fields than a camera needs: the reader refuses the whole file here
+    Camera,
+};
+// A row needs at least this many fields.
+const int kMinimumCameraFileFields = 10;
+// Splits the line in place as splitCameraFileFields does (count is set to the
+// number of fields, even those past capacity, which is at least
+// kMinimumCameraFileFields) and says what it is.
+CameraFileRow splitCameraFileRow(char* line, char** fields, int capacity, int* count);
 // One row into the next camera of its category, without rebuilding the links
 // (the reader rebuilds them once at the end); 0 when it cannot be placed.
 // previousCategory (or null) holds the category of the previous row of a read

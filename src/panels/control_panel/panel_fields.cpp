@@ -1,6 +1,8 @@
 #include "panels/control_panel/panel_fields.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 void beginPanelBox(const char* id, float width, float height) {
     ImGui::PushStyleVar(ImGuiStyleVar_ChildRounding, 5.0f);
@@ -39,10 +41,15 @@ bool dragClampedInt(const char* label, int* value, float speed, int min, int max
 }
 
 bool dragHeading(const char* label, float* heading, float speed) {
-    float edited = *heading;
+    // A heading just short of north rounds to "360.0" at one decimal: it is
+    // shown as north. The stored heading changes only when the field does.
+    const char* format = "%.1f";
+    char shown[32];
+    snprintf(shown, sizeof(shown), format, *heading);
+    float edited = strcmp(shown, "360.0") == 0 ? 0.0f : *heading;
     // The drag stops a degree past north either way; what is typed is not
     // clamped, so that any direction typed comes out as itself.
-    if (!ImGui::DragFloat(label, &edited, speed, -1.0f, 361.0f, "%.1f") ||
+    if (!ImGui::DragFloat(label, &edited, speed, -1.0f, 361.0f, format) ||
         !std::isfinite(edited)) {
         return false;
     }

@@ -1,9 +1,41 @@
 // The menu bar: the pin, the height help, what is current, and "Docked".
 #include <imgui.h>
+#include <imgui_internal.h>
+
+#include <algorithm>
+#include <string>
 
 #include "panels/mini_panel/mini_control_panel.h"
 #include "panels/mini_panel/mini_panel_set_view.h"
 #include "shell/settings.h"
+
+namespace {
+
+// The text on the bar's line between x = from and x = to (window
+// coordinates), centred on `centre` as far as that room allows, and cut short
+// with ImGui's ellipsis when it is wider than the room.
+void textWithin(const std::string& text, float from, float to, float centre) {
+    float textWidth = ImGui::CalcTextSize(text.c_str()).x;
+    if (textWidth <= to - from) {
+        ImGui::SameLine(std::min(std::max(centre - textWidth / 2, from), to - textWidth));
+        ImGui::TextUnformatted(text.c_str());
+        return;
+    }
+    if (to <= from) {
+        return;
+    }
+    ImGui::SameLine(from);
+    ImGuiWindow* window = ImGui::GetCurrentWindow();
+    ImVec2 size(to - from, ImGui::GetTextLineHeight());
+    ImVec2 min(window->DC.CursorPos.x, window->DC.CursorPos.y + window->DC.CurrLineTextBaseOffset);
+    ImVec2 max(min.x + size.x, min.y + size.y);
+    ImGui::RenderTextEllipsis(window->DrawList, min, max, max.x, max.x, text.c_str(), nullptr,
+                              nullptr);
+    ImGui::ItemSize(size, 0.0f);
+    ImGui::ItemAdd(ImRect(min, max), 0);
+}
+
+}  // namespace
 
 void MiniControlPanelWidget::populateMenuBar() {
     if (!ImGui::BeginMenuBar()) {
@@ -22,18 +54,16 @@ void MiniControlPanelWidget::populateMenuBar() {
             "title bar and moving the mouse up and down.");
     }
 
-    const char* fileName = activeCameraFileName();
-    const char* categoryName = currentCategoryName();
-    const char* cameraName = currentCameraName();
-    ImVec2 fileSize = ImGui::CalcTextSize(fileName);
-    ImVec2 categorySize = ImGui::CalcTextSize(categoryName);
-    ImVec2 cameraSize = ImGui::CalcTextSize(cameraName);
-    ImVec2 frameSize = ImGui::CalcTextSize(" [] []");
-    float textWidth = fileSize.x + categorySize.x + cameraSize.x + frameSize.x;
-    ImGui::SameLine(width / 2 - textWidth / 2);
-    ImGui::Text("%s [%s] [%s]", fileName, categoryName, cameraName);
+    // What is current, centred on the bar but clear of what stands left of
+    // it and of the "Docked" box: a narrow floating panel cuts it short.
+    float dockedX = width - 125;
+    ImGui::SameLine();
+    float roomLeft = ImGui::GetCursorPosX();
+    std::string current = std::string(activeCameraFileName()) + " [" + currentCategoryName() +
+                          "] [" + currentCameraName() + "]";
+    textWithin(current, roomLeft, dockedX - ImGui::GetStyle().ItemSpacing.x, width / 2);
 
-    ImGui::SameLine(width - 125);
+    ImGui::SameLine(dockedX);
     ImGui::Checkbox("Docked", &docked);
     ImGui::SameLine();
     HelpMarker(

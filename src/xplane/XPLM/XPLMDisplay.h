@@ -75,7 +75,9 @@ enum {
     xplm_WindowLayerModal = 2,
     xplm_WindowLayerGrowlNotifications = 3
 };
+#endif  // XPLM300
 
+#if defined(XPLM301)
 typedef int XPLMWindowDecoration;
 enum {
     xplm_WindowDecorationNone = 0,
@@ -83,7 +85,7 @@ enum {
     xplm_WindowDecorationSelfDecorated = 2,
     xplm_WindowDecorationSelfDecoratedResizable = 3
 };
-#endif  // XPLM300
+#endif  // XPLM301
 
 #if defined(XPLM200)
 // structSize is sizeof(XPLMCreateWindow_t): 88 bytes on 64-bit systems with
@@ -101,8 +103,10 @@ typedef struct {
     XPLMHandleCursor_f handleCursorFunc;
     XPLMHandleMouseWheel_f handleMouseWheelFunc;
     void* refcon;
-#if defined(XPLM300)
+#if defined(XPLM301)
     XPLMWindowDecoration decorateAsFloatingWindow;
+#endif
+#if defined(XPLM300)
     XPLMWindowLayer layer;
     XPLMHandleMouseClick_f handleRightClickFunc;
 #endif

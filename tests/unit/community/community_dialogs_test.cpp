@@ -104,6 +104,7 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         << allText(text());
     EXPECT_TRUE(shows("Press Ok to share your camera file, press Cancel to return."));
     EXPECT_TRUE(focusedAtOpening("Ok"));
+    expectDrawnAboveItsDimming();
 
     // An author and a version are needed (this file has no author yet).
     getCurrentActiveCameraFile()->properties.author[0] = 0;
@@ -207,6 +208,7 @@ TEST_F(CommunityDialogs, BrowseFiltersAndImportsWithoutTouchingTheAircraftsFile)
     EXPECT_TRUE(shows("File: 1 Selected"));
     // Cancel has the keyboard; both buttons are the dialogs' width.
     EXPECT_TRUE(focusedAtOpening("Cancel"));
+    expectDrawnAboveItsDimming();
     const TextRun cancel = runsOf("Cancel").back();
     const TextRun import = runsOf("Import File").back();
     EXPECT_NEAR((import.left + import.right) / 2 - (cancel.left + cancel.right) / 2,

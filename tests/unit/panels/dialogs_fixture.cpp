@@ -1,5 +1,9 @@
 #include "unit/panels/dialogs_fixture.h"
 
+#include <imgui.h>
+
+#include <algorithm>
+
 #include "xpsim.h"
 
 namespace {
@@ -48,6 +52,12 @@ void DialogsFixture::openDialog(int dialog) {
         if (entry.dialog == dialog) chosen = &entry;
     }
     ASSERT_NE(chosen, nullptr) << "no menu item opens dialog " << dialog;
+    // The panel's bottom-left corner: the dialogs open at its middle.
+    int left, top, right, bottom;
+    XPLMGetWindowGeometry(panel->getWindowID(), &left, &top, &right, &bottom);
+    behindX = left + 4;
+    behindY = bottom + 4;
+    ASSERT_TRUE(xpsim::pixelAt(behindX, behindY, behindBeforeDialog));
     dialogTitle.clear();
     click(chosen->menu);
     // The menu's item is the last run of its text: it draws over the panel.
@@ -159,4 +169,41 @@ std::string DialogsFixture::fieldValue(const std::string& label) const {
         }
     }
     return value != nullptr ? value->text : "(empty)";
+}
+
+void DialogsFixture::expectDrawnAboveItsDimming() {
+    // ImGui fades a modal's dimming in over a sixth of a second.
+    xpsim::runFrames(15);
+    ImGuiContext* previous = ImGui::GetCurrentContext();
+    ImGui::SetCurrentContext(panel->getImguiContext());
+    const ImVec4 dim = ImGui::GetStyle().Colors[ImGuiCol_ModalWindowDimBg];
+    const ImVec4 body = ImGui::GetStyle().Colors[ImGuiCol_PopupBg];
+    ImGui::SetCurrentContext(previous);
+
+    unsigned char behind[4];
+    ASSERT_TRUE(xpsim::pixelAt(behindX, behindY, behind));
+    const float dimRgb[3] = {dim.x, dim.y, dim.z}, bodyRgb[3] = {body.x, body.y, body.z};
+    for (int c = 0; c < 3; ++c) {
+        float dimmed = behindBeforeDialog[c] * (1 - dim.w) + dimRgb[c] * 255 * dim.w;
+        EXPECT_NEAR(int(behind[c]), dimmed, 3) << "the panel behind \"" << dialogTitle
+                                          << "\", channel " << c << ", was "
+                                          << int(behindBeforeDialog[c]);
+    }
+
+    // Left of the dialog's rows, in its frame's padding, half way down it.
+    std::vector<TextRun> shown = text();
+    ASSERT_FALSE(shown.empty());
+    ASSERT_EQ(shown.front().text, dialogTitle) << allText(shown);
+    int lowest = shown.front().boxelBottom;
+    for (const TextRun& run : shown) lowest = std::min(lowest, run.boxelBottom);
+    int x = shown.front().boxelLeft - 1;
+    int y = (shown.front().boxelBottom + lowest) / 2;
+    unsigned char inside[4];
+    ASSERT_TRUE(xpsim::pixelAt(x, y, inside));
+    for (int c = 0; c < 3; ++c) {
+        // The body's colour over whatever it covers, white at the most.
+        float brightest = bodyRgb[c] * 255 * body.w + 255 * (1 - body.w);
+        EXPECT_LE(int(inside[c]), brightest + 2) << "the body of \"" << dialogTitle << "\" at "
+                                            << x << "," << y << ", channel " << c;
+    }
 }

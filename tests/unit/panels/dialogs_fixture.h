@@ -46,8 +46,15 @@ protected:
     void setNumber(const std::string& label, const std::string& shown);
     // What the field left of its label shows.
     std::string fieldValue(const std::string& label) const;
+    // Once the dimming has faded in: the open dialog's body keeps its own
+    // dark background and the panel around it is dimmed.
+    void expectDrawnAboveItsDimming();
 
     ControlPanelWidget* panel = nullptr;
     // The title of the dialog last opened.
     std::string dialogTitle;
+    // A pixel of the panel far from any dialog, where and as it was drawn
+    // just before the dialog last opened.
+    int behindX = 0, behindY = 0;
+    unsigned char behindBeforeDialog[4] = {};
 };

@@ -69,6 +69,7 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     // are typed, not assumed.
     openDialog(kDialogCreateFlyBy);
     ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
+    expectDrawnAboveItsDimming();
     clearField("Name");
     setNumber("Camera Attack Heading", "270.0");
     setNumber("Initial Height in Meters", "25.00");
@@ -173,6 +174,7 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
     // Here what an earlier opening left: the ring's values are typed.
     openDialog(kDialogCreateOrbit);
     ASSERT_TRUE(shows("Create Orbit")) << allText(text());
+    expectDrawnAboveItsDimming();
     clearField("Name");
     setNumber("Min Height in Meters", "-3.00");
     setNumber("Max Height in Meters", "3.00");
@@ -289,6 +291,7 @@ TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate)
     });
     openDialog(kDialogCreateAirportCameras);
     ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
+    expectDrawnAboveItsDimming();
 
     typeNumber("Runways Horizontal Offset", "60");
     EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "60.00");

@@ -57,6 +57,7 @@ TEST_F(ImportDialog, AValidFileReplacesTheSetButNotTheAircraftsFileUntilSaved) {
     std::string path = importFile("Ovilux_Other.csv", sharedSet());
     openDialog(kDialogImportCameraFile);
     ASSERT_TRUE(shows("Finder")) << allText(text());
+    expectDrawnAboveItsDimming();
     EXPECT_EQ(importButtons(), 0u);
     typeInto("File Path", path);
     EXPECT_FALSE(shows("File does not exist")) << allText(text());

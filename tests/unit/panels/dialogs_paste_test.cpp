@@ -27,6 +27,7 @@ protected:
 TEST_F(SetDialogs, PasteCameraSetAsksFirstAndStopsAPlayingTransition) {
     openDialog(kDialogPasteCameraSet);
     ASSERT_TRUE(shows("Do you want to paste this camera set?")) << allText(text());
+    expectDrawnAboveItsDimming();
     EXPECT_TRUE(shows("Auto Correct Cockpit Cameras"));
     click("Cancel");
     EXPECT_FALSE(shows("Do you want to paste this camera set?"));
@@ -52,6 +53,7 @@ TEST_F(SetDialogs, NewCameraSetWarnsAndCancelKeepsTheSet) {
     click("OK");
     openDialog(kDialogNewCameraSet);
     ASSERT_TRUE(shows("WARNING")) << allText(text());
+    expectDrawnAboveItsDimming();
     EXPECT_TRUE(shows("Do you want to create a new aircraft camera set?"));
     click("Cancel");
     EXPECT_EQ(getCategory(0)->numberOfCameras, 2);

@@ -30,6 +30,7 @@ protected:
 
 TEST_F(ViewIdDialog, ListsDuplicatesInRedAndClearsThem) {
     ASSERT_TRUE(shows("Display View ID Assignments")) << allText(text());
+    expectDrawnAboveItsDimming();
     for (const char* header : {"Category", "Camera", "View ID", "Action"}) {
         EXPECT_EQ(runsOf(header).size(), 1u) << header;
     }

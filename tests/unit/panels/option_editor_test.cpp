@@ -180,6 +180,13 @@ TEST_F(OptionEditor, YawWrapsAroundNorthAndPitchShowsFoldedAngles) {
     EXPECT_FLOAT_EQ(camera().heading, 80.0f);
     typeInto("Yaw", "360");
     EXPECT_FLOAT_EQ(camera().heading, 0.0f);
+    // Headings a hair short of north are kept, and shown as north, never 360.
+    typeInto("Yaw", "359.96");
+    EXPECT_FLOAT_EQ(camera().heading, 359.96f);
+    EXPECT_EQ(valueBeside("Yaw"), "0.0");
+    typeInto("Yaw", "-0.0001");
+    EXPECT_FLOAT_EQ(camera().heading, 359.9999f);
+    EXPECT_EQ(valueBeside("Yaw"), "0.0");
     // Dragged left across north it goes on from just under 360.
     typeInto("Yaw", "1");
     TextRun yaw = labelled("Yaw");

@@ -73,6 +73,9 @@ TEST(Angles, FixAngleWrapsOneStep) {
     EXPECT_FLOAT_EQ(fixAngle(730), 370);
     EXPECT_FLOAT_EQ(fixAngle(360), 0);
     EXPECT_FLOAT_EQ(fixAngle(0), 0);
+    // 360 minus a sliver rounds to 360 in single precision: it is north.
+    EXPECT_EQ(fixAngle(-1e-6f), 0.0f);
+    EXPECT_LT(fixAngle(-1e-5f), 360.0f);
 }
 
 TEST(Angles, DistanceLatLon) {
