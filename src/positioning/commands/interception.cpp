@@ -32,7 +32,7 @@ void unRegisterPositionCommands() {
     getIntegrationValues()->oviluxEnabled = 0;
     stopAllMovement();
     // The release of a glance held now would not reach the plug-in.
-    endGlance();
+    cancelGlance();
     setFov(getDefaultFOV());
     for (int i = 0; i < kXPlaneCommandCount; ++i) {
         if (X_PlaneCommandRefs[i] != nullptr) {

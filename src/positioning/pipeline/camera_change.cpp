@@ -9,7 +9,6 @@
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
-#include "positioning/commands/glance.h"
 #include "positioning/commands/movement.h"
 #include "panels/window_manager.h"
 #include "positioning/transitions/transition.h"
@@ -81,8 +80,6 @@ void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera) {
     if (camera->bezierTransition && sameSet) {
         setTransitionFrame(createBezierTransition(left, camera));
     }
-    // The view leaves from where it looks; the camera keeps its own heading.
-    endGlanceUnlessOn(camera);
     if (left->temporaryPositioning) {
         restoreCameraPosition(left);
     } else {
