@@ -9,8 +9,9 @@ struct CameraPosition;
 void beginGlance(int index, float degrees);
 // The release of index's key ends the glance that key began.
 void releaseGlance(int index);
-// Forgets a held glance whose release will not reach the plug-in (camera
-// control going off), so the next session starts looking ahead.
+// Forgets a held glance: at a change of camera, whose view looks its own
+// way, and when camera control goes off, since the release will not reach
+// the plug-in then.
 void cancelGlance();
 // Turns the pose about to be shown by the glance held, if any.
 void addGlanceOffset(CameraPosition* pose);

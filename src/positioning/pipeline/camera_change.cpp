@@ -9,6 +9,7 @@
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/pipeline/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
+#include "positioning/commands/glance.h"
 #include "positioning/commands/movement.h"
 #include "panels/window_manager.h"
 #include "positioning/transitions/transition.h"
@@ -80,6 +81,9 @@ void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera) {
     if (camera->bezierTransition && sameSet) {
         setTransitionFrame(createBezierTransition(left, camera));
     }
+    // A glance looks aside from the camera it began on: the next camera is
+    // shown looking its own way.
+    cancelGlance();
     if (left->temporaryPositioning) {
         restoreCameraPosition(left);
     } else {
