@@ -13,6 +13,7 @@
 #include "positioning/pipeline/external_pose.h"
 #include "positioning/commands/interception.h"
 #include "positioning/input/mouse_look.h"
+#include "positioning/input/wheel_zoom.h"
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
@@ -144,6 +145,7 @@ void disableOvilux(int keepHead) {
     showNewMiniControlPanel(4);
     writeInt(refs.cinemaVerite, orginalCinemaVeriteState);
     writeInt(refs.hideYoke, orginalHideYokeState);
+    giveBackWheelZoom();
     disableHeadShake();
     cancelMouseLook();
     enable3DCockpit(1);

@@ -10,7 +10,6 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/files/default_camera_sets.h"
 #include "cameras/engine_hooks.h"
-#include "positioning/commands/glance.h"
 #include "positioning/commands/movement.h"
 #include "shell/log.h"
 #include "shell/regular_file.h"
@@ -221,9 +220,8 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     }
 
     // Transition frames point at camera records by slot, and the slots are
-    // about to hold this file's cameras; a held glance goes with them.
+    // about to hold this file's cameras.
     stopAnimationRequest();
-    endGlance();
     switchActiveFile(target, activePath);
     bool complete = true;
     bool opened = source.file != nullptr;

@@ -7,7 +7,6 @@
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
 #include "libwinkit/message_box.h"
-#include "positioning/commands/glance.h"
 #include "shell/file_replace.h"
 #include "shell/log.h"
 #include "shell/plugin_path.h"
@@ -90,8 +89,6 @@ int saveCameras(bool announce, bool backup) {
                 getNumberOfCategories() == 0 ? "no cameras to write" : "no camera file is active");
         return 0;
     }
-    // A glance is a look aside, not the camera's heading.
-    endGlance();
     if (Camera* current = getCurrentCamera()) {
         rememberCameraPosition(current);
     }

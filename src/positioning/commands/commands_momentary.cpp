@@ -1,5 +1,9 @@
 // The momentary family: the view ID's camera lasts while the key is held.
+// Keys may overlap: the view shows the camera of the key held last, and the
+// last release brings back the camera from before the first press.
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "cameras/set/camera_selection.h"
 #include "cameras/set/camera_set.h"
@@ -10,24 +14,56 @@
 #include "shell/plugin_state.h"
 
 namespace {
-// The camera current when the last momentary press began.
-CameraPlace lastCamera;
+struct HeldKey {
+    int viewId = 0;
+    // The camera its press showed.
+    CameraPlace shown;
+};
 
-void returnToLastCamera() {
-    // A file read or a set swap while the key was held may have taken the
+// The camera current before the first of the keys held now.
+CameraPlace before;
+// The keys held now, in the order they were pressed.
+std::vector<HeldKey> held;
+
+void show(const CameraPlace& place) {
+    // A file read or a set swap while a key was held may have taken the
     // camera away; another camera in its slot is not it.
-    if (Camera* camera = findCameraAtPlace(lastCamera)) {
+    if (Camera* camera = findCameraAtPlace(place)) {
         setCurrentCamera(camera);
         setResetViewModes();
     }
-    lastCamera = CameraPlace();
+}
+
+std::vector<HeldKey>::iterator findHeld(int viewId) {
+    return std::find_if(held.begin(), held.end(),
+                        [viewId](const HeldKey& key) { return key.viewId == viewId; });
+}
+
+// Only the release of the key shown changes the view.
+void release(int viewId) {
+    auto key = findHeld(viewId);
+    if (key == held.end()) {
+        return;
+    }
+    bool wasShown = key + 1 == held.end();
+    held.erase(key);
+    if (!wasShown) {
+        return;
+    }
+    if (held.empty()) {
+        show(before);
+        before = CameraPlace();
+    } else {
+        show(held.back().shown);
+    }
 }
 }  // namespace
 
 int momentaryViewSelectHandler(XPLMCommandRef, XPLMCommandPhase phase, void* reference) {
+    int viewId = static_cast<int>(reinterpret_cast<intptr_t>(reference));
     if (phase == xplm_CommandEnd) {
         if (isEnabled()) {
-            returnToLastCamera();
+            release(viewId);
         }
         return 1;
     }
@@ -35,11 +71,25 @@ int momentaryViewSelectHandler(XPLMCommandRef, XPLMCommandPhase phase, void* ref
         return 1;
     }
     stopAnimationRequest();
-    Camera* before = getCurrentCamera();
-    lastCamera = rememberCameraPlace(before);
-    if (selectCameraByViewID(static_cast<int>(reinterpret_cast<intptr_t>(reference)))) {
-        restoreTemporaryCamera(before);
+    // A second press without a release counts once, as the latest.
+    auto again = findHeld(viewId);
+    if (again != held.end()) {
+        held.erase(again);
+    }
+    Camera* current = getCurrentCamera();
+    CameraPlace place = rememberCameraPlace(current);
+    if (selectCameraByViewID(viewId)) {
+        restoreTemporaryCamera(current);
         setResetViewModes();
+        if (held.empty()) {
+            before = place;
+        }
+        held.push_back({viewId, rememberCameraPlace(getCurrentCamera())});
     }
     return 1;
+}
+
+void forgetMomentaryKeys() {
+    held.clear();
+    before = CameraPlace();
 }

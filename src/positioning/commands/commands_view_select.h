@@ -10,6 +10,9 @@ struct Camera;
 // Each returns 1: X-Plane goes on processing the command.
 int viewSelectHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, void* viewId);
 int momentaryViewSelectHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, void* viewId);
+// Camera control going off forgets the momentary keys held: their releases
+// change nothing, and the next press starts afresh.
+void forgetMomentaryKeys();
 int airportViewSelectHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, void* viewId);
 int categorySelectHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, void* categoryIndex);
 

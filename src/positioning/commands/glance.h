@@ -1,16 +1,17 @@
-// A glance: while its key is held, the camera it began on looks aside.
+// A glance: while its key is held the view looks aside. It is an offset on
+// the pose shown, as a mouse look is; no camera is turned by it.
 #pragma once
 
-struct Camera;
+struct CameraPosition;
 
-// The begin of glance command index on camera: a glance still held ends, then
-// the camera's heading is remembered and turned by degrees.
-void beginGlance(int index, Camera* camera, float degrees);
+// The begin of glance command index: the view turns by degrees, in place of
+// any glance still held.
+void beginGlance(int index, float degrees);
 // The release of index's key ends the glance that key began.
 void releaseGlance(int index);
-// Ends a held glance: its camera, when still in the set, is back at the
-// heading it had before. Camera control going off, a save and a camera set
-// read anew all end it, so a glance heading is never kept.
-void endGlance();
-// The same for a glance held on another camera than this, the one now shown.
-void endGlanceUnlessOn(const Camera* camera);
+// Forgets a held glance: at a change of camera, whose view looks its own
+// way, and when camera control goes off, since the release will not reach
+// the plug-in then.
+void cancelGlance();
+// Turns the pose about to be shown by the glance held, if any.
+void addGlanceOffset(CameraPosition* pose);

@@ -4,6 +4,7 @@
 
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/commands/commands_registration.h"
+#include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/glance.h"
 #include "positioning/pipeline/fov.h"
 #include "positioning/integration/integration_values.h"
@@ -31,8 +32,10 @@ void registerPositionCommands() {
 void unRegisterPositionCommands() {
     getIntegrationValues()->oviluxEnabled = 0;
     stopAllMovement();
-    // The release of a glance held now would not reach the plug-in.
-    endGlance();
+    // The release of a glance held now would not reach the plug-in, and a
+    // momentary key's belongs to the session that saw its press.
+    cancelGlance();
+    forgetMomentaryKeys();
     setFov(getDefaultFOV());
     for (int i = 0; i < kXPlaneCommandCount; ++i) {
         if (X_PlaneCommandRefs[i] != nullptr) {

@@ -127,7 +127,7 @@ int X_PlaneCommandHandler(XPLMCommandRef commandRef, XPLMCommandPhase phase, voi
         return 1;
     }
     if (phase == xplm_CommandEnd && (index == kXpGlanceLeft || index == kXpGlanceRight)) {
-        // Its camera goes back even when the view changed while it was held.
+        // The glance ends even when X-Plane's view changed while it was held.
         releaseGlance(index);
     }
     const Settings* settings = getSettings();

@@ -21,10 +21,11 @@ void turnBy(Camera* camera, float degrees) {
     camera->heading = fixAngle(camera->heading + degrees);
 }
 
-// The release is the interception's, whatever the view has become.
-void glance(int index, Camera* camera, XPLMCommandPhase phase, float degrees) {
+// The view turns, not the camera; the release is the interception's,
+// whatever the view has become.
+void glance(int index, XPLMCommandPhase phase, float degrees) {
     if (phase == xplm_CommandBegin) {
-        beginGlance(index, camera, degrees);
+        beginGlance(index, degrees);
     }
 }
 
@@ -47,8 +48,8 @@ void lookDirection(int index, XPLMCommandPhase phase) {
         case kXpUpLeft: lookAt(camera, 315.0f, 45.0f); break;
         case kXpRightUp:
         case kXpUpRight: lookAt(camera, 45.0f, 45.0f); break;
-        case kXpGlanceRight: glance(index, camera, phase, 90.0f); break;
-        case kXpGlanceLeft: glance(index, camera, phase, -90.0f); break;
+        case kXpGlanceRight: glance(index, phase, 90.0f); break;
+        case kXpGlanceLeft: glance(index, phase, -90.0f); break;
         case kXpBack: camera->heading = 180.0f; break;
         case kXpStraightUp: camera->pitch = 90.0f; break;
         case kXpStraightDown: camera->pitch = 270.0f; break;

@@ -7,6 +7,10 @@ namespace {
 // X-Plane may publish the dataref only after the plug-ins have started.
 XPLMDataRef foundLater = nullptr;
 bool lookedUpAgain = false;
+// X-Plane's own setting before the plug-in first switched it this session,
+// which nothing had changed since camera control came on.
+bool saved = false;
+float savedKillWheelZoom = 0;
 
 XPLMDataRef killWheelZoom() {
     XPLMDataRef found = engineDataRefs().killWheelZoom;
@@ -27,6 +31,20 @@ bool hasWheelZoomControl() {
 
 void wheelZoomOn(bool on) {
     if (XPLMDataRef ref = killWheelZoom()) {
+        if (!saved) {
+            savedKillWheelZoom = XPLMGetDataf(ref);
+            saved = true;
+        }
         XPLMSetDataf(ref, on ? 0.0f : 1.0f);
+    }
+}
+
+void giveBackWheelZoom() {
+    if (!saved) {
+        return;
+    }
+    saved = false;
+    if (XPLMDataRef ref = killWheelZoom()) {
+        XPLMSetDataf(ref, savedKillWheelZoom);
     }
 }

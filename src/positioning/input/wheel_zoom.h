@@ -5,3 +5,6 @@
 // miss looks it up once more and answers false.
 bool hasWheelZoomControl();
 void wheelZoomOn(bool on);
+// Camera control off: X-Plane's wheel zoom is as it was before the plug-in
+// first switched it.
+void giveBackWheelZoom();

@@ -81,8 +81,9 @@ void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera) {
     if (camera->bezierTransition && sameSet) {
         setTransitionFrame(createBezierTransition(left, camera));
     }
-    // The view leaves from where it looks; the camera keeps its own heading.
-    endGlanceUnlessOn(camera);
+    // A glance looks aside from the camera it began on: the next camera is
+    // shown looking its own way.
+    cancelGlance();
     if (left->temporaryPositioning) {
         restoreCameraPosition(left);
     } else {

@@ -6,6 +6,7 @@
 #include "positioning/integration/integration_values.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/input/mouse_look.h"
+#include "positioning/commands/glance.h"
 #include "positioning/commands/movement.h"
 #include "positioning/integration/plugin_links.h"
 #include "positioning/transitions/smoother.h"
@@ -60,6 +61,7 @@ void adjustOffsets(Camera* camera, CameraPosition* p) {
     IntegrationValues* v = getIntegrationValues();
     v->oviluxEnabled = camera->trackIR ? 2 : 1;
     bool linuxTrack = linuxTrackExists() && camera->trackIR;
+    addGlanceOffset(p);
     if (linuxTrack) {
         addLinuxTrackOffsets(p);
     } else {

@@ -1,5 +1,5 @@
-// The stack of offsets added to a camera's pose every frame: head tracking,
-// mouse look, view axes, HeadShake, XPRealistic or RealView.
+// The stack of offsets added to a camera's pose every frame: a glance, head
+// tracking, mouse look, view axes, HeadShake, XPRealistic or RealView.
 #pragma once
 
 #include "cameras/set/camera_position.h"

@@ -1,14 +1,43 @@
 // X-Plane's own view commands while camera control is on: which are consumed,
 // which reach X-Plane, and what they do to the current camera.
+#include <string>
+#include <vector>
+
 #include "commands_fixture.h"
+#include "panels/control_panel/control_panel.h"
 #include "positioning/commands/interception_table.h"
 #include "shell/settings.h"
+#include "support/window_text.h"
 
 namespace {
 
 using Interception = CommandsFixture;
 
 const std::array<int, 3> kNone = {0, 0, 0};
+
+std::vector<TextRun> panelText(ControlPanelWidget* panel) {
+    return readWindowText(panel->getImguiContext(), panel->getWindowID());
+}
+
+// The right button on the text, as a pilot opens a list's context menu.
+void rightClickText(ControlPanelWidget* panel, const std::string& label) {
+    std::vector<TextRun> shown = panelText(panel);
+    const TextRun* run = findText(shown, label);
+    ASSERT_NE(run, nullptr) << label << " is not shown in\n" << allText(shown);
+    int x = run->boxelCentreX(), y = run->boxelCentreY();
+    xpsim::mouseClick(x, y, true, xplm_MouseDown);
+    xpsim::runFrames(1);
+    xpsim::mouseClick(x, y, true, xplm_MouseUp);
+    xpsim::runFrames(3);
+}
+
+// Types into the option editor's Yaw field, left of its label.
+void typeYaw(ControlPanelWidget* panel, const std::string& typed) {
+    std::vector<TextRun> shown = panelText(panel);
+    const TextRun* yaw = findText(shown, "Yaw");
+    ASSERT_NE(yaw, nullptr) << allText(shown);
+    ASSERT_TRUE(typeIntoDragAt(yaw->boxelLeft - 12, yaw->boxelCentreY(), typed, 20)) << typed;
+}
 
 TEST_F(Interception, ConsumedWhileCameraControlIsOnAndPassedOnWhileItIsOff) {
     startWithCameras();
@@ -97,11 +126,15 @@ TEST_F(Interception, LookDirectionsTurnTheCameraOncePerPress) {
     hold("sim/view/back", 2);
     EXPECT_EQ(current().heading, 180.0f);
 
-    // A glance lasts while its key is held.
+    // A glance turns the view while its key is held; the camera keeps its
+    // own heading.
     xpsim::commandBegin("sim/view/glance_right");
     frames(3);
-    EXPECT_EQ(current().heading, 270.0f);
+    EXPECT_NEAR(head("psi"), 270.0, 1e-4);
+    EXPECT_EQ(current().heading, 180.0f);
     xpsim::commandEnd("sim/view/glance_right");
+    frames(1);
+    EXPECT_NEAR(head("psi"), 180.0, 1e-4);
     EXPECT_EQ(current().heading, 180.0f);
 
     hold("sim/view/up_right", 2);
@@ -113,32 +146,75 @@ TEST_F(Interception, LookDirectionsTurnTheCameraOncePerPress) {
         EXPECT_EQ(xpsim::reachedXPlanePhases(name), kNone) << name;
     }
 
-    // A glance turns the camera it began on. A camera chosen while the key is
-    // held is not turned by the release, and a save writes it as the pilot
-    // chose it; the glanced one, whose moves are forgotten when it is left,
-    // is back at its saved heading.
+    // A glance looks aside from the camera it began on: a camera chosen while
+    // the key is held is shown looking its own way, and a save writes each
+    // camera as the pilot left it.
     xpsim::commandBegin("sim/view/glance_left");
     frames(1);
-    EXPECT_EQ(current().heading, 315.0f);
+    EXPECT_NEAR(head("psi"), 315.0, 1e-4);
     press("Select_View_ID_2");
     frames(1);
+    ASSERT_EQ(currentName(), "Panel");
+    EXPECT_NEAR(head("psi"), 20.0, 1e-4);
     xpsim::commandEnd("sim/view/glance_left");
     frames(1);
-    ASSERT_EQ(currentName(), "Panel");
     EXPECT_NEAR(head("psi"), 20.0, 1e-4);
     press("Save_All_Cameras");
     press("Restore_All_Cameras");
     EXPECT_EQ(cameraAt(0, 0).heading, 0.0f);
     EXPECT_EQ(cameraAt(0, 1).heading, 20.0f);
 
+    // What edits the set while the key is held sees the camera's own heading:
+    // a camera inserted from the control panel copies it, a Yaw typed into
+    // the option editor is the camera's and stays after the release.
+    press("Select_View_ID_1");
+    press("Toggle_Control_Panel_on_or_off");
+    frames(3);
+    ControlPanelWidget* panel = controlPanel();
+    ASSERT_NE(panel, nullptr);
+    xpsim::commandBegin("sim/view/glance_left");
+    frames(2);
+    EXPECT_NEAR(head("psi"), 270.0, 1e-4);
+    rightClickText(panel, "Pilot View");
+    ASSERT_TRUE(clickText(panel->getWindowID(), panel->getImguiContext(), "Insert New Above"))
+        << allText(panelText(panel));
+    frames(3);
+    xpsim::commandEnd("sim/view/glance_left");
+    frames(1);
+    press("Save_All_Cameras");
+    press("Restore_All_Cameras");
+    ASSERT_EQ(cameraAt(0, 1).name, std::string("Pilot View"));
+    EXPECT_EQ(cameraAt(0, 0).heading, 0.0f);
+    EXPECT_EQ(cameraAt(0, 1).heading, 0.0f);
+
+    xpsim::commandBegin("sim/view/glance_right");
+    frames(2);
+    EXPECT_NEAR(head("psi"), 90.0, 1e-4);
+    typeYaw(panel, "45");
+    EXPECT_EQ(current().heading, 45.0f);
+    EXPECT_NEAR(head("psi"), 135.0, 1e-4);
+    xpsim::commandEnd("sim/view/glance_right");
+    frames(1);
+    EXPECT_EQ(current().heading, 45.0f);
+    EXPECT_NEAR(head("psi"), 45.0, 1e-4);
+    press("Toggle_Control_Panel_on_or_off");
+    frames(1);
+
     // Camera control going off ends a held glance, whose release then never
-    // reaches the plug-in: the camera is back at its heading.
+    // reaches the plug-in: the camera was never turned, and the view comes
+    // back without the glance when control comes on again.
+    press("Select_View_ID_2");
+    frames(1);
     xpsim::commandBegin("sim/view/glance_right");
     frames(1);
-    EXPECT_EQ(current().heading, 110.0f);
+    EXPECT_NEAR(head("psi"), 110.0, 1e-4);
+    EXPECT_EQ(current().heading, 20.0f);
     press("Disable_Ovilux");
     xpsim::commandEnd("sim/view/glance_right");
     EXPECT_EQ(current().heading, 20.0f);
+    press("Enable_Ovilux");
+    frames(2);
+    EXPECT_NEAR(head("psi"), 20.0, 1e-4);
 }
 
 TEST_F(Interception, ZoomActsOnExternalCamerasAtEveryCallButNeverBelowOne) {

@@ -83,6 +83,61 @@ TEST_F(ViewSelect, AMomentaryViewLastsWhileItsKeyIsHeld) {
     // Even from the view ID's own camera the release returns to it.
     hold(ours("Momentary_Select_View_ID_3"), 2);
     EXPECT_EQ(currentName(), "Copilot");
+
+    // Overlapping keys: the view is the key held last's; releasing it shows
+    // the latest key still held, and the last release returns to the camera
+    // before the first press.
+    const std::string id2 = ours("Momentary_Select_View_ID_2");
+    const std::string id3 = ours("Momentary_Select_View_ID_3");
+    const std::string id4 = ours("Momentary_Select_View_ID_4");
+    press("Select_View_ID_1");
+    xpsim::commandBegin(id2);
+    frames(1);
+    xpsim::commandBegin(id3);
+    frames(1);
+    EXPECT_EQ(currentName(), "Copilot");
+    xpsim::commandEnd(id3);
+    frames(1);
+    EXPECT_EQ(currentName(), "Panel");
+    xpsim::commandEnd(id2);
+    frames(1);
+    EXPECT_EQ(currentName(), "Pilot View");
+
+    // A key released under a later one changes nothing shown.
+    xpsim::commandBegin(id2);
+    frames(1);
+    xpsim::commandBegin(id3);
+    frames(1);
+    xpsim::commandEnd(id2);
+    frames(1);
+    EXPECT_EQ(currentName(), "Copilot");
+    xpsim::commandEnd(id3);
+    frames(1);
+    EXPECT_EQ(currentName(), "Pilot View");
+
+    xpsim::commandBegin(id2);
+    xpsim::commandBegin(id3);
+    xpsim::commandBegin(id4);
+    frames(1);
+    EXPECT_EQ(currentName(), "Left Wing");
+    xpsim::commandEnd(id3);
+    EXPECT_EQ(currentName(), "Left Wing");
+    xpsim::commandEnd(id4);
+    EXPECT_EQ(currentName(), "Panel");
+    xpsim::commandEnd(id2);
+    EXPECT_EQ(currentName(), "Pilot View");
+
+    // Keys held when camera control goes off are forgotten with it: their
+    // releases change nothing, and the next press starts afresh.
+    xpsim::commandBegin(id2);
+    frames(1);
+    press("Disable_Ovilux");
+    xpsim::commandEnd(id2);
+    press("Enable_Ovilux");
+    frames(1);
+    EXPECT_EQ(currentName(), "Panel");
+    hold(id3, 1);
+    EXPECT_EQ(currentName(), "Panel");
 }
 
 TEST_F(ViewSelect, AMomentaryReleaseDoesNotSelectACameraThatIsGone) {

@@ -167,6 +167,61 @@ TEST_F(Lifecycle, CinemaVeriteAndHideYokeAreHandedBack) {
     EXPECT_EQ(xpsim::getDouble("sim/graphics/view/hide_yoke"), 1);
 }
 
+TEST_F(Lifecycle, TheWheelZoomIsHandedBackOnEveryWayControlGoesOff) {
+    const char* const kKillWheelZoom = "sim/private/controls/camera/kill_wheel_zoom";
+    SimulatedXPlane::writeFile(
+        xplane.path(kCessnaCameraFile),
+        SimulatedXPlane::readFile(std::string(OVILUX_FIXTURES_DIR) +
+                                  "/../scenarios/files/cessna_cameras.csv"));
+    // Pilot View locks the wheel zoom, and keeps it locked in its file.
+    loadAircraft(kCessna, false);
+    xpsim::runFrames(2);
+    ASSERT_EQ(isEnabled(), 1);
+    xpsim::commandOnce("QFN/Ovilux/Toggle_Zoom_Disable");
+    xpsim::commandOnce("QFN/Ovilux/Save_All_Cameras");
+    xpsim::runFrames(1);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+    xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+    EXPECT_EQ(xpsim::getDouble(kKillWheelZoom), 0);
+
+    // Entering VR.
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::runFrames(2);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+    xpsim::setValue("sim/graphics/VR/enabled", 1);
+    xpsim::sendMessage(XPLM_MSG_ENTERED_VR, 0);
+    EXPECT_EQ(xpsim::getDouble(kKillWheelZoom), 0);
+    xpsim::setValue("sim/graphics/VR/enabled", 0);
+
+    // An aircraft without a camera file, and the Cessna loaded again.
+    xpsim::commandOnce("QFN/Ovilux/Enable_Ovilux");
+    xpsim::runFrames(2);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+    loadAircraft("Aircraft/Extra Aircraft/Glider/ASK21.acf", false);
+    EXPECT_EQ(isEnabled(), 0);
+    EXPECT_EQ(xpsim::getDouble(kKillWheelZoom), 0);
+    loadAircraft(kCessna, false);
+    xpsim::runFrames(2);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+    loadAircraft(kCessna, false);
+    EXPECT_EQ(isEnabled(), 1);
+    EXPECT_EQ(xpsim::getDouble(kKillWheelZoom), 0);
+    xpsim::runFrames(2);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+
+    // X-Plane's own locked wheel stays locked after a camera that frees it,
+    // and the plug-in's disable gives it back too.
+    xpsim::commandOnce("QFN/Ovilux/Disable_Ovilux");
+    xpsim::setValue(kKillWheelZoom, 1);
+    xpsim::commandOnce("QFN/Ovilux/Select_View_ID_2");
+    xpsim::runFrames(2);
+    ASSERT_EQ(isEnabled(), 1);
+    ASSERT_EQ(xpsim::getDouble(kKillWheelZoom), 0);
+    xpsim::disablePlugin();
+    EXPECT_EQ(xpsim::getDouble(kKillWheelZoom), 1);
+    xpsim::enablePlugin();
+}
+
 TEST_F(Lifecycle, SpeechWaitsForCameraControlAndRespectsTheSetting) {
     sXPLMSpeakString("Camera %d", 1);
     sXPLMSpeakString("Camera %d", 2);
