@@ -101,7 +101,9 @@ void translateExternalCameraPosition(Camera* camera, CameraPosition* out,
         adjustOffsets(camera, &p);
     }
 
-    viewFromOrigin(o, p, out);
+    // The camera rides with its origin: the origin's turn, then the camera's
+    // own. The chase view keeps its own roll, the horizon's.
+    exactViewFromOrigin(o, p, out);
     if (camera->xp9ChaseView) {
         out->roll = p.roll;
     }

@@ -28,11 +28,26 @@ void levelCamera(CameraPosition* p, Camera* camera) {
     if (phi < 0.0f) {
         phi += 360.0f;
     }
-    float h = radians(p->heading);
-    float pitchTurn = adjustToZero(theta);
-    float rollTurn = adjustToZero(phi);
-    p->pitch = wrap(pitchTurn * std::cos(h) - rollTurn * std::sin(h));
-    p->roll = wrap(pitchTurn * std::sin(h) + rollTurn * std::cos(h));
+    // The world's up in the aircraft's frame (x right, y up, z aft): the
+    // aircraft's roll and pitch undone.
+    double st = std::sin(deg2rad(theta)), ct = std::cos(deg2rad(theta));
+    double sr = std::sin(deg2rad(phi)), cr = std::cos(deg2rad(phi));
+    double upX = -sr * ct, upY = cr * ct, upZ = -st;
+    // X-Plane turns the head by its heading, then pitch, then roll, inside the
+    // aircraft's turn. At the head's own heading, the pitch that puts the line
+    // of sight (sin h cos p, sin p, -cos h cos p) on the horizon, on the
+    // heading's side; then the roll that takes the right-hand axis level and
+    // keeps the up axis up.
+    double h = deg2rad(p->heading);
+    double sh = std::sin(h), ch = std::cos(h);
+    double across = upZ * ch - upX * sh;
+    double pitch = std::atan2(upY < 0 ? -across : across, std::fabs(upY));
+    double sp = std::sin(pitch), cp = std::cos(pitch);
+    double rightUp = upX * ch + upZ * sh;
+    double upUp = -upX * sp * sh + upY * cp + upZ * sp * ch;
+    double roll = std::atan2(rightUp, upUp);
+    p->pitch = wrap(static_cast<float>(rad2deg(pitch)));
+    p->roll = wrap(static_cast<float>(rad2deg(roll)));
     float slope = std::tan(radians(phi));
     if (!std::isfinite(slope) || slope > kMaxRollSlope) {
         slope = kMaxRollSlope;

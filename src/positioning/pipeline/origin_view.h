@@ -5,11 +5,8 @@
 #include "cameras/set/camera_position.h"
 #include "positioning/pipeline/origin.h"
 
-// out gets p's position turned by o's attitude and moved to o, and the view's
-// heading and pitch along p's own angles turned with o; its roll is p's plus
-// o's attitude as seen along the view. The other fields are p's.
-void viewFromOrigin(const OriginPose& o, const CameraPosition& p, CameraPosition* out);
-// X-Plane's own view from a pilot's head p in o: the position as above, the
-// heading, pitch and roll those of o's turn followed by p's (each heading,
-// then pitch, then roll, as X-Plane turns its camera), composed exactly.
+// The view from pose p fixed to origin o, as X-Plane shows a camera or the
+// pilot's head there: p's position turned by o's attitude and moved to o; the
+// heading, pitch and roll those of o's turn followed by p's own (each roll,
+// then pitch, then heading), composed exactly. The other fields are p's.
 void exactViewFromOrigin(const OriginPose& o, const CameraPosition& p, CameraPosition* out);

@@ -9,16 +9,6 @@ float fixPitchRollAngle(float a) {
     return fixed > 180.0f ? fixed - 360.0f : fixed;
 }
 
-float adjustToZero(float a) {
-    float wrapped = a >= 360.0f ? 360.0f - a : a;
-    return wrapped > 180.0f ? 360.0f - wrapped : -wrapped;
-}
-
-float getRoll(float h, float roll, float pitch) {
-    float turn = radians(fixAngle(h));
-    return fixPitchRollAngle(fixAngle(roll * std::cos(turn) + pitch * std::sin(turn)));
-}
-
 float calculateNewAngle(float angle, float delta) {
     float result = angle + delta;
     if (result < 0.0f) {

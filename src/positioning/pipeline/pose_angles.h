@@ -3,10 +3,6 @@
 
 // fixAngle, then angles above 180 lose 360: how X-Plane takes pitch and roll.
 float fixPitchRollAngle(float a);
-// The turn that brings an angle back to 0.
-float adjustToZero(float a);
-// The roll of an origin seen along a view turned h degrees from its heading.
-float getRoll(float h, float roll, float pitch);
 // angle + delta, plus 360 below 0, minus 360 above 360 (exactly 360 stays).
 float calculateNewAngle(float angle, float delta);
 float getDistance(float x1, float y1, float x2, float y2);

@@ -40,7 +40,8 @@ TEST_F(CockpitPose, WithoutHeadRollTheViewRollCarriesIt) {
 
 TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
     start({TestCameraRow("Cockpit", "Level").pose(0.5, 1.0, -2.0, 0, 0).on(kLevel),
-           TestCameraRow("Cockpit", "Level Right").pose(0.5, 1.0, -2.0, 90.0, 0).on(kLevel)});
+           TestCameraRow("Cockpit", "Level Right").pose(0.5, 1.0, -2.0, 90.0, 0).on(kLevel),
+           TestCameraRow("Cockpit", "Level Ahead Right").pose(0.5, 1.0, -2.0, 30.0, 0).on(kLevel)});
     xpsim::setValue("sim/flightmodel/position/phi", 10.0);
     frames(1);
     EXPECT_NEAR(head("phi"), -10.0, 1e-4);
@@ -53,6 +54,37 @@ TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
     frames(1);
     EXPECT_NEAR(head("the"), 10.0, 1e-3);
     EXPECT_NEAR(head("phi"), 0.0, 1e-3);
+
+    // In steep banks, pitched or not, the head turned 30 degrees right or
+    // looking ahead: X-Plane turns the head's view with the aircraft, and the
+    // horizon comes out level along the head's own heading.
+    for (int camera : {2, 0}) {
+        select(0, camera);
+        for (Vec attitude : {Vec{0, 0, 45.0}, Vec{0, 30.0, 60.0}, Vec{0, -15.0, -70.0}}) {
+            xpsim::setValue("sim/flightmodel/position/theta", attitude.y);
+            xpsim::setValue("sim/flightmodel/position/phi", attitude.z);
+            frames(1);
+            EXPECT_NEAR(head("psi"), cameraAt(0, camera).heading, 1e-4);
+            const Vec origin{0, 0, 0};
+            Vec ahead = aircraftToWorld(
+                aircraftToWorld({0, 0, -1}, head("psi"), head("the"), head("phi"), origin), 0,
+                attitude.y, attitude.z, origin);
+            Vec right = aircraftToWorld(
+                aircraftToWorld({1, 0, 0}, head("psi"), head("the"), head("phi"), origin), 0,
+                attitude.y, attitude.z, origin);
+            Vec up = aircraftToWorld(
+                aircraftToWorld({0, 1, 0}, head("psi"), head("the"), head("phi"), origin), 0,
+                attitude.y, attitude.z, origin);
+            EXPECT_NEAR(ahead.y, 0.0, 1e-5) << camera << " " << attitude.y << " " << attitude.z;
+            EXPECT_NEAR(right.y, 0.0, 1e-5) << camera << " " << attitude.y << " " << attitude.z;
+            EXPECT_GT(up.y, 0.99) << camera << " " << attitude.y << " " << attitude.z;
+            // Ahead, not behind: the view looks out on its heading's side.
+            Vec forward = aircraftToWorld({0, 0, -1}, head("psi"), 0, 0, origin);
+            EXPECT_GT(ahead.x * forward.x + ahead.z * forward.z, 0.0);
+        }
+    }
+    xpsim::setValue("sim/flightmodel/position/theta", 0.0);
+    select(0, 1);
 
     // Near a 90-degree roll the head stays near the cockpit.
     for (double roll : {89.9, 90.0, -90.0, 270.0}) {

@@ -25,10 +25,28 @@ protected:
         return {pose.x + std::sin(h) * std::cos(p), pose.y + std::sin(p),
                 pose.z - std::cos(h) * std::cos(p)};
     }
+    // The shown view's forward and right-hand axes against the aircraft's turn
+    // followed by the camera's own (each roll, then pitch, then heading, as
+    // X-Plane turns a camera), whatever angles stand for the same view.
+    static void expectTurnedWithTheAircraft(const XPLMCameraPosition_t& pose, double heading,
+                                            double pitch, double roll, double psi, double theta,
+                                            double phi) {
+        const Vec origin{0, 0, 0};
+        for (Vec axis : {Vec{0, 0, -1}, Vec{1, 0, 0}}) {
+            Vec shownAxis = aircraftToWorld(axis, pose.heading, pose.pitch, pose.roll, origin);
+            Vec expected = aircraftToWorld(aircraftToWorld(axis, heading, pitch, roll, origin), psi,
+                                           theta, phi, origin);
+            EXPECT_NEAR(shownAxis.x, expected.x, 1e-4) << axis.x;
+            EXPECT_NEAR(shownAxis.y, expected.y, 1e-4) << axis.x;
+            EXPECT_NEAR(shownAxis.z, expected.z, 1e-4) << axis.x;
+        }
+    }
 };
 
 TEST_F(ExternalPose, OffsetsAndAnglesFollowTheAircraftsPose) {
-    start({TestCameraRow("Outside", "Left Wing").pose(-6.0, 1.0, 1.0, 60.0, 350.0).on(kExternal)});
+    start({TestCameraRow("Outside", "Left Wing").pose(-6.0, 1.0, 1.0, 60.0, 350.0).on(kExternal),
+           TestCameraRow("Outside", "Right Wing").pose(6.0, 1.0, 0, 90.0, 330.0).on(kExternal),
+           TestCameraRow("Outside", "Top Down").pose(0, 20.0, 0, 0, 270.0).on(kExternal)});
     attitude(90.0, 0, 0);
     frames(1);
     EXPECT_EQ(sim("sim/graphics/view/view_type"), 1028);
@@ -58,6 +76,27 @@ TEST_F(ExternalPose, OffsetsAndAnglesFollowTheAircraftsPose) {
                                200, 15, -25, aircraft());
     EXPECT_NEAR(pose.heading, bearing(at(pose), look), 1e-2);
     EXPECT_NEAR(pose.pitch, elevation(at(pose), look), 1e-2);
+    expectTurnedWithTheAircraft(pose, 60, -10, 0, 200, 15, -25);
+
+    // Out the right wing, looking down, the aircraft pitched, banked and
+    // turned: the horizon tilts as the aircraft's turn and the camera's make it.
+    select(0, 1);
+    attitude(130.0, 20.0, 45.0);
+    frames(1);
+    expectTurnedWithTheAircraft(shown(), 90, -30, 0, 130, 20, 45);
+
+    // Straight down from above: banked, and with the nose a degree down, the
+    // picture keeps the aircraft's nose at its top.
+    select(0, 2);
+    attitude(0, 0, 45.0);
+    frames(1);
+    expectTurnedWithTheAircraft(shown(), 0, -90, 0, 0, 0, 45);
+    attitude(0, -1.0, 0);
+    frames(1);
+    expectTurnedWithTheAircraft(shown(), 0, -90, 0, 0, -1, 0);
+    attitude(0, 1.0, 0);
+    frames(1);
+    expectTurnedWithTheAircraft(shown(), 0, -90, 0, 0, 1, 0);
 }
 
 TEST_F(ExternalPose, TrackingPointsExactlyAtTheCentreOfGravity) {

@@ -1,5 +1,6 @@
 // Transitions: the frames built for a move between cameras, and how the
 // pipeline plays them, chains and delays included.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
@@ -30,13 +31,57 @@ protected:
         return frames;
     }
     std::string current() { return getCurrentCamera()->name; }
+    // The turn between two views X-Plane was handed, in degrees: each view's
+    // axes from its angles (roll, then pitch, then heading, as X-Plane turns a
+    // camera), compared whole, so that angles standing for one view agree.
+    static double turnBetween(const XPLMCameraPosition_t& a, const XPLMCameraPosition_t& b) {
+        const Vec origin{0, 0, 0};
+        double trace = 0;
+        for (Vec axis : {Vec{1, 0, 0}, Vec{0, 1, 0}, Vec{0, 0, 1}}) {
+            Vec u = aircraftToWorld(axis, a.heading, a.pitch, a.roll, origin);
+            Vec v = aircraftToWorld(axis, b.heading, b.pitch, b.roll, origin);
+            trace += u.x * v.x + u.y * v.y + u.z * v.z;
+        }
+        return std::acos(std::max(-1.0, std::min(1.0, (trace - 1) / 2))) * 180.0 / M_PI;
+    }
+    // The largest change of the cameras' own pitch from one frame to the next.
+    static double largestPitchStep(const std::vector<Frame>& list) {
+        double largest = 0;
+        for (size_t k = 1; k < list.size(); ++k) {
+            double step = std::fabs(std::remainder(list[k].pose.pitch - list[k - 1].pose.pitch, 360.0));
+            largest = std::max(largest, step);
+        }
+        return largest;
+    }
+    // Selects a camera and plays the transition into it for n frames: the
+    // largest turn of the view from one frame to the next.
+    double largestTurnPlaying(int category, int index, int n) {
+        XPLMCameraPosition_t before = shown();
+        select(category, index);
+        double largest = 0;
+        for (int i = 0; i < n; ++i) {
+            frames(1);
+            XPLMCameraPosition_t now = shown();
+            largest = std::max(largest, turnBetween(before, now));
+            before = now;
+        }
+        return largest;
+    }
 };
 
 TEST_F(Transitions, LinearAndSmoothFramesFromOneCameraToTheNext) {
     start({TestCameraRow("Cockpit", "A").pose(0, 1, -2, 350, 0),
            TestCameraRow("Cockpit", "B").pose(1, 1, -2, 10, 20).on(kLinear).set(kFrames, "4"),
            TestCameraRow("Cockpit", "C").pose(1, 1, -2, 10, 20).on(kSmooth).set(kFrames, "4"),
-           TestCameraRow("Cockpit", "D").on(kSmooth), TestCameraRow("Cockpit", "E").on(kLinear)});
+           TestCameraRow("Cockpit", "D").on(kSmooth), TestCameraRow("Cockpit", "E").on(kLinear),
+           TestCameraRow("Outside", "Up").pose(0, 5, 30, 0, 80).on(kExternal),
+           TestCameraRow("Outside", "Over").pose(0, 5, 30, 0, 100).on(kExternal).on(kLinear)
+               .set(kFrames, "4"),
+           TestCameraRow("Outside", "Over Smoothly").pose(0, 5, 30, 0, 100).on(kExternal)
+               .on(kSmooth).set(kFrames, "8"),
+           TestCameraRow("Outside", "Down").pose(0, 5, 30, 0, 280).on(kExternal),
+           TestCameraRow("Outside", "Under").pose(0, 5, 30, 0, 260).on(kExternal).on(kLinear)
+               .set(kFrames, "4")});
     frames(1);
     select(0, 1);
     std::vector<double> x, psi;
@@ -68,6 +113,25 @@ TEST_F(Transitions, LinearAndSmoothFramesFromOneCameraToTheNext) {
     // Without frames or seconds: smooth takes 15 frames, linear jumps.
     EXPECT_EQ(build(&cameraAt(0, 0), &cameraAt(0, 3)).size(), 16u);
     EXPECT_EQ(build(&cameraAt(0, 0), &cameraAt(0, 4)).size(), 1u);
+
+    // External cameras turning past straight up or down, the aircraft level,
+    // then pitched and banked: the view turns by the frame's step at every
+    // frame.
+    const int moves[][2] = {{0, 1}, {0, 2}, {3, 4}};
+    for (double bank : {0.0, 30.0}) {
+        xpsim::setValue("sim/flightmodel/position/theta", bank / 3);
+        xpsim::setValue("sim/flightmodel/position/phi", bank);
+        for (const auto& move : moves) {
+            select(1, move[0]);
+            frames(2);
+            std::vector<Frame> list = build(&cameraAt(1, move[0]), &cameraAt(1, move[1]));
+            double step = largestPitchStep(list);
+            EXPECT_GT(step, 2.0);
+            EXPECT_NEAR(largestTurnPlaying(1, move[1], static_cast<int>(list.size()) + 1), step,
+                        1e-2)
+                << move[0] << " to " << move[1] << ", banked " << bank;
+        }
+    }
 }
 
 TEST_F(Transitions, SecondsBecomeFramesAtTheSmoothedFrameRate) {
@@ -150,7 +214,12 @@ TEST_F(Transitions, BezierChainFollowsItsControlPointsAndEndsOnTheLastCamera) {
                .set(kFrames, "10"),
            TestCameraRow("Fly-by", "P2").pose(100, 10, 100, 180, 20).on(kBezier).set(kFrames, "4")
                .set(kZoom, 2.0).set(kFov, 40.0).on(kEnableFov),
-           TestCameraRow("Other", "Lone").on(kBezier)});
+           TestCameraRow("Other", "Lone").on(kBezier),
+           TestCameraRow("Loop", "Climbing").pose(0, 10, 0, 0, 70).on(kExternal),
+           TestCameraRow("Loop", "Up").pose(50, 10, -20, 0, 90).on(kExternal).on(kBezier)
+               .on(kAutoAdvance).set(kFrames, "10"),
+           TestCameraRow("Loop", "Over").pose(100, 10, 0, 0, 110).on(kExternal).on(kBezier)
+               .set(kFrames, "10")});
     Frame* list = createBezierTransition(&cameraAt(0, 0), &cameraAt(0, 1));
     std::vector<Frame> curve;
     for (Frame* f = list; f != nullptr; f = f->next) {
@@ -191,6 +260,25 @@ TEST_F(Transitions, BezierChainFollowsItsControlPointsAndEndsOnTheLastCamera) {
     cameraAt(0, 1).autoAdvance = false;
     EXPECT_EQ(createBezierTransition(&cameraAt(0, 0), &cameraAt(0, 1)), nullptr);
     EXPECT_EQ(createBezierTransition(&cameraAt(1, 0), &cameraAt(1, 0)), nullptr);
+
+    // External cameras pitched 70, 90 and 110, the aircraft level, then
+    // pitched and banked: over the top the view turns by the frame's step at
+    // every frame.
+    for (double bank : {0.0, 30.0}) {
+        xpsim::setValue("sim/flightmodel/position/theta", bank / 3);
+        xpsim::setValue("sim/flightmodel/position/phi", bank);
+        select(2, 0);
+        frames(2);
+        Frame* over = createBezierTransition(&cameraAt(2, 0), &cameraAt(2, 1));
+        std::vector<Frame> overList;
+        for (Frame* f = over; f != nullptr; f = f->next) {
+            overList.push_back(*f);
+        }
+        deleteRemaingFrames(over);
+        ASSERT_EQ(overList.size(), 20u);
+        double step = largestPitchStep(overList);
+        EXPECT_NEAR(largestTurnPlaying(2, 1, 21), step, 1e-2) << "banked " << bank;
+    }
 }
 
 TEST_F(Transitions, SmoothJoinsReplaceTheFramesAroundAJoin) {
