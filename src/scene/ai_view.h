@@ -1,7 +1,7 @@
 // External cameras placed relative to an AI aircraft instead of the user's.
 #pragma once
 
-#include "positioning/pipeline/origin.h"
+#include "scene/origin.h"
 
 bool isAiPerspective();
 void setAiPerspective(bool on);
@@ -16,8 +16,6 @@ int getCurrentAIPlaneUniqueID();
 // Scale of external-camera offsets in AI perspective.
 float getAiScale();
 void setAiScale(float scale);
-// AI distances are measured from the current camera while camera control is on.
-void registerAiReferencePoint();
 // AI perspective on an AI aircraft that still exists: follows it to its
 // current slot; off when no AI aircraft is active any more.
 bool followCurrentAIPlane();

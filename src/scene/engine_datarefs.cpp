@@ -1,4 +1,4 @@
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 
 namespace {
 EngineDataRefs refs;

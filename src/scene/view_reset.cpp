@@ -1,4 +1,4 @@
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 
 namespace {
 int resetViewModes = 0;

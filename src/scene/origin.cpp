@@ -1,8 +1,7 @@
-#include "positioning/pipeline/origin.h"
+#include "scene/origin.h"
 
-#include "cameras/set/camera.h"
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/engine_datarefs.h"
+#include "scene/pose_angles.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 
@@ -39,13 +38,6 @@ OriginPose getBoatOrigin(int index) {
     origin.z = readElement(refs.boatZ, index);
     origin.heading = readElement(refs.boatHeading, index);
     return origin;
-}
-
-OriginPose getCameraOrigin(const Camera* camera) {
-    if (camera->external && !camera->freeCamera && (camera->cameraOrigin == 1 || camera->cameraOrigin == 2)) {
-        return getBoatOrigin(camera->cameraOrigin - 1);
-    }
-    return getAircraftOrigin();
 }
 
 OriginPose getTargetOrigin(int targetType) {

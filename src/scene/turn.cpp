@@ -1,10 +1,10 @@
-#include "positioning/pipeline/turn.h"
+#include "scene/turn.h"
 
 #include <cmath>
 
 #include <cqrlib.h>
 
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "shell/angles.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 
 #include <cqrlib.h>
 
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 
 namespace {
 double toRadians(double degrees) { return degrees * 3.14159265358979323846 / 180.0; }

@@ -2,7 +2,7 @@
 // three turns made one, and one attitude inside another, composed exactly.
 #pragma once
 
-#include "cameras/set/camera_position.h"
+#include "scene/pose.h"
 
 // A unit quaternion, CQRlib's; one product of them composes attitudes.
 struct Turn {

@@ -1,9 +1,22 @@
+#include "positioning/integration/system_check.h"
+
 #include <string>
 
 #include "libwinkit/message_box.h"
 #include "positioning/integration/plugin_links.h"
 #include "shell/host_info.h"
-#include "plugin/lifecycle.h"
+
+namespace {
+int systemStatus[3] = {0, 0, 0};
+}  // namespace
+
+int* getSystemStatus() { return systemStatus; }
+
+void resetSystemStatus() {
+    for (int& code : systemStatus) {
+        code = 0;
+    }
+}
 
 void checkSystem() {
     std::string text = "TrackIR - Unknown Status.\n\n";

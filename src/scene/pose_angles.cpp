@@ -1,4 +1,4 @@
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 
 #include <cmath>
 

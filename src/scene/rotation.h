@@ -1,7 +1,7 @@
 // Turning a pose's position between an origin's frame and the world.
 #pragma once
 
-#include "cameras/set/camera_position.h"
+#include "scene/pose.h"
 
 // Rotates p's x, y, z: a is a pitch about the lateral axis, b a turn about the
 // vertical axis, c a roll about the longitudinal axis (degrees). Callers pass

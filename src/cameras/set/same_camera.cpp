@@ -1,4 +1,4 @@
-#include "positioning/pipeline/same_camera.h"
+#include "cameras/set/same_camera.h"
 
 #include "cameras/set/camera.h"
 

@@ -1,4 +1,4 @@
-#include "positioning/pipeline/terrain.h"
+#include "scene/terrain.h"
 
 #include "xplane/sdk.h"
 

@@ -1,6 +1,6 @@
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "shell/settings.h"
 #include "xplane/sdk.h"
 

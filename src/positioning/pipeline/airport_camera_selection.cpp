@@ -1,9 +1,9 @@
+#include "positioning/pipeline/airport_toggle.h"
+
 #include <cmath>
 
-#include "cameras/generators/airport_camera_generator.h"
 #include "cameras/set/camera_set.h"
-#include "positioning/pipeline/airport_toggle.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

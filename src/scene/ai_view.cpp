@@ -1,9 +1,6 @@
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 
-#include "cameras/set/camera.h"
-#include "cameras/set/camera_set.h"
-#include "positioning/pipeline/origin.h"
-#include "world/ai_reference.h"
+#include "scene/origin.h"
 #include "world/ai_traffic.h"
 
 namespace {
@@ -76,27 +73,3 @@ OriginPose getCurrentAIPlaneOrigin() {
     origin.roll = ai.roll;
     return origin;
 }
-
-namespace {
-// AI distances count from where the view is: a free camera's own point, else
-// its origin's.
-bool currentCameraReference(double* x, double* y, double* z) {
-    Camera* camera = getCurrentCamera();
-    if (camera == nullptr) {
-        return false;
-    }
-    if (camera->freeCamera) {
-        *x = camera->x;
-        *y = camera->y;
-        *z = camera->z;
-        return true;
-    }
-    OriginPose origin = getCameraOrigin(camera);
-    *x = origin.x;
-    *y = origin.y;
-    *z = origin.z;
-    return true;
-}
-}  // namespace
-
-void registerAiReferencePoint() { setAiReferenceSource(currentCameraReference); }

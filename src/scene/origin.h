@@ -1,8 +1,7 @@
 // Where an external camera's offsets are anchored: the user's aircraft, the
-// aircraft carrier or the frigate (an AI aircraft in AI perspective).
+// aircraft carrier or the frigate (an AI aircraft in AI perspective). A
+// camera's own origin is cameras/set/camera_origin.h.
 #pragma once
-
-struct Camera;
 
 struct OriginPose {
     double x = 0;
@@ -18,7 +17,6 @@ struct OriginPose {
 OriginPose getAircraftOrigin();
 // Boat element 0 the carrier, 1 the frigate; level.
 OriginPose getBoatOrigin(int index);
-OriginPose getCameraOrigin(const Camera* camera);
 // Target kinds: 1 the user's aircraft, 2 the carrier, 3 the frigate; 0 (a fixed
 // world point) is all zero.
 OriginPose getTargetOrigin(int targetType);
