@@ -1,4 +1,5 @@
-// X-Plane datarefs the camera engine reads and writes, looked up once at enable.
+// X-Plane datarefs of the aircraft, the view and the joysticks that the camera
+// engine and the camera set read and write, looked up once at enable.
 #pragma once
 
 #include "xplane/sdk.h"
