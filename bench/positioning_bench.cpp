@@ -19,7 +19,7 @@
 #include "positioning/pipeline/pipeline.h"
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_state.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 #include "shell/plugin_state.h"
 #include "shell/plugin_path.h"
 #include "shell/settings.h"

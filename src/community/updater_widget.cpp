@@ -7,7 +7,7 @@
 
 #include "community/data_cache.h"
 #include "libwinkit/font_file.h"
-#include "panels/panel_placement.h"
+#include "libwinkit/window_placement.h"
 #include "shell/clipboard.h"
 #include "shell/host_info.h"
 #include "shell/log.h"

@@ -1,7 +1,16 @@
-// Keeping windows on a monitor X-Plane reports.
+// Where a new window is made, and keeping windows on a monitor X-Plane
+// reports.
 #pragma once
 
 #include "libwinkit/monitor_evaluator.h"
+
+struct PanelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Where a panel is made before it centres itself on the main monitor: 175
+// boxels in from the screen's left edge and 75 below its top.
+PanelRect newPanelRect(int width, int height);
 
 // The monitor holding the point, else the first X-Plane reports, else the
 // screen's bounds.

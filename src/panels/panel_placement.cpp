@@ -26,17 +26,6 @@ bool cornerOnMonitor(const MonitorBounds& bounds, int slot, int x, int y) {
 
 }  // namespace
 
-PanelRect newPanelRect(int width, int height) {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    XPLMGetScreenBoundsGlobal(&left, &top, &right, &bottom);
-    PanelRect rect;
-    rect.left = left + 175;
-    rect.top = top - 75;
-    rect.right = rect.left + width;
-    rect.bottom = rect.top - height;
-    return rect;
-}
-
 // One axis of a rectangle onto the span [low, high]: no longer than the span,
 // `from` kept unless the far end would leave it. `towards` is +1 when the far
 // edge lies above (greater than) `from`, else -1.

@@ -1,15 +1,10 @@
-// Where a panel is made before it centres itself on the main monitor, and
-// whether a position saved in the settings can bring it back where it was.
+// Whether a position saved in the settings can bring a panel back where it
+// was. Where a new panel is made (newPanelRect) is the window kit's,
+// libwinkit/window_placement.h.
 #pragma once
 
+#include "libwinkit/window_placement.h"
 #include "shell/settings.h"
-
-struct PanelRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-};
-
-// 175 boxels in from the screen's left edge and 75 below its top.
-PanelRect newPanelRect(int width, int height);
 
 // Whether a saved panel position can be used: at least minWidth by minHeight
 // in the coordinates it is stored in (global, y up, for a floating or docked

@@ -10,7 +10,9 @@
 #include "panels/traffic_display.h"
 #include "panels/window_manager.h"
 #include "positioning/commands/movement.h"
-#include "plugin/lifecycle.h"
+#include "positioning/integration/system_check.h"
+#include "positioning/pipeline/camera_control_switch.h"
+#include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "panels/panel_placement.h"
 #include "positioning/commands/commands_handler.h"
 #include "positioning/commands/commands_table.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "shell/plugin_state.h"
 #include "world/ai_traffic.h"
 

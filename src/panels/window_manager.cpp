@@ -6,20 +6,12 @@
 
 namespace {
 const int kToggle = 1;
-const int kQueryVisible = 5;
-const int kQueryAutoAdvance = 6;
 
 bool showTargetInformation = true;
 bool drawEnabled = false;
 }  // namespace
 
 void toggleControlPanel() { showNewControlPanel(kToggle); }
-
-bool isControlPanelVisable() { return showNewControlPanel(kQueryVisible); }
-
-bool allowAutoAdvance() {
-    return isControlPanelVisable() ? showNewControlPanel(kQueryAutoAdvance) : true;
-}
 
 void toggleMiniControlPanel() { showNewMiniControlPanel(kToggle); }
 

@@ -31,11 +31,9 @@ enum OviluxMenuItem {
     kMenuItemCount = 11
 };
 
+// Whether the control panel shows is cameras/set/control_panel_shown.h, and
+// whether camera chains may advance positioning/transitions/auto_advance.h.
 void toggleControlPanel();
-bool isControlPanelVisable();
-// Automatic advance along camera chains is held back while the control panel
-// is open with its "Allow Camera Auto Advance" box cleared.
-bool allowAutoAdvance();
 void toggleMiniControlPanel();
 
 // Whether the target-information panel may show; true at load, then the

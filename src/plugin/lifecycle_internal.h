@@ -2,8 +2,10 @@
 #pragma once
 
 void findShellDataRefs();
-bool isVREnabled();
-void resetSystemStatus();
+// From the plug-in's start to its stop the main flight loop follows camera
+// control on and off.
+void listenToEngine();
+void stopListeningToEngine();
 // Starts the community-cache worker, first joining one still held.
 void startCommunityCacheWorker();
 void joinCommunityCacheWorker();

@@ -14,18 +14,22 @@
 #include "libwinkit/imgui_window.h"
 #include "libwinkit/message_box.h"
 #include "panels/panel_lifetimes.h"
+#include "panels/panel_listeners.h"
 #include "panels/window_manager.h"
 #include "positioning/input/capture_window.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/commands_registration.h"
 #include "positioning/integration/integration_datarefs.h"
-#include "positioning/pipeline/ai_view.h"
-#include "positioning/pipeline/pipeline.h"
 #include "positioning/integration/plugin_links.h"
+#include "positioning/integration/system_check.h"
+#include "positioning/pipeline/camera_control_switch.h"
+#include "positioning/pipeline/pipeline.h"
+#include "positioning/pipeline/set_changes.h"
+#include "scene/ai_view.h"
 #include "shell/host_info.h"
-#include "plugin/lifecycle.h"
 #include "plugin/lifecycle_internal.h"
 #include "shell/log.h"
+#include "shell/plugin_state.h"
 #include "shell/settings.h"
 #include "world/ai_traffic.h"
 #include "xplane/plugin_entry_points.h"
@@ -88,6 +92,11 @@ PLUGIN_API int XPluginStart(char* outName, char* outSignature, char* outDescript
     XPLMEnableFeature("XPLM_USE_NATIVE_WIDGET_WINDOWS", 1);
     XPLMEnableFeature("XPLM_USE_NATIVE_PATHS", 1);
     getElapsedMilliSeconds();
+    // The layers below tell the engine, the main flight loop and the panels
+    // what they must hear until the plug-in stops.
+    listenToCameraSet();
+    listenToEngine();
+    connectPanels();
     return 1;
 }
 
@@ -184,4 +193,7 @@ PLUGIN_API void XPluginStop(void) {
     ImgWindow::destroyAllWindows();
     // Every exchange with the community server has ended with its window.
     unloadCommunityCurl();
+    disconnectPanels();
+    stopListeningToEngine();
+    stopListeningToCameraSet();
 }

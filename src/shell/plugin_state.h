@@ -1,6 +1,8 @@
-// The process-wide state the entry points and the lifecycle keep for the other
-// subsystems. Defined in plugin/lifecycle.cpp; subsystems that only read it
-// include this header, not the top's.
+// The process-wide state of the running plug-in that other subsystems ask for.
+// Defined where it is kept: camera control's in
+// positioning/pipeline/camera_control_switch.cpp, the main flight loop's and
+// the community cache's in plugin/lifecycle.cpp. Subsystems that only read it
+// include this header, not the keepers'.
 #pragma once
 
 struct CameraPosition;
@@ -13,7 +15,6 @@ CameraPosition* getLastPosition();
 // Remembers the pilot's-head pose that camera control will hand back.
 void saveOrginalPosition();
 int getOrginalHideYokeState();
-int* getSystemStatus();
 // The main flight loop reads the library again; safe from any thread.
 void requestCommunityFileCacheUpdate();
 void getCurrentLocation(double* latitude, double* longitude);

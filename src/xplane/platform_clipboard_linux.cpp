@@ -12,8 +12,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "shell/log.h"
-
 extern char** environ;
 
 namespace {
@@ -114,14 +112,14 @@ bool startTool(const std::string& program, const std::vector<const char*>& argum
 }
 }  // namespace
 
-void platformCopyToClipboard(const std::string& text) {
+ClipboardCopy platformCopyToClipboard(const std::string& text) {
     platformReapClipboardTools();
     std::string program;
     std::vector<const char*> arguments;
     if (chooseTool(&program, &arguments) && startTool(program, arguments, text)) {
-        return;
+        return ClipboardCopy::Copied;
     }
-    sLogMsg("No clipboard tool to copy to; the text to copy: %s", text.c_str());
+    return ClipboardCopy::NoTool;
 }
 
 void platformReapClipboardTools() {

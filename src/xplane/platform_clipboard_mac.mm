@@ -3,21 +3,19 @@
 
 #import <AppKit/AppKit.h>
 
-#include "shell/log.h"
-
-void platformCopyToClipboard(const std::string& text) {
+ClipboardCopy platformCopyToClipboard(const std::string& text) {
     @autoreleasepool {
         NSString* string = [NSString stringWithCString:text.c_str()
                                               encoding:[NSString defaultCStringEncoding]];
         if (string == nil) {
-            sLogMsg("Unable to copy to the clipboard; the text to copy: %s", text.c_str());
-            return;
+            return ClipboardCopy::Refused;
         }
         NSPasteboard* pasteboard = [NSPasteboard generalPasteboard];
         [pasteboard clearContents];
         if (![pasteboard setString:string forType:NSPasteboardTypeString]) {
-            sLogMsg("Unable to copy to the clipboard; the text to copy: %s", text.c_str());
+            return ClipboardCopy::Refused;
         }
+        return ClipboardCopy::Copied;
     }
 }
 

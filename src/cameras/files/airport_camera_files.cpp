@@ -1,7 +1,7 @@
 #include <cctype>
 
 #include "cameras/files/camera_file_list.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

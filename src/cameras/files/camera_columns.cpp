@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cameras/engine_hooks.h"
+#include "scene/fov.h"
 #include "cameras/files/camera_file_lines.h"
 #include "shell/c_locale.h"
 #include "shell/host_info.h"

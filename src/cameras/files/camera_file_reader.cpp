@@ -7,10 +7,9 @@
 #include "cameras/files/camera_file_list.h"
 #include "cameras/files/camera_file_rows.h"
 #include "cameras/set/camera_paste.h"
+#include "cameras/set/camera_set_listeners.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/files/default_camera_sets.h"
-#include "cameras/engine_hooks.h"
-#include "positioning/commands/movement.h"
 #include "shell/log.h"
 #include "shell/regular_file.h"
 
@@ -221,7 +220,7 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
 
     // Transition frames point at camera records by slot, and the slots are
     // about to hold this file's cameras.
-    stopAnimationRequest();
+    tellCameraSetListeners(CameraSetEvent::Replacing);
     switchActiveFile(target, activePath);
     bool complete = true;
     bool opened = source.file != nullptr;
@@ -245,7 +244,7 @@ int readCameras(GlobalCameraFileNameEntry* entry) {
     updateCameraReferences(true);
     restoreCursorOf(target);
     countIntoProperties(target);
-    clearScriptEffectOffsets();
+    tellCameraSetListeners(CameraSetEvent::Read);
     return complete ? 1 : 0;
 }
 

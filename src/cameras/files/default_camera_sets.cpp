@@ -5,7 +5,7 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/generators/quick_look_import.h"
 #include "libwinkit/message_box.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_paste.h"
 #include "cameras/set/camera_set.h"
+#include "cameras/set/camera_set_listeners.h"
 #include "cameras/set/free_camera.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/targets.h"
 #include "libwinkit/message_box.h"
-#include "positioning/commands/movement.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 #include "shell/log.h"
 #include "shell/speech.h"
 #include "world/scenery_search.h"
@@ -72,7 +72,7 @@ void createAirportCameras(const AirportCameraCreationOptions& options) {
     calculateRunwayHeadings(airport.get());
 
     // Transition frames point at the records about to be replaced.
-    stopAnimationRequest();
+    tellCameraSetListeners(CameraSetEvent::Replacing);
     // Kept to put back when the offsets place a camera out of the file's reach.
     std::unique_ptr<CategoryCache> before(new CategoryCache());
     fillCategoryCache(before.get());

@@ -35,8 +35,3 @@ double getElevationInMeters(double x, double y, double z);
 // True when radius > 0 and one of the first count kept cameras lies closer
 // than radius in the horizontal plane.
 bool cullCamera(const Camera* const* kept, const Camera* camera, int count, float radius);
-
-// With an airport file active, makes the free camera nearest the aircraft
-// current; with the aircraft's file active, switches to the nearest airport's
-// set first, and the choice is made on the next call.
-void selectCLosestAirportCamera();

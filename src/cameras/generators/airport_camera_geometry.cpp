@@ -2,7 +2,7 @@
 
 #include "cameras/generators/airport_camera_generator.h"
 #include "cameras/generators/airport_camera_placement.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

@@ -8,7 +8,7 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/generators/quick_look_views.h"
 #include "libwinkit/message_box.h"
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 #include "shell/angles.h"
 #include "shell/log.h"
 

@@ -1,8 +1,8 @@
 #include "cameras/set/camera_position.h"
 
 #include "cameras/set/camera.h"
-#include "cameras/engine_hooks.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
+#include "scene/fov.h"
 #include "xplane/sdk.h"
 
 namespace {

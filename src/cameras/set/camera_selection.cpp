@@ -3,7 +3,10 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/engine_hooks.h"
+#include "cameras/set/camera_set_listeners.h"
+#include "cameras/set/control_panel_shown.h"
+#include "cameras/set/same_camera.h"
+#include "scene/view_reset.h"
 #include "shell/speech.h"
 
 namespace {
@@ -41,7 +44,7 @@ int selectFromAircraftSet(int viewId, Camera* current) {
             }
             if (current != nullptr) {
                 keptFreeCamera = *current;
-                setCurrentFreeCamera(&keptFreeCamera);
+                tellCameraSetListeners(CameraSetEvent::KeepView, &keptFreeCamera);
             }
             readCameras(getGlobalCameraFileNameList());
             // The file may have changed since the set was kept.

@@ -1,8 +1,20 @@
 #include "cameras/set/free_camera.h"
 
-#include "positioning/pipeline/free_camera_sync.h"
 #include "shell/value_ranges.h"
 #include "xplane/sdk.h"
+
+void refreshFreeCameraLocal(Camera* camera) {
+    if (camera == nullptr || !camera->freeCamera) {
+        return;
+    }
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    XPLMWorldToLocal(camera->latitude, camera->longitude, camera->elevation, &x, &y, &z);
+    camera->x = static_cast<float>(x);
+    camera->y = static_cast<float>(y);
+    camera->z = static_cast<float>(z);
+}
 
 void refreshFreeCamera(Camera* camera) {
     if (camera == nullptr || !camera->freeCamera) {

@@ -4,6 +4,9 @@
 
 #include "cameras/set/camera.h"
 
+// Local x, y, z from the world point; the saved pose is left alone, so a
+// camera with temporary positioning still returns to where it was.
+void refreshFreeCameraLocal(Camera* camera);
 // Local x, y, z from the world position, then the pose is remembered; other
 // cameras are left alone.
 void refreshFreeCamera(Camera* camera);

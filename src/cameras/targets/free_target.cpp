@@ -6,9 +6,9 @@
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/targets/fixed_targets.h"
-#include "positioning/pipeline/origin.h"
-#include "positioning/pipeline/pose_angles.h"
-#include "positioning/pipeline/terrain.h"
+#include "cameras/set/camera_origin.h"
+#include "scene/pose_angles.h"
+#include "scene/terrain.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

@@ -5,7 +5,7 @@
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
-#include "positioning/pipeline/origin.h"
+#include "scene/origin.h"
 #include "xplane/sdk.h"
 
 int saveCameraAsTarget(const char* name) {

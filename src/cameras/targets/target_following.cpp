@@ -3,7 +3,8 @@
 #include "cameras/set/camera.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_refresh.h"
-#include "positioning/pipeline/tracking.h"
+#include "cameras/set/camera_tracking.h"
+#include "scene/tracking.h"
 
 namespace {
 // Above the target's reference point, clear of the aircraft, deck or ship.

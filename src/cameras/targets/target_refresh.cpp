@@ -2,9 +2,9 @@
 
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
-#include "positioning/pipeline/ai_view.h"
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/origin.h"
+#include "scene/ai_view.h"
+#include "scene/engine_datarefs.h"
+#include "cameras/set/camera_origin.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

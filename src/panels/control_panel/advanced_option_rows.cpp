@@ -14,7 +14,7 @@
 #include "panels/control_panel/panel_fields.h"
 #include "panels/control_panel/option_rows.h"
 #include "positioning/input/joystick_axes.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"
 #include "xplane/sdk.h"

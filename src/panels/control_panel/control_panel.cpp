@@ -10,6 +10,7 @@
 #include "panels/control_panel/copy_buffers.h"
 #include "panels/panel_placement.h"
 #include "panels/strip_drag.h"
+#include "positioning/transitions/auto_advance.h"
 #include "shell/host_info.h"
 
 namespace {
@@ -50,6 +51,14 @@ void deletePanelNow() {
     panelPtr = nullptr;
     if (previous != own) {
         ImGui::SetCurrentContext(previous);
+    }
+}
+
+// Camera chains wait while the current panel shows unfolded with its "Allow
+// Camera Auto Advance" box cleared.
+void publishAutoAdvance(const ControlPanelWidget* panel) {
+    if (panel == panelPtr) {
+        holdAutoAdvance(!panel->allowAutoAdvance());
     }
 }
 
@@ -104,6 +113,7 @@ void createPanel(bool atStart) {
         decorate = xplm_WindowDecorationSelfDecorated;
     }
     panelPtr = new ControlPanelWidget(r.left, r.top, r.right, r.bottom, decorate, translucent);
+    publishAutoAdvance(panelPtr);
     panelPtr->init();
     panelPtr->center();
     if (place.mode == kFloatingMode) {
@@ -185,9 +195,11 @@ bool ControlPanelWidget::handleTranslucentFrame() {
             setSize(currentWidth, kCollapsedHeight);
         }
         collapsed = true;
+        publishAutoAdvance(this);
         return false;
     }
     collapsed = false;
+    publishAutoAdvance(this);
     if (currentHeight < 100) {
         resizeOnMonitor(currentWidth, translucentHeight());
     }
@@ -234,6 +246,7 @@ void ControlPanelWidget::buildInterface() {
         }
     } else {
         collapsed = false;
+        publishAutoAdvance(this);
     }
     // A part that opens a window of its own (a file selector, say) leaves that
     // window's context current: each part gets the panel's back.

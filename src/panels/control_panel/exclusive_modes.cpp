@@ -2,7 +2,7 @@
 
 #include "cameras/set/camera.h"
 #include "cameras/set/free_camera.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "shell/angles.h"
 
 namespace {

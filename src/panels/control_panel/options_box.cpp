@@ -6,6 +6,7 @@
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/panel_fields.h"
 #include "panels/control_panel/option_rows.h"
+#include "positioning/transitions/auto_advance.h"
 
 namespace {
 
@@ -53,7 +54,10 @@ void ControlPanelWidget::populateBasicOptions() {
         }
         if (showAdvancedOptions) {
             ImGui::SameLine(windowWidth - 295.0f);
-            ImGui::Checkbox("Allow Camera Auto Advance", &autoAdvanceAllowed);
+            if (ImGui::Checkbox("Allow Camera Auto Advance", &autoAdvanceAllowed) &&
+                controlPanel() == this) {
+                holdAutoAdvance(!allowAutoAdvance());
+            }
             HelpMarker(
                 "By default a chain of cameras in a transition will not advance when the "
                 "control panel is open. This allows you make modifications to those cameras. "

@@ -8,7 +8,7 @@
 #include "panels/mini_panel/mini_panel_set_view.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/commands_table.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "world/ai_traffic.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 #include "positioning/transitions/smoother.h"
 #include "shell/angles.h"
 #include "shell/settings.h"

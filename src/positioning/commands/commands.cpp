@@ -1,9 +1,10 @@
 #include "positioning/commands/commands.h"
 
+#include "cameras/set/camera_origin.h"
 #include "cameras/set/camera_set.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/commands/commands_registration.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/transitions/frame_rate.h"
 
 namespace {

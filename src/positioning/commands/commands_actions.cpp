@@ -7,14 +7,12 @@
 #include "cameras/set/camera_set.h"
 #include "cameras/targets/near_targets.h"
 #include "cameras/targets/target_camera.h"
-#include "panels/save_target_panel.h"
-#include "panels/settings_panel.h"
-#include "panels/window_manager.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/commands/commands_airport_actions.h"
 #include "positioning/commands/commands_ai_actions.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/movement.h"
+#include "positioning/commands/panel_commands.h"
 #include "positioning/input/mouse_buttons.h"
 #include "shell/settings.h"
 
@@ -112,8 +110,8 @@ void runTargetCommand(int index) {
         case kCmdSelectPreviousTarget: onTargetCamera(selectPreviousTarget); break;
         case kCmdToggleTargetReciprocal: onTargetCamera(toggleTargetReciprocal); break;
         case kCmdSelectFreeTarget: onTargetCamera(selectFreeTarget); break;
-        case kCmdToggleTargetInformation: toggleTargetInformation(); break;
-        case kCmdSaveCameraAsTarget: showNewSaveTargetPanel(); break;
+        case kCmdToggleTargetInformation: tellPanels(PanelCommand::ToggleTargetInformation); break;
+        case kCmdSaveCameraAsTarget: tellPanels(PanelCommand::OpenSaveTarget); break;
         case kCmdToggleTargetFollowing: toggleTargetfollowing(); break;
         default: break;
     }
@@ -121,9 +119,9 @@ void runTargetCommand(int index) {
 
 void runPanelCommand(int index) {
     switch (index) {
-        case kCmdToggleControlPanel: toggleControlPanel(); break;
-        case kCmdToggleMiniControlPanel: toggleMiniControlPanel(); break;
-        case kCmdOpenSettings: showNewSettingsPanel(true); break;
+        case kCmdToggleControlPanel: tellPanels(PanelCommand::ToggleControlPanel); break;
+        case kCmdToggleMiniControlPanel: tellPanels(PanelCommand::ToggleMiniControlPanel); break;
+        case kCmdOpenSettings: tellPanels(PanelCommand::OpenSettings); break;
         case kCmdSelectNextViewId: selectNextViewID(); break;
         case kCmdSelectPreviousViewId: selectPreviousViewID(); break;
         default: break;

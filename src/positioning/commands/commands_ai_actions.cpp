@@ -1,6 +1,6 @@
 #include "positioning/commands/commands_ai_actions.h"
 
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/commands/commands_table.h"
 #include "world/ai_traffic.h"
 

@@ -2,16 +2,17 @@
 
 #include <cstdint>
 
-#include "panels/traffic_display.h"
 #include "positioning/commands/commands_actions.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/movement.h"
 #include "positioning/commands/movement_pan.h"
+#include "positioning/commands/panel_commands.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_move.h"
 #include "positioning/transitions/transition_state.h"
-#include "positioning/pipeline/view_reset.h"
-#include "plugin/lifecycle.h"
+#include "scene/view_reset.h"
+#include "positioning/pipeline/camera_control_switch.h"
+#include "shell/plugin_state.h"
 
 namespace {
 bool isMouseMove(int index) { return index >= kCmdMouseMoveXY && index <= kCmdMouseMoveZoom; }
@@ -50,7 +51,7 @@ void switchCameraControl(int index) {
             }
             break;
         case kCmdToggleTrafficDisplay:
-            toggleTrafficDisplay();
+            tellPanels(PanelCommand::ToggleTrafficDisplay);
             break;
         default:
             break;

@@ -10,7 +10,7 @@
 #include "positioning/commands/commands_camera_place.h"
 #include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 #include "shell/plugin_state.h"
 
 namespace {

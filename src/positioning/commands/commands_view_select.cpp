@@ -9,8 +9,9 @@
 #include "positioning/pipeline/airport_toggle.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/view_reset.h"
-#include "plugin/lifecycle.h"
+#include "scene/view_reset.h"
+#include "positioning/pipeline/camera_control_switch.h"
+#include "shell/plugin_state.h"
 
 namespace {
 int number(void* reference) { return static_cast<int>(reinterpret_cast<intptr_t>(reference)); }

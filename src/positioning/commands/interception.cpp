@@ -6,7 +6,7 @@
 #include "positioning/commands/commands_registration.h"
 #include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/glance.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/commands/interception_table.h"
 #include "positioning/commands/movement.h"

@@ -4,7 +4,7 @@
 
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/engine_hooks.h"
+#include "cameras/set/control_panel_shown.h"
 #include "positioning/commands/commands_table.h"
 #include "positioning/commands/glance.h"
 #include "positioning/commands/interception.h"

@@ -8,7 +8,7 @@
 #include "positioning/commands/commands_camera_place.h"
 #include "positioning/commands/commands_view_select.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 
 namespace {
 CameraPlace lastCameraBeforeQuickLook;

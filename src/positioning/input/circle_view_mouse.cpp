@@ -6,7 +6,7 @@
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 #include "shell/settings.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/transitions/smoother.h"
 #include "shell/host_info.h"
 #include "shell/settings.h"

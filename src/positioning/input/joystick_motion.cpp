@@ -1,10 +1,10 @@
 // What the joystick axes do to the view and the camera every frame.
 #include "cameras/set/camera.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/commands/movement.h"
 #include "positioning/commands/movement_speeds.h"
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 #include "shell/angles.h"
 
 namespace {

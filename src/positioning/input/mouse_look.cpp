@@ -7,7 +7,7 @@
 #include "libwinkit/message_box.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_scale.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "positioning/transitions/smoother.h"
 #include "positioning/transitions/transition_state.h"
 #include "shell/settings.h"

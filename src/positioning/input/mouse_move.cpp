@@ -5,9 +5,9 @@
 
 #include "cameras/set/camera.h"
 #include "positioning/commands/camera_movement.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/input/mouse_scale.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "positioning/commands/movement.h"
 #include "positioning/transitions/smoother.h"
 #include "shell/angles.h"

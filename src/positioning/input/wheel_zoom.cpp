@@ -1,6 +1,6 @@
 #include "positioning/input/wheel_zoom.h"
 
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "xplane/sdk.h"
 
 namespace {

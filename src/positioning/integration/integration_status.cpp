@@ -2,7 +2,7 @@
 
 #include "cameras/set/camera_selection.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/engine_hooks.h"
+#include "cameras/set/control_panel_shown.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/pipeline/view_modes.h"
 #include "shell/plugin_state.h"

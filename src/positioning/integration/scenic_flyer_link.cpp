@@ -4,6 +4,7 @@
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "positioning/integration/plugin_links.h"
+#include "positioning/integration/system_check.h"
 #include "shell/host_info.h"
 #include "shell/plugin_state.h"
 #include "shell/log.h"

@@ -3,11 +3,11 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
-#include "cameras/engine_hooks.h"
+#include "cameras/set/control_panel_shown.h"
 #include "positioning/pipeline/camera_control.h"
 #include "positioning/commands/commands.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 
 namespace {
 // X-Plane's view stays on this copy while the set is replaced.

@@ -5,13 +5,12 @@
 #include "cameras/set/camera.h"
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
-#include "panels/target_info_panel.h"
 #include "positioning/pipeline/camera_control.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "positioning/pipeline/engine_listeners.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/commands/glance.h"
 #include "positioning/commands/movement.h"
-#include "panels/window_manager.h"
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_state.h"
 #include "positioning/input/wheel_zoom.h"
@@ -44,12 +43,8 @@ void applyCameraViewOptions(Camera* camera) {
     if (!camera->external && camera->hideYoke > 0) {
         writeHideYoke(camera->hideYoke >= 2 ? 1 : 0);
     }
-    if (camera->targetFollowing) {
-        enableDrawing();
-        showTargetInfoPanel(false);
-    } else {
-        diableDrawing();
-    }
+    tellEngineListeners(camera->targetFollowing ? EngineEvent::FollowingTarget
+                                                : EngineEvent::NotFollowingTarget);
 }
 
 void applyCameraZoom(Camera* camera, Camera* lastCamera) {

@@ -6,7 +6,7 @@
 #include "cameras/set/camera.h"
 #include "positioning/pipeline/cockpit_view.h"
 #include "positioning/pipeline/external_pose.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/pipeline/view_modes.h"
 #include "positioning/pipeline/xplane_camera_pose.h"

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/engine_datarefs.h"
+#include "scene/fov.h"
 #include "positioning/pipeline/offsets.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 #include "positioning/integration/script_offsets.h"
 #include "xplane/sdk.h"
 

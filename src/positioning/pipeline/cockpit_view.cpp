@@ -1,8 +1,8 @@
 #include "positioning/pipeline/cockpit_view.h"
 
 #include "cameras/set/camera_position.h"
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/origin.h"
+#include "scene/engine_datarefs.h"
+#include "scene/origin.h"
 #include "positioning/pipeline/origin_view.h"
 #include "positioning/pipeline/xplane_camera_pose.h"
 

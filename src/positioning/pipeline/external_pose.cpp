@@ -1,16 +1,16 @@
 #include "positioning/pipeline/external_pose.h"
 
 #include "cameras/set/camera.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/integration/integration_values.h"
 #include "positioning/pipeline/offsets.h"
-#include "positioning/pipeline/origin.h"
+#include "cameras/set/camera_origin.h"
 #include "positioning/pipeline/origin_view.h"
 #include "cameras/targets/target_following.h"
-#include "positioning/pipeline/rotation.h"
+#include "scene/rotation.h"
 #include "positioning/integration/script_offsets.h"
-#include "positioning/pipeline/terrain.h"
-#include "positioning/pipeline/tracking.h"
+#include "scene/terrain.h"
+#include "cameras/set/camera_tracking.h"
 #include "shell/angles.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cameras/set/camera_position.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 
 struct Camera;
 

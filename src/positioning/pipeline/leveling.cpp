@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "cameras/set/camera.h"
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/engine_datarefs.h"
+#include "scene/pose_angles.h"
 #include "shell/angles.h"
 #include "xplane/sdk.h"
 

@@ -1,6 +1,6 @@
 #include "positioning/pipeline/origin_view.h"
 
-#include "positioning/pipeline/turn.h"
+#include "scene/turn.h"
 
 void exactViewFromOrigin(const OriginPose& o, const CameraPosition& p, CameraPosition* out) {
     Turn origin = attitudeTurn(o.heading, o.pitch, o.roll);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cameras/set/camera_position.h"
-#include "positioning/pipeline/origin.h"
+#include "scene/origin.h"
 
 // The view from pose p fixed to origin o, as X-Plane shows a camera or the
 // pilot's head there: p's position turned by o's attitude and moved to o; the

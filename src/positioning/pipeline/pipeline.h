@@ -3,7 +3,7 @@
 
 #include "cameras/set/camera_position.h"
 #include "positioning/pipeline/airport_toggle.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "positioning/input/joystick_axes.h"
 #include "positioning/pipeline/view_modes.h"
 

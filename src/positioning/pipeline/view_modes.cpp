@@ -1,6 +1,6 @@
 #include "positioning/pipeline/view_modes.h"
 
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "shell/host_info.h"
 #include "xplane/sdk.h"
 

@@ -2,10 +2,10 @@
 
 #include "cameras/set/camera.h"
 #include "positioning/pipeline/camera_control.h"
-#include "positioning/pipeline/engine_datarefs.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/engine_datarefs.h"
+#include "scene/fov.h"
 #include "positioning/pipeline/view_modes.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 #include "shell/plugin_state.h"
 #include "xplane/sdk.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "positioning/pipeline/pose_angles.h"
+#include "scene/pose_angles.h"
 
 XPLMCameraPosition_t toXPlaneCamera(const CameraPosition& p) {
     XPLMCameraPosition_t shown;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/transitions/smoother.h"
 #include "xplane/sdk.h"
 

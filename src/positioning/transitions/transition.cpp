@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "cameras/set/camera.h"
-#include "positioning/pipeline/engine_datarefs.h"
+#include "scene/engine_datarefs.h"
 #include "positioning/transitions/frames.h"
-#include "positioning/pipeline/free_camera_sync.h"
-#include "panels/window_manager.h"
+#include "cameras/set/free_camera.h"
+#include "positioning/transitions/auto_advance.h"
 #include "positioning/transitions/transition_limits.h"
 #include "positioning/transitions/transition_values.h"
 #include "shell/angles.h"

@@ -8,7 +8,7 @@
 #include "cameras/files/camera_file.h"
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_selection.h"
-#include "cameras/engine_hooks.h"
+#include "positioning/pipeline/camera_control.h"
 #include "xpsim.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "cameras/set/camera_paste.h"
 #include "cameras/set/camera_selection.h"
 #include "cameras/set/cockpit_correction.h"
-#include "cameras/engine_hooks.h"
 #include "libwinkit/message_box.h"
 #include "shell/plugin_state.h"
 #include "shell/speech.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/commands/movement.h"
 #include "shell/speech.h"
 

@@ -2,7 +2,7 @@
 // phases act, and what the commands do to the camera set.
 #include "cameras/set/camera_selection.h"
 #include "commands_fixture.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "positioning/commands/movement.h"
 #include "positioning/input/mouse_buttons.h"
 #include "positioning/input/mouse_move.h"

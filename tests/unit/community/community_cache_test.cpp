@@ -11,7 +11,7 @@
 #include "cameras/set/camera_set.h"
 #include "community/community_file_names.h"
 #include "community_fixture.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "xpsim.h"
 
 namespace {

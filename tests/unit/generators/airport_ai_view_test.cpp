@@ -2,7 +2,7 @@
 // by the plug-in's commands and followed by the engine frame by frame.
 #include <cmath>
 
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "unit/positioning/positioning_fixture.h"
 #include "world/ai_traffic.h"
 #include "xplane/sdk.h"

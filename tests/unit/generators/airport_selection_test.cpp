@@ -3,6 +3,7 @@
 #include "airport_fixture.h"
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_set.h"
+#include "positioning/pipeline/airport_toggle.h"
 
 namespace {
 

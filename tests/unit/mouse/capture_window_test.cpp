@@ -5,7 +5,7 @@
 
 #include "mouse_fixture.h"
 #include "positioning/input/mouse_buttons.h"
-#include "plugin/lifecycle.h"
+#include "positioning/pipeline/camera_control_switch.h"
 #include "shell/settings.h"
 
 namespace {

@@ -2,10 +2,11 @@
 // after camera control, shows and hides with the mouse at the screen's
 // bottom, and its buttons choose cameras, categories, targets and AI traffic.
 #include "cameras/set/camera_selection.h"
+#include "cameras/set/control_panel_shown.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/settings_panel.h"
 #include "panels/window_manager.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "shell/plugin_state.h"
 #include "shell/settings.h"
 #include "unit/panels/mini_panel_fixture.h"

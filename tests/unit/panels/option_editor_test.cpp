@@ -7,7 +7,7 @@
 #include "cameras/files/camera_file_list.h"
 #include "panels/control_panel/control_panel.h"
 #include "positioning/commands/movement.h"
-#include "positioning/pipeline/fov.h"
+#include "scene/fov.h"
 #include "shell/plugin_state.h"
 #include "shell/settings.h"
 #include "support/window_text.h"

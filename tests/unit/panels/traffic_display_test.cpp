@@ -10,7 +10,7 @@
 #include "libwinkit/imgui_window.h"
 #include "panels/panel_placement.h"
 #include "panels/traffic_display.h"
-#include "positioning/pipeline/ai_view.h"
+#include "scene/ai_view.h"
 #include "shell/plugin_state.h"
 #include "support/window_text.h"
 #include "unit/positioning/positioning_fixture.h"

@@ -7,6 +7,8 @@
 
 #include "libwinkit/message_box.h"
 #include "plugin/lifecycle.h"
+#include "positioning/integration/system_check.h"
+#include "positioning/pipeline/camera_control_switch.h"
 #include "shell/plugin_path.h"
 #include "shell/settings.h"
 #include "shell/speech.h"

@@ -7,7 +7,7 @@
 
 #include "positioning/pipeline/camera_control.h"
 #include "positioning_fixture.h"
-#include "plugin/lifecycle.h"
+#include "positioning/pipeline/camera_control_switch.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "positioning/commands/movement.h"
 #include "positioning/commands/movement_speeds.h"
 #include "positioning/integration/integration_values.h"
-#include "positioning/pipeline/view_reset.h"
+#include "scene/view_reset.h"
 #include "shell/plugin_state.h"
 
 namespace {

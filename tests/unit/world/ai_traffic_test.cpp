@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "plugin/lifecycle.h"
+#include "positioning/pipeline/camera_control_switch.h"
 #include "shell/settings.h"
 #include "support/simulated_xplane.h"
 #include "world/ai_reference.h"
