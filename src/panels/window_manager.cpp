@@ -5,23 +5,19 @@
 #include "xplane/sdk.h"
 
 namespace {
-const int kToggle = 1;
-const int kQueryVisible = 5;
-const int kQueryAutoAdvance = 6;
-
 bool showTargetInformation = true;
 bool drawEnabled = false;
 }  // namespace
 
-void toggleControlPanel() { showNewControlPanel(kToggle); }
+void toggleControlPanel() { showNewControlPanel(kControlPanelToggle); }
 
-bool isControlPanelVisable() { return showNewControlPanel(kQueryVisible); }
+bool isControlPanelVisable() { return showNewControlPanel(kControlPanelQueryVisible); }
 
 bool allowAutoAdvance() {
-    return isControlPanelVisable() ? showNewControlPanel(kQueryAutoAdvance) : true;
+    return isControlPanelVisable() ? showNewControlPanel(kControlPanelQueryAutoAdvance) : true;
 }
 
-void toggleMiniControlPanel() { showNewMiniControlPanel(kToggle); }
+void toggleMiniControlPanel() { showNewMiniControlPanel(kMiniPanelToggle); }
 
 void toggleTargetInformation() { showTargetInformation = !showTargetInformation; }
 

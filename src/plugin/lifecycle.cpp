@@ -104,7 +104,7 @@ void enableOvilux() {
     orginalCinemaVeriteState = readInt(refs.cinemaVerite);
     orginalHideYokeState = readInt(refs.hideYoke);
     enableHeadShake();
-    systemStatus[1] = headShakeExists() ? 9 : 10;
+    systemStatus[kStatusHeadShake] = headShakeExists() ? kHeadShakeFound : kHeadShakeNotFound;
     if (hasXPRealistic()) {
         sLogMsg("XPRealistic was found and will be enabled");
     }
@@ -141,8 +141,8 @@ void disableOvilux(int keepHead) {
         }
         writeFloat(refs.headRoll, fixPitchRollAngle(lastPosition.roll));
     }
-    showNewControlPanel(4);
-    showNewMiniControlPanel(4);
+    showNewControlPanel(kControlPanelDestroy);
+    showNewMiniControlPanel(kMiniPanelDestroy);
     writeInt(refs.cinemaVerite, orginalCinemaVeriteState);
     writeInt(refs.hideYoke, orginalHideYokeState);
     giveBackWheelZoom();
@@ -168,15 +168,15 @@ float MyFlightLoopCallback(float elapsedSinceLastCall, float, int, void*) {
         loopStart = getElapsedMilliSeconds();
     }
     if (loopStart > 0 && getElapsedMilliSeconds() - loopStart > 1000) {
-        showNewMiniControlPanel(0);
+        showNewMiniControlPanel(kMiniPanelStart);
         loopStart = 0;
     }
 
     timeSinceLastLoop = elapsedSinceLastCall;
     processCameraPosition();
 
-    showNewMiniControlPanel(6);
-    showNewControlPanel(7);
+    showNewMiniControlPanel(kMiniPanelRefresh);
+    showNewControlPanel(kControlPanelRebuildCheck);
     return -1.0f;
 }
 
