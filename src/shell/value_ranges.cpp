@@ -28,6 +28,7 @@ const ValueRange kRanges[] = {
     {0.000005, 100.0},      // MovementSpeed
     {0.000005, 100.0},      // RangeFactor
     {0.1, 100.0},           // SpeedFactor
+    {1.0, 10000.0},         // SpeedStepFactor
     {1.0, 50.0},            // MouseSmoothing
     {0.0, 50.0},            // Smoothing
     {1.0, 100.0},           // ViewAxisSmoothing
