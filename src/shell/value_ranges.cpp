@@ -69,7 +69,8 @@ NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
     return NumberRead::Read;
 }
 
-// As strtof reads, like parseFloatC, so a float read here rounds as it always did.
+// Read as a float, as strtof and parseFloatC read: a double narrowed to a float
+// can round some texts differently.
 NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
     float value = 0;
     if (!scanFloatC(token, &value)) {
