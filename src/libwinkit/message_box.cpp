@@ -19,18 +19,9 @@ std::string asOneLine(std::string text) {
 }
 }  // namespace
 
-MsgBoxManager::MsgBoxManager() {
-    XPLMCreateFlightLoop_t params{};
-    params.structSize = sizeof(params);
-    params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
-    params.callbackFunc = flightLoopHandler;
-    params.refcon = this;
-    flightLoopID = XPLMCreateFlightLoop(&params);
-    XPLMScheduleFlightLoop(flightLoopID, -1.0f, 1);
-}
+MsgBoxManager::MsgBoxManager() : flightLoop(flightLoopHandler, this) {}
 
 MsgBoxManager::~MsgBoxManager() {
-    XPLMDestroyFlightLoop(flightLoopID);
     requests.clear();
     logRefusalsNotLogged();
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/flight_loop.h"
 #include "xplane/sdk.h"
 
 class MsgBoxManager {
@@ -39,7 +40,7 @@ private:
     void logRefusalsNotLogged();
 
     std::deque<MsgBoxRequest> requests;
-    XPLMFlightLoopID flightLoopID = nullptr;
+    FlightLoop flightLoop;
     // Refusals since a box could last be shown.
     int refusals = 0;
 };

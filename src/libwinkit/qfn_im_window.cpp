@@ -7,17 +7,10 @@
 #include "libwinkit/window_placement.h"
 
 QfnImWindow::QfnImWindow(int left, int top, int right, int bottom, int decoration)
-    : ImgWindow(left, top, right, bottom, decoration, xplm_WindowLayerFloatingWindows) {
-    XPLMCreateFlightLoop_t params{};
-    params.structSize = sizeof(params);
-    params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
-    params.callbackFunc = flightLoopHandler;
-    params.refcon = this;
-    flightLoopID = XPLMCreateFlightLoop(&params);
-    XPLMScheduleFlightLoop(flightLoopID, -1.0f, 1);
-}
+    : ImgWindow(left, top, right, bottom, decoration, xplm_WindowLayerFloatingWindows),
+      flightLoop(flightLoopHandler, this) {}
 
-QfnImWindow::~QfnImWindow() { XPLMDestroyFlightLoop(flightLoopID); }
+QfnImWindow::~QfnImWindow() = default;
 
 float QfnImWindow::flightLoopHandler(float, float, int, void* refcon) {
     QfnImWindow* panel = static_cast<QfnImWindow*>(refcon);

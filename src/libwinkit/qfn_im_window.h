@@ -8,6 +8,7 @@
 
 #include "libwinkit/imgui_window.h"
 #include "libwinkit/monitor_evaluator.h"
+#include "shell/flight_loop.h"
 
 class QfnImWindow : public ImgWindow {
 public:
@@ -39,7 +40,7 @@ protected:
     virtual void onFlightLoopCall() {}
 
 private:
-    XPLMFlightLoopID flightLoopID = nullptr;
+    FlightLoop flightLoop;
     int lastVisible = -1;
     bool deleteRequested = false;
 };

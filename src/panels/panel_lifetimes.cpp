@@ -5,6 +5,7 @@
 #include "panels/calibration_panel.h"
 #include "panels/control_panel/community_dialogs.h"
 #include "panels/control_panel/control_panel.h"
+#include "panels/control_panel/dialog_memory.h"
 #include "panels/mini_panel/mini_control_panel.h"
 #include "panels/save_target_panel.h"
 #include "panels/settings_panel.h"
@@ -30,5 +31,6 @@ void deletePanelsAtStop() {
     UpdaterWidget::destroy();
     cancelSharingCameraFile();
     resetCommunityDialogs();
+    resetControlPanelMemory();
     resetMiniControlPanel();
 }

@@ -5,15 +5,13 @@
 #include "xplane/sdk.h"
 
 namespace {
-const int kToggle = 1;
-
 bool showTargetInformation = true;
 bool drawEnabled = false;
 }  // namespace
 
-void toggleControlPanel() { showNewControlPanel(kToggle); }
+void toggleControlPanel() { showNewControlPanel(kControlPanelToggle); }
 
-void toggleMiniControlPanel() { showNewMiniControlPanel(kToggle); }
+void toggleMiniControlPanel() { showNewMiniControlPanel(kMiniPanelToggle); }
 
 void toggleTargetInformation() { showTargetInformation = !showTargetInformation; }
 

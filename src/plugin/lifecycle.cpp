@@ -81,15 +81,15 @@ float MyFlightLoopCallback(float elapsedSinceLastCall, float, int, void*) {
         loopStart = getElapsedMilliSeconds();
     }
     if (loopStart > 0 && getElapsedMilliSeconds() - loopStart > 1000) {
-        showNewMiniControlPanel(0);
+        showNewMiniControlPanel(kMiniPanelStart);
         loopStart = 0;
     }
 
     timeSinceLastLoop = elapsedSinceLastCall;
     processCameraPosition();
 
-    showNewMiniControlPanel(6);
-    showNewControlPanel(7);
+    showNewMiniControlPanel(kMiniPanelRefresh);
+    showNewControlPanel(kControlPanelRebuildCheck);
     return -1.0f;
 }
 

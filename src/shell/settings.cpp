@@ -32,131 +32,75 @@ bool fileUnreadable = false;
 // telling once. A save leaves nothing refused in the file.
 std::vector<std::string> refusedLastRead;
 
-enum class Kind { Float, Int, Bool, Position };
+enum class OnRead { Reset, Kept };
+enum class PanelEdit { Drag, None };
 
-// One row per key, in the order the file is written. The reader dispatches on
-// the same rows, so the two can never disagree on a key.
-// Numbers outside their row's range are refused; bools, the version and the
-// positions (checked field by field) have none. The settings panel bounds its
-// fields by the same ranges.
-struct SettingsKey {
-    const char* key;
-    Kind kind;
-    float Settings::*floatField;
-    int Settings::*intField;
-    bool Settings::*boolField;
-    WindowPosition Settings::*positionField;
-    bool bounded;
-    ValueKind range;
-};
-
-#define FLOAT_KEY(name, range) \
-    {#name, Kind::Float, &Settings::name, nullptr, nullptr, nullptr, true, ValueKind::range}
-#define INT_KEY(name, range) \
-    {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr, true, ValueKind::range}
-#define UNBOUNDED_INT_KEY(name) \
-    {#name, Kind::Int, nullptr, &Settings::name, nullptr, nullptr, false, ValueKind::Count}
-#define BOOL_KEY(name) \
-    {#name, Kind::Bool, nullptr, nullptr, &Settings::name, nullptr, false, ValueKind::Count}
-#define POSITION_KEY(name) \
-    {#name, Kind::Position, nullptr, nullptr, nullptr, &Settings::name, false, ValueKind::Count}
-
-const SettingsKey settingsKeys[] = {
-    UNBOUNDED_INT_KEY(INI_FILE_VERSION),
-    FLOAT_KEY(SMALL_ROTATION_SPEED, RotationSpeed),
-    FLOAT_KEY(MEDIUM_ROTATION_SPEED, RotationSpeed),
-    FLOAT_KEY(LARGE_ROTATION_SPEED, RotationSpeed),
-    FLOAT_KEY(VERY_LARGE_ROTATION_SPEED, RotationSpeed),
-    FLOAT_KEY(SMALL_MOVEMENT_SPEED, MovementSpeed),
-    FLOAT_KEY(MEDIUM_MOVEMENT_SPEED, MovementSpeed),
-    FLOAT_KEY(LARGE_MOVEMENT_SPEED, MovementSpeed),
-    FLOAT_KEY(VERY_LARGE_MOVEMENT_SPEED, MovementSpeed),
-    FLOAT_KEY(SMALL_HEADTRACK_RANGE, RangeFactor),
-    FLOAT_KEY(MEDIUM_HEADTRACK_RANGE, RangeFactor),
-    FLOAT_KEY(LARGE_HEADTRACK_RANGE, RangeFactor),
-    FLOAT_KEY(VERY_LARGE_HEADTRACK_RANGE, RangeFactor),
-    BOOL_KEY(ENABLE_PANSPEED_TOGGLE),
-    BOOL_KEY(ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL),
-    INT_KEY(MOUSE_SMOOTHING_FACTOR, MouseSmoothing),
-    FLOAT_KEY(MOUSE_SPEED_FACTOR, SpeedFactor),
-    INT_KEY(MOVEMENT_SMOOTHING_FACTOR, Smoothing),
-    INT_KEY(MINI_CONTROL_PANEL_MONITOR_INDEX, PanelMonitor),
-    BOOL_KEY(ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START),
-    BOOL_KEY(ENABLE_TRANSPARENT_MINI_CONTROL_PANEL),
-    BOOL_KEY(ENABLE_SOLID_CONTROL_PANEL),
-    BOOL_KEY(ENABLE_SHOW_TARGET_INFORMATION),
-    BOOL_KEY(LOCK_KEYBOARD_CONTROL),
-    BOOL_KEY(PAUSE_ON_FREE_TARGET_AIM),
-    BOOL_KEY(HIDE_FAVORITES),
-    INT_KEY(SMOOTH_WINDOW, SmoothWindow),
-    BOOL_KEY(DISABLE_QUICK_LOOK_EMULATION),
-    BOOL_KEY(ENABLE_FORCE_FOV),
-    BOOL_KEY(ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS),
-    INT_KEY(HEAD_TRACK_SMOOTHING_FACTOR, Smoothing),
-    INT_KEY(VIEW_AXIS_SMOOTHING_FACTOR, ViewAxisSmoothing),
-    BOOL_KEY(DISABLE_VOICE_PROMPTS),
-    BOOL_KEY(POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP),
-    BOOL_KEY(REVERSE_CIRCLE_VIEW_MOUSE_Y),
-    BOOL_KEY(CIRCLE_VIEW_WHEEL_ZOOM),
-    BOOL_KEY(USE_SMALL_FONT),
-    INT_KEY(MIDDLE_MOUSE_BEHAVIOR, MiddleMouseBehavior),
-    FLOAT_KEY(VIEW_AXIS_NULL_ZONE, NullZone),
-    FLOAT_KEY(VIEW_AXIS_HEADING_CENTER, AxisCentre),
-    FLOAT_KEY(VIEW_AXIS_PITCH_CENTER, AxisCentre),
-    FLOAT_KEY(VIEW_AXIS_ZOOM_CENTER, AxisCentre),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_LR_CENTER, AxisCentre),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_UD_CENTER, AxisCentre),
-    FLOAT_KEY(VIEW_AXIS_CAMERA_FB_CENTER, AxisCentre),
-    POSITION_KEY(LAST_CONTROL_PANEL_POSITION),
-    POSITION_KEY(LAST_MINI_CONTROL_PANEL_POSITION),
-};
-
-// Fields without a default here keep what they hold across a read.
-void applyResetValues(Settings& s) {
-    s.SMALL_ROTATION_SPEED = 0.5f;
-    s.MEDIUM_ROTATION_SPEED = 1.0f;
-    s.LARGE_ROTATION_SPEED = 1.0f;
-    s.VERY_LARGE_ROTATION_SPEED = 2.0f;
-    s.SMALL_MOVEMENT_SPEED = 0.0005f;
-    s.MEDIUM_MOVEMENT_SPEED = 0.005f;
-    s.LARGE_MOVEMENT_SPEED = 0.1f;
-    s.VERY_LARGE_MOVEMENT_SPEED = 1.0f;
-    s.SMALL_HEADTRACK_RANGE = 1.0f;
-    s.MEDIUM_HEADTRACK_RANGE = 1.0f;
-    s.LARGE_HEADTRACK_RANGE = 1.0f;
-    s.VERY_LARGE_HEADTRACK_RANGE = 1.0f;
-    s.panSpeedFactor = 3.0f;
-    s.movementSpeedFactor = 3.0f;
-    s.ENABLE_PANSPEED_TOGGLE = false;
-    s.ENABLE_AUTO_SHOW_MINI_CONTROL_PANEL = true;
-    s.ENABLE_TRANSPARENT_MINI_CONTROL_PANEL = false;
-    s.ENABLE_OPEN_MINI_CONTROL_PANEL_ON_START = false;
-    s.MOUSE_SMOOTHING_FACTOR = 10;
-    s.MOUSE_SPEED_FACTOR = 1.0f;
-    s.MOVEMENT_SMOOTHING_FACTOR = 0;
-    s.SMOOTH_WINDOW = 60;
-    s.VIEW_AXIS_HEADING_CENTER = 0;
-    s.VIEW_AXIS_PITCH_CENTER = 0;
-    s.VIEW_AXIS_ZOOM_CENTER = 0;
-    s.VIEW_AXIS_CAMERA_LR_CENTER = 0;
-    s.VIEW_AXIS_CAMERA_UD_CENTER = 0;
-    s.VIEW_AXIS_CAMERA_FB_CENTER = 0;
-    s.VIEW_AXIS_NULL_ZONE = 0.025f;
-    s.ENABLE_FORCE_FOV = false;
-    s.ALWAYS_SHOW_ADVANCED_CAMERA_OPTIONS = false;
-    s.DISABLE_VOICE_PROMPTS = false;
-    s.USE_SMALL_FONT = false;
-    s.MIDDLE_MOUSE_BEHAVIOR = 2;
-    s.MINI_CONTROL_PANEL_MONITOR_INDEX = 0;
-    s.REVERSE_CIRCLE_VIEW_MOUSE_Y = false;
-    s.LAST_CONTROL_PANEL_POSITION = WindowPosition();
-    s.LAST_MINI_CONTROL_PANEL_POSITION = WindowPosition();
-    s.POPPED_OUT_MINI_PANEL_ALWAYS_ON_TOP = false;
+// One overload per kind: the row holds the field in its kind's member.
+constexpr SettingsField tableRow(const char* key, float Settings::*field, ValueKind range,
+                                 OnRead onRead, PanelEdit panel) {
+    return {key, SettingKind::Float, field, nullptr, nullptr, nullptr,
+            range, onRead == OnRead::Reset, panel == PanelEdit::Drag};
+}
+constexpr SettingsField tableRow(const char* key, int Settings::*field, ValueKind range,
+                                 OnRead onRead, PanelEdit panel) {
+    return {key, SettingKind::Int, nullptr, field, nullptr, nullptr,
+            range, onRead == OnRead::Reset, panel == PanelEdit::Drag};
+}
+constexpr SettingsField tableRow(const char* key, bool Settings::*field, ValueKind range,
+                                 OnRead onRead, PanelEdit panel) {
+    return {key, SettingKind::Bool, nullptr, nullptr, field, nullptr,
+            range, onRead == OnRead::Reset, panel == PanelEdit::Drag};
+}
+constexpr SettingsField tableRow(const char* key, WindowPosition Settings::*field,
+                                 ValueKind range, OnRead onRead, PanelEdit panel) {
+    return {key, SettingKind::Position, nullptr, nullptr, nullptr, field,
+            range, onRead == OnRead::Reset, panel == PanelEdit::Drag};
 }
 
-const SettingsKey* findKey(const char* key) {
-    for (const SettingsKey& entry : settingsKeys) {
-        if (strcmp(entry.key, key) == 0) {
+// The reader dispatches on the rows the writer writes, so the two can never
+// disagree on a key. Numbers outside their row's range are refused; bools,
+// the version and the positions (checked field by field) have none.
+const SettingsField settingsFields[] = {
+#define SETTING(name, type, value, range, onRead, panel) \
+    tableRow(#name, &Settings::name, range, OnRead::onRead, PanelEdit::panel),
+#define UNSTORED_SETTING(name, type, value, range, onRead, panel) \
+    tableRow(nullptr, &Settings::name, range, OnRead::onRead, PanelEdit::panel),
+#include "shell/settings_table.def"
+#undef SETTING
+#undef UNSTORED_SETTING
+};
+
+// What a new record holds: the table's defaults.
+const Settings newRecord;
+
+// Before a read: the fields the table resets take their defaults, the others
+// keep what they hold.
+void applyResetValues(Settings& s) {
+    const Settings& defaults = newRecord;
+    for (const SettingsField& field : settingsFields) {
+        if (!field.resetOnRead) {
+            continue;
+        }
+        switch (field.kind) {
+            case SettingKind::Float:
+                s.*field.floatField = defaults.*field.floatField;
+                break;
+            case SettingKind::Int:
+                s.*field.intField = defaults.*field.intField;
+                break;
+            case SettingKind::Bool:
+                s.*field.boolField = defaults.*field.boolField;
+                break;
+            case SettingKind::Position:
+                s.*field.positionField = defaults.*field.positionField;
+                break;
+        }
+    }
+}
+
+const SettingsField* findKey(const char* key) {
+    for (const SettingsField& entry : settingsFields) {
+        if (entry.key != nullptr && strcmp(entry.key, key) == 0) {
             return &entry;
         }
     }
@@ -197,24 +141,24 @@ Refusal refusalOf(NumberRead read) {
     return Refusal::NotANumber;
 }
 
-Refusal applyValue(const SettingsKey& entry, char* value) {
+Refusal applyValue(const SettingsField& entry, char* value) {
     if (*value == 0) {
         return Refusal::TooLong;  // the reader hands a token too long back empty
     }
     switch (entry.kind) {
-        case Kind::Float:
-            if (!entry.bounded) {
+        case SettingKind::Float:
+            if (!entry.bounded()) {
                 return parseFloatC(value, &(settings.*entry.floatField)) ? Refusal::None
                                                                          : Refusal::NotANumber;
             }
             return refusalOf(readFloatInRange(value, entry.range, &(settings.*entry.floatField)));
-        case Kind::Int:
-            if (!entry.bounded) {
+        case SettingKind::Int:
+            if (!entry.bounded()) {
                 return parseIntC(value, &(settings.*entry.intField)) ? Refusal::None
                                                                      : Refusal::NotANumber;
             }
             return refusalOf(readIntInRange(value, entry.range, &(settings.*entry.intField)));
-        case Kind::Bool: {
+        case SettingKind::Bool: {
             int number = 0;
             if (!parseIntC(value, &number)) {
                 return Refusal::NotANumber;
@@ -222,25 +166,25 @@ Refusal applyValue(const SettingsKey& entry, char* value) {
             settings.*entry.boolField = number != 0;
             return Refusal::None;
         }
-        case Kind::Position:
+        case SettingKind::Position:
             return parsePosition(value, &(settings.*entry.positionField));
     }
     return Refusal::None;
 }
 
-std::string formatValue(const SettingsKey& entry) {
+std::string formatValue(const SettingsField& entry) {
     char text[128];
     switch (entry.kind) {
-        case Kind::Float:
+        case SettingKind::Float:
             snprintf(text, sizeof(text), "%f", settings.*entry.floatField);
             break;
-        case Kind::Int:
+        case SettingKind::Int:
             snprintf(text, sizeof(text), "%d", settings.*entry.intField);
             break;
-        case Kind::Bool:
+        case SettingKind::Bool:
             snprintf(text, sizeof(text), "%d", settings.*entry.boolField ? 1 : 0);
             break;
-        case Kind::Position: {
+        case SettingKind::Position: {
             const WindowPosition& p = settings.*entry.positionField;
             snprintf(text, sizeof(text), "%d:%d:%d:%d:%d", p.mode, p.left, p.top, p.right,
                      p.bottom);
@@ -265,7 +209,7 @@ std::string shortNumber(double value) {
 
 // One log line for a value refused: the key, the value as the file has it and
 // what the setting holds instead.
-std::string describeRefusal(const SettingsKey& entry, const std::string& value, Refusal why) {
+std::string describeRefusal(const SettingsField& entry, const std::string& value, Refusal why) {
     const std::string key = entry.key;
     const std::string shown = value.substr(0, 64);
     std::string text = std::string(settingsFileName) + ": ";
@@ -281,7 +225,7 @@ std::string describeRefusal(const SettingsKey& entry, const std::string& value, 
             text += key + " " + shown + " refused, not five numbers";
             break;
         case Refusal::OutOfRange:
-            if (entry.kind == Kind::Position) {
+            if (entry.kind == SettingKind::Position) {
                 text += key + " " + shown + " refused, mode outside " +
                         shortNumber(valueRange(ValueKind::WindowMode).min) + " to " +
                         shortNumber(valueRange(ValueKind::WindowMode).max) +
@@ -294,8 +238,9 @@ std::string describeRefusal(const SettingsKey& entry, const std::string& value, 
             }
             break;
     }
-    const std::string held =
-        entry.kind == Kind::Float ? shortNumber(settings.*entry.floatField) : formatValue(entry);
+    const std::string held = entry.kind == SettingKind::Float
+                                 ? shortNumber(settings.*entry.floatField)
+                                 : formatValue(entry);
     return text + "; " + held + " is used instead";
 }
 
@@ -348,11 +293,19 @@ std::string settingsPath() { return getPluginPathString() + settingsFileName; }
 
 Settings* getSettings() { return &settings; }
 
+const SettingsField* SettingsTable::begin() const { return settingsFields; }
+
+const SettingsField* SettingsTable::end() const {
+    return settingsFields + sizeof(settingsFields) / sizeof(settingsFields[0]);
+}
+
+SettingsTable settingsTable() { return SettingsTable(); }
+
 Settings* getDefaultSettings() { return &defaultSettings; }
 
 const ValueRange* getSettingsValueRange(const char* key) {
-    const SettingsKey* entry = findKey(key);
-    return entry != nullptr && entry->bounded ? &valueRange(entry->range) : nullptr;
+    const SettingsField* entry = findKey(key);
+    return entry != nullptr && entry->bounded() ? &valueRange(entry->range) : nullptr;
 }
 
 bool saveSettings(std::string* whyNot) {
@@ -378,15 +331,19 @@ bool saveSettings(std::string* whyNot) {
         return fail("the file could not be read at start");
     }
     // A value that could not be read back must never reach the file.
-    for (const SettingsKey& entry : settingsKeys) {
-        if (entry.kind == Kind::Float && !std::isfinite(settings.*entry.floatField)) {
+    for (const SettingsField& entry : settingsFields) {
+        if (entry.key != nullptr && entry.kind == SettingKind::Float &&
+            !std::isfinite(settings.*entry.floatField)) {
             return fail(std::string(entry.key) + " is not a finite number");
         }
     }
     std::string text;
     {
         CLocaleScope numbers;
-        for (const SettingsKey& entry : settingsKeys) {
+        for (const SettingsField& entry : settingsFields) {
+            if (entry.key == nullptr) {
+                continue;
+            }
             text += entry.key;
             text += ' ';
             text += formatValue(entry);
@@ -437,7 +394,7 @@ void readSettings() {
             break;
         }
         strupr(key);
-        if (const SettingsKey* entry = findKey(key)) {
+        if (const SettingsField* entry = findKey(key)) {
             // A position is taken apart in place; the log shows it as written.
             const std::string written = value;
             Refusal why = applyValue(*entry, value);

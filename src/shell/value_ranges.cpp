@@ -28,6 +28,7 @@ const ValueRange kRanges[] = {
     {0.000005, 100.0},      // MovementSpeed
     {0.000005, 100.0},      // RangeFactor
     {0.1, 100.0},           // SpeedFactor
+    {1.0, 10000.0},         // SpeedStepFactor
     {1.0, 50.0},            // MouseSmoothing
     {0.0, 50.0},            // Smoothing
     {1.0, 100.0},           // ViewAxisSmoothing
@@ -68,7 +69,8 @@ NumberRead readDoubleInRange(const char* token, ValueKind kind, double* out) {
     return NumberRead::Read;
 }
 
-// As strtof reads, like parseFloatC, so a float read here rounds as it always did.
+// Read as a float, as strtof and parseFloatC read: a double narrowed to a float
+// can round some texts differently.
 NumberRead readFloatInRange(const char* token, ValueKind kind, float* out) {
     float value = 0;
     if (!scanFloatC(token, &value)) {

@@ -25,6 +25,7 @@ enum class ValueKind {
     MovementSpeed,     // metres per frame
     RangeFactor,       // scale of head-tracking offsets
     SpeedFactor,       // mouse speed
+    SpeedStepFactor,   // pan and move speed steps of X-Plane's fast and slow commands
     MouseSmoothing,    // values in the mouse's moving average
     Smoothing,         // values in the movement and head-tracking moving averages, 0 none
     ViewAxisSmoothing, // values in the joystick view axes' moving average

@@ -12,9 +12,10 @@
 // Room for the longest line, a carriage return and the terminator.
 const int kCameraFileLineBuffer = kMaxCameraFileLine + 2;
 
-// isspace in the process's locale, as the readers have always judged white
-// space. The printable ASCII characters that fill the files are white space in
-// no locale and skip the call.
+// isspace in the process's locale, as trimWhiteSpace and the other readers of
+// these files judge white space, so a line splits alike on every path. The
+// printable ASCII characters that fill the files are white space in no locale
+// and skip the call.
 inline bool isSpaceInLine(char c) {
     unsigned char byte = static_cast<unsigned char>(c);
     return (byte <= ' ' || byte >= 0x7f) && isspace(byte) != 0;

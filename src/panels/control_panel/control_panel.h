@@ -136,6 +136,9 @@ private:
     int saveCompletedFrames = 0;
     bool autoCorrectImport = false;
     std::string importError;
+    // The share and browse dialogs' red message; the paste confirmation
+    // leaves it alone.
+    char communityErrorText[2000] = {};
     // The last "Save All" failed: the save row shows why in red.
     bool saveFailed = false;
     // The name being edited in a context menu, and why it was refused.

@@ -1,12 +1,18 @@
 #include "panels/control_panel/copy_buffers.h"
 
-
 namespace {
 // Whole sets and categories are too large for the stack.
 CategoryCache cameraSetBuffer;
 Camera cameraBuffer;
 Category categoryBuffer;
 bool firstConstruction = true;
+
+void emptyCopyBuffers() {
+    initCamera(&cameraBuffer);
+    cameraBuffer.name[0] = '\0';
+    categoryBuffer = Category();
+    cameraSetBuffer.numberOfCategories = 0;
+}
 }  // namespace
 
 CategoryCache* copiedCameraSet() { return &cameraSetBuffer; }
@@ -21,10 +27,12 @@ void emptyCopyBuffersOnce() {
         return;
     }
     firstConstruction = false;
-    initCamera(&cameraBuffer);
-    cameraBuffer.name[0] = '\0';
-    categoryBuffer = Category();
-    cameraSetBuffer.numberOfCategories = 0;
+    emptyCopyBuffers();
+}
+
+void forgetCopyBuffers() {
+    emptyCopyBuffers();
+    firstConstruction = true;
 }
 
 std::string copyName(const char* name) {

@@ -1,5 +1,6 @@
 // The control panel's three copy buffers. They outlive every panel, so a copy
-// survives closing, destroying and rebuilding it while the plug-in is loaded.
+// survives closing, destroying and rebuilding it while the plug-in is loaded;
+// they are emptied when it stops.
 #pragma once
 
 #include <string>
@@ -15,8 +16,11 @@ bool isCameraSetCopied();
 bool isCameraCopied();
 bool isCategoryCopied();
 
-// The first panel made empties the buffers; later ones keep them.
+// The first panel made after the plug-in started empties the buffers; later
+// ones keep them.
 void emptyCopyBuffersOnce();
+// The plug-in stops: nothing copied reaches the next start.
+void forgetCopyBuffers();
 
 // "(Copy of) NAME", cut to the 30 characters a name holds.
 std::string copyName(const char* name);

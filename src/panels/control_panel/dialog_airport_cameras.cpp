@@ -3,6 +3,7 @@
 #include "cameras/generators/airport_camera_generator.h"
 #include "cameras/set/camera_set.h"
 #include "panels/control_panel/control_panel.h"
+#include "panels/control_panel/dialog_memory.h"
 #include "panels/control_panel/panel_fields.h"
 
 namespace {
@@ -10,24 +11,18 @@ namespace {
 // holds up the frame it runs in.
 const int kFramesBeforeGeneration = 10;
 
-void setDefaults(AirportCameraCreationOptions* options) {
-    *options = AirportCameraCreationOptions();
-    options->runwayHorizontalOffset = 40.0f;
-    options->runwayVerticalOffset = 20.0f;
-    options->startHorizontalOffset = 40.0f;
-    options->startVerticalOffset = 20.0f;
-    options->signVerticalOffset = 2.0f;
-    options->signCullingRadius = 5.0f;
-    options->forwardFacingStart = false;
-    options->enableTracking = true;
-    options->createTargets = true;
-}
+struct AirportCamerasDialog {
+    AirportCameraCreationOptions options;
+    // "Defaults" was pressed: the generator's defaults return in the next frame.
+    bool restoreDefaults = false;
+    // Frames since "Create"; 0 while the options are edited.
+    int createTheCameras = 0;
+};
+AirportCamerasDialog airport;
 }  // namespace
 
 void ControlPanelWidget::processCreateAirportCameras() {
-    static AirportCameraCreationOptions airportCameraCreationOptions;
-    static bool initSpecs = true;
-    static int createTheCameras = 0;
+    int& createTheCameras = airport.createTheCameras;
     // A wait cut short by hiding the panel must not generate when the dialog
     // is opened again.
     if (dialogRequest == kDialogCreateAirportCameras) {
@@ -37,11 +32,11 @@ void ControlPanelWidget::processCreateAirportCameras() {
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
     }
-    if (initSpecs) {
-        setDefaults(&airportCameraCreationOptions);
-        initSpecs = false;
+    if (airport.restoreDefaults) {
+        airport.options = AirportCameraCreationOptions();
+        airport.restoreDefaults = false;
     }
-    AirportCameraCreationOptions& options = airportCameraCreationOptions;
+    AirportCameraCreationOptions& options = airport.options;
     if (createTheCameras == 0) {
         ImGui::TextUnformatted("Camera Offsets in Meters");
         ImGui::TextUnformatted("");
@@ -64,7 +59,7 @@ void ControlPanelWidget::processCreateAirportCameras() {
         ImGui::Checkbox("Create Airport Targets", &options.createTargets);
         ImGui::TextUnformatted("");
         if (ImGui::Button("Defaults", ImVec2(kDialogButtonWidth, 0))) {
-            initSpecs = true;
+            airport.restoreDefaults = true;
         }
         ImGui::SameLine();
         if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
@@ -90,3 +85,5 @@ void ControlPanelWidget::processCreateAirportCameras() {
     }
     ImGui::EndPopup();
 }
+
+void resetAirportCamerasDialog() { airport = AirportCamerasDialog(); }

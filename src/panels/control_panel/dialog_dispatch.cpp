@@ -23,11 +23,9 @@ const char* dialogTitle(int dialog) {
 }  // namespace
 
 void ControlPanelWidget::processModelDialog() {
-    // The share dialog's red message; the paste confirmation leaves it alone.
-    static char errorText[2000] = {};
     if (const char* title = dialogTitle(dialogRequest)) {
         if (dialogRequest != kDialogPasteCameraSet) {
-            errorText[0] = 0;
+            communityErrorText[0] = 0;
         }
         if (dialogRequest == kDialogImportCameraFile || dialogRequest == kDialogImportFromBackup) {
             importMode = dialogRequest;
@@ -37,8 +35,8 @@ void ControlPanelWidget::processModelDialog() {
         }
         ImGui::OpenPopup(title);
     }
-    processShareCommunityFile(errorText);
-    processBrowseCommunityFiles(errorText);
+    processShareCommunityFile(communityErrorText);
+    processBrowseCommunityFiles(communityErrorText);
     processCreateOrbit();
     processCreateFlyBy();
     processCreateAirportCameras();

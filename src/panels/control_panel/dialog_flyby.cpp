@@ -1,63 +1,36 @@
-#include <imgui.h>
-
 #include "cameras/generators/flyby_orbit.h"
 #include "panels/control_panel/control_panel.h"
-#include "panels/control_panel/item_names.h"
+#include "panels/control_panel/dialog_memory.h"
+#include "panels/control_panel/generator_dialog.h"
 #include "panels/control_panel/panel_fields.h"
-#include "positioning/commands/movement.h"
+
+namespace {
+const GeneratorDialogForm kFlyByForm = {"Create FlyBy", "Name##FlyByName",
+                                        "The fly-by needs a name."};
+
+struct FlyByDialog {
+    FlyBySpec spec;
+    const char* refusal = nullptr;
+};
+FlyByDialog flyBy;
+
+void drawFlyByFields() {
+    FlyBySpec& spec = flyBy.spec;
+    dragHeading("Camera Attack Heading", &spec.attackHeading, 1.0f);
+    dragInRange("Initial Height in Meters", &spec.initialHeight, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("Distance in Meters", &spec.distance, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA X in Meters", &spec.cpaX, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Z in Meters", &spec.cpaZ, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Y in Meters", &spec.cpaY, 1.0f, ValueKind::Offset, "%.2f");
+    dragClamped("Duration in Seconds", &spec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+}
+}  // namespace
 
 void ControlPanelWidget::processCreateFlyBy() {
-    static FlyBySpec flyBySpec;
-    static bool firstTime = true;
-    static const char* refusal = nullptr;
-    if (dialogRequest == kDialogCreateFlyBy) {
-        refusal = nullptr;
-    }
-    if (!ImGui::BeginPopupModal("Create FlyBy", nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
-        return;
-    }
-    if (firstTime) {
-        flyBySpec = FlyBySpec();
-        flyBySpec.attackHeading = 270.0f;
-        flyBySpec.initialHeight = 25.0f;
-        flyBySpec.cpaX = 50.0f;
-        flyBySpec.cpaY = 10.0f;
-        flyBySpec.cpaZ = -10.0f;
-        flyBySpec.distance = 500.0f;
-        flyBySpec.duration = 30.0f;
-        firstTime = false;
-    }
-    ImGui::PushItemWidth(250);
-    ImGui::InputText("Name##FlyByName", flyBySpec.name, sizeof(flyBySpec.name));
-    ImGui::PopItemWidth();
-    ImGui::PushItemWidth(100);
-    dragHeading("Camera Attack Heading", &flyBySpec.attackHeading, 1.0f);
-    dragInRange("Initial Height in Meters", &flyBySpec.initialHeight, 1.0f, ValueKind::Offset,
-                "%.2f");
-    dragInRange("Distance in Meters", &flyBySpec.distance, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA X in Meters", &flyBySpec.cpaX, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA Z in Meters", &flyBySpec.cpaZ, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA Y in Meters", &flyBySpec.cpaY, 1.0f, ValueKind::Offset, "%.2f");
-    dragClamped("Duration in Seconds", &flyBySpec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
-    ImGui::PopItemWidth();
-    if (refusal != nullptr) {
-        ImGui::TextColored(kDialogRed, "%s", refusal);
-    } else {
-        ImGui::TextUnformatted("");
-    }
-    if (ImGui::Button("Cancel", ImVec2(kDialogButtonWidth, 0))) {
-        ImGui::CloseCurrentPopup();
-    }
-    ImGui::SetItemDefaultFocus();
-    ImGui::SameLine();
-    if (ImGui::Button("Create", ImVec2(kDialogButtonWidth, 0))) {
-        refusal = generatedCategoryRefusal(flyBySpec.name, "The fly-by needs a name.",
-                                           flyByFitsTheCameraFile(flyBySpec));
-        if (refusal == nullptr) {
-            stopAnimationRequest();
-            createFlyBy(flyBySpec);
-            ImGui::CloseCurrentPopup();
-        }
-    }
-    ImGui::EndPopup();
+    drawGeneratorDialog(
+        kFlyByForm, {flyBy.spec.name, sizeof(flyBy.spec.name), &flyBy.refusal},
+        dialogRequest == kDialogCreateFlyBy, drawFlyByFields,
+        [] { return flyByFitsTheCameraFile(flyBy.spec); }, [] { createFlyBy(flyBy.spec); });
 }
+
+void resetFlyByDialog() { flyBy = FlyByDialog(); }

@@ -5,11 +5,16 @@
 #include "cameras/set/cockpit_correction.h"
 #include "panels/control_panel/control_panel.h"
 #include "panels/control_panel/copy_buffers.h"
+#include "panels/control_panel/dialog_memory.h"
 #include "panels/control_panel/panel_fields.h"
 #include "positioning/commands/movement.h"
 
+namespace {
+// "Auto Correct Cockpit Cameras", as last ticked.
+bool adjustCameras = false;
+}  // namespace
+
 void ControlPanelWidget::processConfirmPasteCameraSet() {
-    static bool adjustCameras = false;
     if (!ImGui::BeginPopupModal("Confirm Paste Camera Set", nullptr,
                                 ImGuiWindowFlags_AlwaysAutoResize)) {
         return;
@@ -43,3 +48,5 @@ void ControlPanelWidget::processConfirmPasteCameraSet() {
     }
     ImGui::EndPopup();
 }
+
+void resetPasteConfirmation() { adjustCameras = false; }

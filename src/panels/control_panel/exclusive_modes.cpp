@@ -1,5 +1,7 @@
 #include "panels/control_panel/exclusive_modes.h"
 
+#include <cstddef>
+
 #include "cameras/set/camera.h"
 #include "cameras/set/free_camera.h"
 #include "scene/engine_datarefs.h"
@@ -37,6 +39,65 @@ void leaveFreeCamera(Camera* camera) {
 
 double readDouble(XPLMDataRef ref) { return ref != nullptr ? XPLMGetDatad(ref) : 0.0; }
 
+// The changes of a box that act on the other modes' boxes: ticking each mode,
+// or leaving the external modes, or ticking and unticking heading or pitch
+// tracking.
+enum ModeChange {
+    kLeaveExternal,
+    kCineflex,
+    kChaseView,
+    kCircleView,
+    kTargetFollowing,
+    kFreeCamera,
+    kAglCamera,
+    kTrackingOn,
+    kTrackingOff,
+    kModeChangeCount
+};
+
+struct FlagRow {
+    bool Camera::*flag;
+    // One column per change, in the order above: x switches the flag off,
+    // + on, . leaves it.
+    const char* effects;
+};
+
+template <size_t N>
+constexpr FlagRow flagRow(bool Camera::*flag, const char (&effects)[N]) {
+    static_assert(N == 2 * kModeChangeCount, "one column per change");
+    return FlagRow{flag, effects};
+}
+
+// E leave external, C cineflex, H chase view, O circle view, T target
+// following, F free camera, A AGL camera, K tracking on, U tracking off.
+const FlagRow kFlagRows[] = {
+    //                                     E C H O T F A K U
+    flagRow(&Camera::circleView,          "x x x . x x x . x"),
+    flagRow(&Camera::aglCamera,           "x x x x x x . . ."),
+    flagRow(&Camera::cineflex,            "x . x x x x x x ."),
+    flagRow(&Camera::targetFollowing,     "x x x x . x x . ."),
+    flagRow(&Camera::xp9ChaseView,        "x x . x x x x x ."),
+    flagRow(&Camera::freeCamera,          "x x x x x . . . ."),
+    flagRow(&Camera::limitTrackIR,        ". x x x x x . . ."),
+    flagRow(&Camera::trackIR,             ". . x x . . . . ."),
+    flagRow(&Camera::levelCamera,         ". x x + . . . . ."),
+    flagRow(&Camera::trackHeading,        ". x x + . x . . ."),
+    flagRow(&Camera::trackPitch,          ". x x + . x . . ."),
+    flagRow(&Camera::external,            ". + + + + + + . ."),
+};
+
+// Reads of the flags a change also sets come before it.
+void applyModeChange(Camera* camera, ModeChange change) {
+    for (const FlagRow& row : kFlagRows) {
+        char effect = row.effects[2 * change];
+        if (effect == 'x') {
+            camera->*row.flag = false;
+        } else if (effect == '+') {
+            camera->*row.flag = true;
+        }
+    }
+}
+
 }  // namespace
 
 void externalChanged(Camera* camera, bool ticked) {
@@ -47,39 +108,25 @@ void externalChanged(Camera* camera, bool ticked) {
         rememberCameraPosition(camera);
         return;
     }
-    camera->circleView = false;
-    camera->aglCamera = false;
-    camera->cineflex = false;
-    camera->targetFollowing = false;
-    camera->xp9ChaseView = false;
     if (camera->freeCamera) {
         zeroPose(camera);
-        camera->freeCamera = false;
     }
+    applyModeChange(camera, kLeaveExternal);
     rememberCameraPosition(camera);
     camera->initialMovementRange = kMedium;
     camera->cameraOrigin = 0;
 }
 
 void trackHeadingChanged(Camera* camera, bool ticked) {
-    if (ticked) {
-        camera->cineflex = false;
-        camera->xp9ChaseView = false;
-    } else {
-        camera->circleView = false;
-    }
+    applyModeChange(camera, ticked ? kTrackingOn : kTrackingOff);
 }
 
 void trackPitchChanged(Camera* camera, bool ticked) {
-    if (ticked) {
-        if (!camera->external) {
-            camera->levelCamera = false;
-        }
-        camera->cineflex = false;
-        camera->xp9ChaseView = false;
-    } else {
-        camera->circleView = false;
+    // A cockpit camera that follows the pitch cannot also stay level.
+    if (ticked && !camera->external) {
+        camera->levelCamera = false;
     }
+    applyModeChange(camera, ticked ? kTrackingOn : kTrackingOff);
 }
 
 void cineflexTicked(Camera* camera) {
@@ -88,47 +135,18 @@ void cineflexTicked(Camera* camera) {
         startingOffset(camera, 10.0f);
         rememberCameraPosition(camera);
     }
-    camera->circleView = false;
-    camera->aglCamera = false;
-    camera->limitTrackIR = false;
-    camera->freeCamera = false;
-    camera->levelCamera = false;
-    camera->trackHeading = false;
-    camera->trackPitch = false;
-    camera->xp9ChaseView = false;
-    camera->targetFollowing = false;
-    camera->external = true;
+    applyModeChange(camera, kCineflex);
     camera->initialMovementRange = kLarge;
 }
 
 void chaseViewTicked(Camera* camera) {
-    camera->circleView = false;
-    camera->freeCamera = false;
-    camera->aglCamera = false;
-    camera->trackIR = false;
-    camera->limitTrackIR = false;
-    camera->cineflex = false;
-    camera->targetFollowing = false;
-    camera->levelCamera = false;
-    camera->trackHeading = false;
-    camera->trackPitch = false;
-    camera->external = true;
+    applyModeChange(camera, kChaseView);
     startingOffset(camera, 20.0f);
     camera->initialMovementRange = kLarge;
 }
 
 void circleViewTicked(Camera* camera) {
-    camera->xp9ChaseView = false;
-    camera->freeCamera = false;
-    camera->aglCamera = false;
-    camera->trackIR = false;
-    camera->limitTrackIR = false;
-    camera->cineflex = false;
-    camera->targetFollowing = false;
-    camera->external = true;
-    camera->levelCamera = true;
-    camera->trackHeading = true;
-    camera->trackPitch = true;
+    applyModeChange(camera, kCircleView);
     startingOffset(camera, 30.0f);
     camera->initialMovementRange = kVeryLarge;
     rememberCameraPosition(camera);
@@ -137,13 +155,7 @@ void circleViewTicked(Camera* camera) {
 
 void targetFollowingTicked(Camera* camera) {
     leaveFreeCamera(camera);
-    camera->circleView = false;
-    camera->aglCamera = false;
-    camera->limitTrackIR = false;
-    camera->freeCamera = false;
-    camera->xp9ChaseView = false;
-    camera->cineflex = false;
-    camera->external = true;
+    applyModeChange(camera, kTargetFollowing);
     camera->initialMovementRange = kLarge;
 }
 
@@ -153,15 +165,7 @@ void freeCameraChanged(Camera* camera, bool ticked) {
         rememberCameraPosition(camera);
         return;
     }
-    camera->trackHeading = false;
-    camera->trackPitch = false;
-    camera->circleView = false;
-    camera->aglCamera = false;
-    camera->limitTrackIR = false;
-    camera->cineflex = false;
-    camera->targetFollowing = false;
-    camera->xp9ChaseView = false;
-    camera->external = true;
+    applyModeChange(camera, kFreeCamera);
     camera->cameraOrigin = 0;
     // Fifteen metres above the aircraft, looking where it points.
     const EngineDataRefs& refs = engineDataRefs();
@@ -177,11 +181,7 @@ void freeCameraChanged(Camera* camera, bool ticked) {
 }
 
 void aglCameraTicked(Camera* camera) {
-    camera->circleView = false;
-    camera->cineflex = false;
-    camera->targetFollowing = false;
-    camera->xp9ChaseView = false;
-    camera->external = true;
+    applyModeChange(camera, kAglCamera);
     if (!camera->freeCamera) {
         startingOffset(camera, 10.0f);
         rememberCameraPosition(camera);

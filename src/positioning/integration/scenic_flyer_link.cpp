@@ -103,10 +103,10 @@ void initScenicFlyer() {
     if (scenicFlyerPresent) {
         registerHandler(kForceOn, 0);
         registerHandler(kSelect, 1);
-        getSystemStatus()[2] = 11;
+        getSystemStatus()[kStatusScenicFlyer] = kScenicFlyerFound;
         sLogMsg("Scenic Flyer Found and enabled - %s", info.description);
     } else {
-        getSystemStatus()[2] = 12;
+        getSystemStatus()[kStatusScenicFlyer] = kScenicFlyerNotFound;
         logMsg("Scenic Flyer not found");
     }
 }

@@ -20,11 +20,11 @@ void resetSystemStatus() {
 
 void checkSystem() {
     std::string text = "TrackIR - Unknown Status.\n\n";
-    switch (getSystemStatus()[2]) {
-        case 11:
+    switch (getSystemStatus()[kStatusScenicFlyer]) {
+        case kScenicFlyerFound:
             text += "Scenic Flyer - Found and enabled.\n\n";
             break;
-        case 12:
+        case kScenicFlyerNotFound:
             text += "Scenic Flyer - Not Found.\n\n";
             break;
         default:

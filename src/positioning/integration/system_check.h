@@ -2,9 +2,16 @@
 // Status" box that reports it.
 #pragma once
 
-// Element 1: HeadShake at camera control's start (9 found, 10 not); element
-// 2: Scenic Flyer (11 found and enabled, 12 not found); 0 unknown.
+// The status codes the system-status box reads, indexed by the slots below;
+// 0 in every slot until its link has looked.
 int* getSystemStatus();
+enum SystemStatusSlot { kStatusTrackIR = 0, kStatusHeadShake = 1, kStatusScenicFlyer = 2 };
+enum SystemStatusCode {
+    kHeadShakeFound = 9,
+    kHeadShakeNotFound = 10,
+    kScenicFlyerFound = 11,
+    kScenicFlyerNotFound = 12,
+};
 // Every element unknown again: the plug-in is enabled afresh.
 void resetSystemStatus();
 // Shows the "System Status" box.

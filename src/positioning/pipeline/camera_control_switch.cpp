@@ -63,7 +63,7 @@ void enableOvilux() {
     orginalCinemaVeriteState = readInt(refs.cinemaVerite);
     orginalHideYokeState = readInt(refs.hideYoke);
     enableHeadShake();
-    getSystemStatus()[1] = headShakeExists() ? 9 : 10;
+    getSystemStatus()[kStatusHeadShake] = headShakeExists() ? kHeadShakeFound : kHeadShakeNotFound;
     if (hasXPRealistic()) {
         sLogMsg("XPRealistic was found and will be enabled");
     }

@@ -7,7 +7,6 @@
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
 #include "positioning/transitions/transition_state.h"
-#include "support/first_load.h"
 #include "support/message_boxes.h"
 #include "unit/panels/dialogs_fixture.h"
 #include "xpsim.h"
@@ -49,13 +48,12 @@ protected:
         const TextRun* run = findText(shown, what);
         return run != nullptr && run->red == 255 && run->green == 0;
     }
-};
-
-TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
-    startCockpit();
-    expectOnAFirstLoad(xplane, [this] {
-        openDialog(kDialogCreateFlyBy);
-        ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
+    // X-Plane quits and starts again with the Cockpit set and the panel open.
+    void restart() {
+        xplane.disableAndStop();
+        startCockpit();
+    }
+    void expectFlyByDefaults() {
         EXPECT_EQ(fieldValue("Name"), "(empty)");
         EXPECT_EQ(fieldValue("Camera Attack Heading"), "270.0");
         EXPECT_EQ(fieldValue("Initial Height in Meters"), "25.00");
@@ -64,19 +62,23 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
         EXPECT_EQ(fieldValue("CPA Z in Meters"), "-10.00");
         EXPECT_EQ(fieldValue("CPA Y in Meters"), "10.00");
         EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
-    });
-    // Here the dialog opens with what an earlier opening left: these values
-    // are typed, not assumed.
+    }
+    void expectOrbitDefaults() {
+        EXPECT_EQ(fieldValue("Name"), "(empty)");
+        EXPECT_EQ(fieldValue("Initial Camera Heading"), "270.0");
+        EXPECT_EQ(fieldValue("Radius in Meters"), "10.00");
+        EXPECT_EQ(fieldValue("Min Height in Meters"), "-3.00");
+        EXPECT_EQ(fieldValue("Max Height in Meters"), "3.00");
+        EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
+    }
+};
+
+TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
+    startCockpit();
     openDialog(kDialogCreateFlyBy);
     ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
+    expectFlyByDefaults();
     expectDrawnAboveItsDimming();
-    clearField("Name");
-    setNumber("Camera Attack Heading", "270.0");
-    setNumber("Initial Height in Meters", "25.00");
-    setNumber("Distance in Meters", "500.00");
-    setNumber("CPA X in Meters", "50.00");
-    setNumber("CPA Z in Meters", "-10.00");
-    setNumber("CPA Y in Meters", "10.00");
 
     // No name: nothing is made and the dialog says why.
     click("Create");
@@ -155,29 +157,23 @@ TEST_F(GeneratorDialogs, FlyByDefaultsRefusalsAndItsTwoCameras) {
     EXPECT_NEAR(getCategory(1)->cameras[0].x, 550.0, 1e-3);
     typeNumber("CPA X in Meters", "50");
     typeNumber("Distance in Meters", "500");
+    typeNumber("Duration in Seconds", "45");
     click("Cancel");
     EXPECT_FALSE(shows("Create FlyBy"));
+
+    // What was typed lasts while the plug-in is loaded, not beyond its stop.
+    restart();
+    openDialog(kDialogCreateFlyBy);
+    ASSERT_TRUE(shows("Create FlyBy")) << allText(text());
+    expectFlyByDefaults();
 }
 
 TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
     startCockpit();
-    expectOnAFirstLoad(xplane, [this] {
-        openDialog(kDialogCreateOrbit);
-        ASSERT_TRUE(shows("Create Orbit")) << allText(text());
-        EXPECT_EQ(fieldValue("Name"), "(empty)");
-        EXPECT_EQ(fieldValue("Initial Camera Heading"), "270.0");
-        EXPECT_EQ(fieldValue("Radius in Meters"), "10.00");
-        EXPECT_EQ(fieldValue("Min Height in Meters"), "-3.00");
-        EXPECT_EQ(fieldValue("Max Height in Meters"), "3.00");
-        EXPECT_EQ(fieldValue("Duration in Seconds"), "30.00");
-    });
-    // Here what an earlier opening left: the ring's values are typed.
     openDialog(kDialogCreateOrbit);
     ASSERT_TRUE(shows("Create Orbit")) << allText(text());
+    expectOrbitDefaults();
     expectDrawnAboveItsDimming();
-    clearField("Name");
-    setNumber("Min Height in Meters", "-3.00");
-    setNumber("Max Height in Meters", "3.00");
 
     typeNumber("Initial Camera Heading", "-1");
     EXPECT_EQ(fieldValue("Initial Camera Heading"), "359.0");
@@ -231,6 +227,12 @@ TEST_F(GeneratorDialogs, OrbitDefaultsWrappedHeadingAndItsRing) {
     for (int i = 0; i < ring.numberOfCameras; ++i) {
         EXPECT_LE(std::fabs(ring.cameras[i].y), 1e6) << i;
     }
+
+    // What was typed lasts while the plug-in is loaded, not beyond its stop.
+    restart();
+    openDialog(kDialogCreateOrbit);
+    ASSERT_TRUE(shows("Create Orbit")) << allText(text());
+    expectOrbitDefaults();
 }
 
 TEST_F(GeneratorDialogs, CreatingStopsAPlayingTransitionFirst) {
@@ -263,9 +265,20 @@ class AirportDialog : public DialogsFixture {
 protected:
     void SetUp() override {
         DialogsFixture::SetUp();
+        startWithPanel();
+    }
+    void startWithPanel() {
         startAt("100 45.00 1 0 0.25 1 3 0 09 47.0 8.0 0 0 3 1 1 0 27 47.0 8.015625000 0 0 3 0 0 "
                 "0\n102 H1 47.001953125 8.0 0 15 15 1 0 0 0.25 0\n");
         openPanel();
+    }
+    void expectDefaults() {
+        EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
+        EXPECT_EQ(fieldValue("Runways Vertical Offset"), "20.00");
+        EXPECT_EQ(fieldValue("Starting Position Horizontal Offset"), "40.00");
+        EXPECT_EQ(fieldValue("Starting Position Vertical Offset"), "20.00");
+        EXPECT_EQ(fieldValue("Signs Vertical Offset"), "2.00");
+        EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");
     }
     static bool hasTarget(const char* name, double lat, double lon) {
         for (const Target* t = getTargetBucket(getTargetRow(lat), getTargetColumn(lon));
@@ -279,18 +292,9 @@ protected:
 };
 
 TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate) {
-    expectOnAFirstLoad(xplane, [this] {
-        openDialog(kDialogCreateAirportCameras);
-        ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
-        EXPECT_EQ(fieldValue("Runways Horizontal Offset"), "40.00");
-        EXPECT_EQ(fieldValue("Runways Vertical Offset"), "20.00");
-        EXPECT_EQ(fieldValue("Starting Position Horizontal Offset"), "40.00");
-        EXPECT_EQ(fieldValue("Starting Position Vertical Offset"), "20.00");
-        EXPECT_EQ(fieldValue("Signs Vertical Offset"), "2.00");
-        EXPECT_EQ(fieldValue("Signs Camera Culling Radius"), "5.00");
-    });
     openDialog(kDialogCreateAirportCameras);
     ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
+    expectDefaults();
     expectDrawnAboveItsDimming();
 
     typeNumber("Runways Horizontal Offset", "60");
@@ -347,6 +351,16 @@ TEST_F(AirportDialog, DefaultsComeBackAndTheSetIsMadeOnTheTenthFrameAfterCreate)
     EXPECT_TRUE(hasTarget("LSZX - Helipad - H1", 47.001953125, 8.0));
     frames(2);
     EXPECT_FALSE(shows("Create Airport Cameras"));
+
+    // What was typed lasts while the plug-in is loaded, not beyond its stop.
+    openDialog(kDialogCreateAirportCameras);
+    typeNumber("Runways Horizontal Offset", "60");
+    click("Cancel");
+    xplane.disableAndStop();
+    startWithPanel();
+    openDialog(kDialogCreateAirportCameras);
+    ASSERT_TRUE(shows("Camera Offsets in Meters")) << allText(text());
+    expectDefaults();
 }
 
 TEST_F(AirportDialog, AWaitCutShortByHidingThePanelNeverGeneratesLater) {

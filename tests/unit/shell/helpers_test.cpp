@@ -2,10 +2,12 @@
 // near its limits, and buffers at their bounds.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "shell/angles.h"
 #include "shell/c_locale.h"
@@ -130,6 +132,21 @@ TEST(NumbersInFiles, RejectsWhatDoesNotParse) {
 
 TEST(HostInfo, VersionAndClock) {
     EXPECT_STREQ(getVersionString(), "2.4.3");
+    // The helper counts the steady clock's whole milliseconds: between two
+    // calls it advances by the time the clock saw pass between them, give or
+    // take the millisecond each reading cuts off. Clock readings around and
+    // inside the calls bound it, however long the machine takes meanwhile.
+    using Clock = std::chrono::steady_clock;
+    auto milliseconds = [](Clock::duration d) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+    };
+    Clock::time_point before = Clock::now();
     int64_t first = getElapsedMilliSeconds();
-    EXPECT_GE(getElapsedMilliSeconds(), first);
+    Clock::time_point afterFirst = Clock::now();
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    Clock::time_point beforeSecond = Clock::now();
+    int64_t second = getElapsedMilliSeconds();
+    Clock::time_point after = Clock::now();
+    EXPECT_GE(second - first, milliseconds(beforeSecond - afterFirst) - 1);
+    EXPECT_LE(second - first, milliseconds(after - before) + 1);
 }
