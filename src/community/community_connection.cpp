@@ -91,6 +91,8 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel*
     curl->easySetopt(h, CURLOPT_WRITEDATA, this);
     curl->easySetopt(h, CURLOPT_READFUNCTION, &CommunityConnection::onSend);
     curl->easySetopt(h, CURLOPT_READDATA, this);
+    curl->easySetopt(h, CURLOPT_DEBUGFUNCTION, &CommunityConnection::onDebug);
+    curl->easySetopt(h, CURLOPT_DEBUGDATA, this);
     curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
     curl->easySetopt(h, CURLOPT_OPENSOCKETDATA, this);
     curl->easySetopt(h, CURLOPT_CLOSESOCKETFUNCTION, &CommunityConnection::onCloseSocket);
@@ -156,6 +158,8 @@ void CommunityConnection::setRequest(long upload, long noBody, long nameListOnly
     curl->easySetopt(easy, CURLOPT_UPLOAD, upload);
     curl->easySetopt(easy, CURLOPT_NOBODY, noBody);
     curl->easySetopt(easy, CURLOPT_DIRLISTONLY, nameListOnly);
+    // The listing's bytes come through the debug callback (onDebug).
+    curl->easySetopt(easy, CURLOPT_VERBOSE, nameListOnly);
     curl->easySetopt(easy, CURLOPT_QUOTE, quote);
 }
 
@@ -177,6 +181,8 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     localError.clear();
     sinkStopped = false;
     pendingReturn = false;
+    rawBytesSeen = false;
+    convertedBytesSeen = false;
     moved = 0;
     movedAny = false;
     lastMove = Clock::now();
@@ -269,8 +275,10 @@ CommunityConnection::Outcome CommunityConnection::readFile(const std::string& re
 CommunityConnection::Outcome CommunityConnection::listFolder(const std::string& folder,
                                                              const Sink& take) {
     sink = take;
+    rawListing = true;
     setRequest(0L, 0L, 1L, nullptr);
     Outcome outcome = perform(folder, true);
+    rawListing = false;
     sink = nullptr;
     return outcome;
 }
@@ -344,9 +352,38 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
     return length;
 }
 
+int CommunityConnection::onDebug(CURL*, curl_infotype type, char* data, size_t size,
+                                 void* self) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    // The listing's bytes as they came, before libcurl made every carriage
+    // return a line end (a listing always goes in ASCII type).
+    if (type != CURLINFO_DATA_IN || !connection->rawListing ||
+        connection->convertedBytesSeen || connection->sinkStopped || size == 0) {
+        return 0;
+    }
+    connection->rawBytesSeen = true;
+    if (connection->sink && !connection->sink(data, size)) {
+        connection->sinkStopped = true;
+    }
+    return 0;
+}
+
 size_t CommunityConnection::onReceive(char* data, size_t size, size_t count, void* self) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
     size_t length = size * count;
+    if (connection->rawListing) {
+        // The bytes went to the sink from onDebug; a libcurl that hands its
+        // debug callback none gives the converted ones.
+        if (connection->rawBytesSeen) {
+            return connection->sinkStopped ? 0 : length;
+        }
+        connection->convertedBytesSeen = true;
+        if (connection->sink && !connection->sink(data, length)) {
+            connection->sinkStopped = true;
+            return 0;
+        }
+        return length;
+    }
     // ASCII mode: a line end arrives as CR LF (libcurl may have made it LF).
     std::string& text = connection->received;
     text.clear();

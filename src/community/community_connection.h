@@ -55,7 +55,7 @@ public:
     // Paths from the account's folder, as "Ovilux/Versions.txt".
     // The file, in ASCII mode.
     Outcome readFile(const std::string& remotePath, const Sink& sink);
-    // The folder's name listing (NLST), as the server words it.
+    // The folder's name listing (NLST), its bytes as the server sent them.
     Outcome listFolder(const std::string& folder, const Sink& sink);
     // The local file, in ASCII mode; done only once the server confirmed the
     // whole transfer with a completion reply.
@@ -92,6 +92,7 @@ private:
     void close();
 
     static size_t onHeader(char* data, size_t size, size_t count, void* self);
+    static int onDebug(CURL* handle, curl_infotype type, char* data, size_t size, void* self);
     static size_t onReceive(char* data, size_t size, size_t count, void* self);
     static size_t onSend(char* buffer, size_t size, size_t count, void* self);
     static int onProgress(void* self, curl_off_t downloadTotal, curl_off_t downloaded,
@@ -132,6 +133,11 @@ private:
     Sink sink;
     bool sinkStopped = false;
     bool pendingReturn = false;
+    // A listing's transfer: its bytes go to the sink as they came, or (from
+    // a libcurl that does not show them) as converted.
+    bool rawListing = false;
+    bool rawBytesSeen = false;
+    bool convertedBytesSeen = false;
     std::string received;
     FILE* upload = nullptr;
     curl_off_t moved = 0;

@@ -204,7 +204,8 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
             }
         }
         for (const auto& entry : local) {
-            if (server.find(entry.first) == server.end()) {
+            if (server.find(entry.first) == server.end() &&
+                listing.keptKeys().count(entry.first) == 0) {
                 toRemove.push_back(entry.second);
             }
         }

@@ -42,6 +42,9 @@ Modes, to misbehave on request:
                   control connection is served: every later one is accepted
                   and never answered (a server that allows one session per
                   address)
+  blank-lines     a name listing puts one empty line after every other name
+                  and two after the rest, and ends with a line holding only
+                  a carriage return
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -187,6 +190,8 @@ class CommunityHandler(FTPHandler):
             return
         if self.mode == "die-listing":
             lines = lines[: max(1, len(lines) // 2)]
+        if self.mode == "blank-lines":
+            lines = [line + "\r\n" * (i % 2 + 1) for i, line in enumerate(lines)] + ["\r"]
         data = "".join(line + "\r\n" for line in lines)
         self.push_dtp_data(data.encode("utf8", "surrogateescape"), cmd="NLST")
         return path
@@ -435,7 +440,7 @@ def main():
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
                  "full-queue", "pasv-elsewhere", "refuse-first-download",
-                 "withhold-completion", "drip-pwd", "one-connection"],
+                 "withhold-completion", "drip-pwd", "one-connection", "blank-lines"],
     )
     args = parser.parse_args()
 

@@ -636,12 +636,39 @@ TEST_F(UpdateWindow, AListingCutOffOrEmptyRemovesNothing) {
         EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
         UpdaterWidget::destroy();
     }
-    CommunityTestServer empty;
-    ASSERT_TRUE(empty.running());
+    {
+        CommunityTestServer empty;
+        ASSERT_TRUE(empty.running());
+        open();
+        ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
+        EXPECT_TRUE(shows("the server listed no community file"));
+        EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+        UpdaterWidget::destroy();
+    }
+
+    // Empty lines between the names, a line holding only a carriage return
+    // at the end, and a name whose line ends in CR CR LF: every listed name
+    // counts, and no library file goes for a line the listing does not give.
+    std::filesystem::remove_all(libraryPath(""));
+    CommunityTestServer blank("blank-lines");
+    ASSERT_TRUE(blank.running());
+    for (const char* name : {"A_1.csv", "B_2.csv", "C_3.csv", "D_4.csv", "E_5.csv\r"}) {
+        serverFile(blank, name, cameraFile("X"));
+    }
+    for (const char* name : {"A_1.csv", "B_2.csv", "C_3.csv", "E_5.csv"}) {
+        libraryFile(name, cameraFile("Mine"));
+    }
     open();
-    ASSERT_EQ(window()->state(), kUpdateError) << allText(text());
-    EXPECT_TRUE(shows("the server listed no community file"));
-    EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+    ASSERT_EQ(window()->state(), kUpdateListsReady) << allText(text());
+    EXPECT_TRUE(shows("Community Aircraft Files Server Count: 4")) << allText(text());
+    EXPECT_TRUE(shows("Local Files to be Removed: 0")) << allText(text());
+    EXPECT_TRUE(shows("Server Files to be Downloaded: 1")) << allText(text());
+    click("Update Community Files");
+    settle();
+    EXPECT_TRUE(shows("Update Complete")) << allText(text());
+    EXPECT_EQ(library(), (std::vector<std::string>{"A_1.csv", "B_2.csv", "C_3.csv", "D_4.csv",
+                                                     "E_5.csv"}));
+    EXPECT_EQ(SimulatedXPlane::readFile(libraryPath("A_1.csv")), cameraFile("Mine"));
 }
 
 TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
