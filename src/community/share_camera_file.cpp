@@ -155,8 +155,7 @@ void shareCameraFile() {
     SharedCameraInfo* previous = getSharedCameraInfo();
     request.hadRecord = previous->valid != 0;
     request.previousName = previous->fileName;
-    request.previousDate = previous->date;
-    request.previousVersion = previous->version;
+    request.recordReadable = readSharedCameraRecordHead(request.recordPath, &request.recordHead);
     request.leftovers = readSharedCameraLeftovers(request.recordPath);
     try {
         starting->worker = std::thread(runShare, starting.get());

@@ -236,27 +236,52 @@ TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
     // A share ended (here by disabling the plug-in) once the server took its
     // upload, whose completion reply never comes: the upload may be on the
     // server, so the record names it after the previous one, and the next
-    // share removes it.
+    // share removes it. The record's three lines stay byte for byte as the
+    // user's editor left them; a record of one line gains the two line ends
+    // the name after it needs.
     {
         CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
         ASSERT_TRUE(withholding.running());
         setCommunityTimeLimits({30, 30, 30});
-        setVersion("3.0");
-        shareCameraFile();
-        ASSERT_TRUE(holdsWholeUpload(withholding, 1));
-        xpsim::disablePlugin();
-        EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
-        std::vector<std::string> held = withholding.sharedFiles();
-        ASSERT_EQ(held.size(), 1u);
+        const std::string date = record[0];
+        const std::string kept[][2] = {
+            {date + "\n", date + "\n\n\n"},
+            {date + "\n" + std::string(2500, 'v') + "\n" + second[0] + "\n", ""},
+            {date + "\n2.0" + std::string(1, '\0') + "x\n" + second[0] + "\n", ""},
+            {date + "\r\n2.0\r\n" + second[0], date + "\r\n2.0\r\n" + second[0] + "\n"},
+            {date + "\r\n2.0\r\n" + second[0] + "\r\n", ""},
+        };
+        std::string held;
+        int ended = 0;
+        for (const auto& [before, head] : kept) {
+            SimulatedXPlane::writeFile(recordPath(), before);
+            setVersion(("3." + std::to_string(ended)).c_str());
+            std::vector<std::string> there = withholding.sharedFiles();
+            shareCameraFile();
+            ASSERT_TRUE(holdsWholeUpload(withholding, there.size() + 1)) << before;
+            xpsim::disablePlugin();
+            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++ended);
+            std::vector<std::string> now = withholding.sharedFiles();
+            held.clear();
+            for (const std::string& name : now) {
+                if (std::find(there.begin(), there.end(), name) == there.end()) {
+                    held = name;
+                }
+            }
+            ASSERT_FALSE(held.empty());
+            EXPECT_EQ(SimulatedXPlane::readFile(recordPath()),
+                      (head.empty() ? before : head) + held + "\n")
+                << before;
+            ASSERT_TRUE(xpsim::enablePlugin());
+            ASSERT_EQ(readCameras(nullptr), 1);
+        }
         record = lines(SimulatedXPlane::readFile(recordPath()));
         ASSERT_EQ(record.size(), 4u);
-        EXPECT_EQ(record[1], "2.0");
-        EXPECT_EQ(record[2], second[0]);
-        EXPECT_EQ(record[3], held[0]);
-        ASSERT_TRUE(xpsim::enablePlugin());
-        ASSERT_EQ(readCameras(nullptr), 1);
+        EXPECT_EQ(record[1], "2.0\r");
+        EXPECT_EQ(record[2], second[0] + "\r");
+        EXPECT_EQ(record[3], held);
         // The next share goes to the good server, which holds it too.
-        SimulatedXPlane::writeFile(server.communityFolder() + held[0], readCameraFile());
+        SimulatedXPlane::writeFile(server.communityFolder() + held, readCameraFile());
     }
     setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
     setVersion("4.0");
