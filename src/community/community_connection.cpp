@@ -13,10 +13,9 @@
 namespace {
 // How long a wait for the server lasts before the cancel is looked at again.
 const int kPollMilliseconds = 100;
-// libcurl's own words when its low-speed limit ends a transfer, and when the
-// connect limit ends a name lookup.
-const char* const kTooSlow = "too slow";
-const char* const kResolving = "Resolving";
+// "Service not available, closing control connection": libcurl ends the
+// transfer as if a limit had run out.
+const int kClosingReply = 421;
 
 std::string formatted(const char* format, int number) {
     char text[160];
@@ -65,7 +64,6 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel*
         return;
     }
     CURL* h = easy;
-    curl->easySetopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     // A worker thread: no signals, and no proxy or other setting from the
     // environment between the plug-in and its server.
     curl->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
@@ -91,6 +89,9 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel*
     curl->easySetopt(h, CURLOPT_WRITEDATA, this);
     curl->easySetopt(h, CURLOPT_READFUNCTION, &CommunityConnection::onSend);
     curl->easySetopt(h, CURLOPT_READDATA, this);
+    // The debug callback shows each command sent (what the exchange then
+    // waits for) and a listing's bytes as they came.
+    curl->easySetopt(h, CURLOPT_VERBOSE, 1L);
     curl->easySetopt(h, CURLOPT_DEBUGFUNCTION, &CommunityConnection::onDebug);
     curl->easySetopt(h, CURLOPT_DEBUGDATA, this);
     curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
@@ -158,8 +159,6 @@ void CommunityConnection::setRequest(long upload, long noBody, long nameListOnly
     curl->easySetopt(easy, CURLOPT_UPLOAD, upload);
     curl->easySetopt(easy, CURLOPT_NOBODY, noBody);
     curl->easySetopt(easy, CURLOPT_DIRLISTONLY, nameListOnly);
-    // The listing's bytes come through the debug callback (onDebug).
-    curl->easySetopt(easy, CURLOPT_VERBOSE, nameListOnly);
     curl->easySetopt(easy, CURLOPT_QUOTE, quote);
 }
 
@@ -170,13 +169,18 @@ std::string CommunityConnection::url(const std::string& path) const {
 CommunityConnection::Outcome CommunityConnection::perform(const std::string& path,
                                                           bool directory) {
     result = CURLE_OK;
-    errorBuffer[0] = 0;
+    responseCode = 0;
     lastReply.clear();
     pendingLine.clear();
     repliedThisTransfer = false;
+    awaitingReply = false;
     started = false;
     controlConnected = false;
     openedSocket = false;
+    dataSocket = -1;
+    dataOpen = false;
+    dataClosed = false;
+    dataAddress.clear();
     socketError = 0;
     localError.clear();
     sinkStopped = false;
@@ -236,13 +240,16 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
     curl->easyGetinfo(easy, CURLINFO_CONNECT_TIME, &connectTime);
     controlConnected = connectTime > 0.0 || repliedThisTransfer;
     curl->easyGetinfo(easy, CURLINFO_OS_ERRNO, &socketError);
+    curl->easyGetinfo(easy, CURLINFO_RESPONSE_CODE, &responseCode);
     // Taken off before it can be used again; a transfer cut off here closes
     // its connections without waiting for the server.
     curl->multiRemoveHandle(multi, easy);
     // Only a connection whose server answered is used again. libcurl keeps
     // one whose verdict it gave up waiting for (on the cancel) as if it were
-    // good, and would say goodbye on it and wait; it is shut instead.
-    connectionKept = result == CURLE_OK || failureIsReply();
+    // good, and would say goodbye on it and wait; it is shut instead, as is
+    // one the server said it closes.
+    connectionKept =
+        result == CURLE_OK || (failureIsReply() && replyCode(lastReply) != kClosingReply);
     if (!connectionKept) {
         cancel->abandonSockets();
     }
@@ -335,6 +342,8 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
         }
         connection->lastReply = line;
         connection->repliedThisTransfer = true;
+        // A preliminary reply (1xx) leaves the command's verdict to come.
+        connection->awaitingReply = code / 100 == 1;
         if (!connection->greeted && code / 100 == 2) {
             connection->greeted = true;
             connection->exchangeGreeted = true;
@@ -355,6 +364,11 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
 int CommunityConnection::onDebug(CURL*, curl_infotype type, char* data, size_t size,
                                  void* self) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    if (type == CURLINFO_HEADER_OUT) {
+        // A command went out: its reply is now awaited.
+        connection->awaitingReply = true;
+        return 0;
+    }
     // The listing's bytes as they came, before libcurl made every carriage
     // return a line end (a listing always goes in ASCII type).
     if (type != CURLINFO_DATA_IN || !connection->rawListing ||
@@ -456,7 +470,8 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
         inet_ntop(AF_INET6, &in->sin6_addr, host, sizeof(host));
         port = ntohs(in->sin6_port);
     }
-    connection->lastAddress = std::string(host) + " port " + std::to_string(port);
+    std::string where = std::string(host) + " port " + std::to_string(port);
+    connection->lastAddress = where;
     int type = address->socktype;
 #ifdef SOCK_CLOEXEC
     // Not handed on to programs X-Plane starts.
@@ -464,11 +479,24 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
 #endif
     // None once the exchange is cut off.
     int descriptor = connection->cancel->openSocket(address->family, type, address->protocol);
+    // Once the server has answered on this transfer's control connection, a
+    // new socket is the data connection.
+    if (descriptor >= 0 && connection->repliedThisTransfer && connection->greeted) {
+        connection->dataSocket = descriptor;
+        connection->dataOpen = true;
+        connection->dataAddress = where;
+    }
     return descriptor >= 0 ? descriptor : CURL_SOCKET_BAD;
 }
 
 int CommunityConnection::onCloseSocket(void* self, curl_socket_t socket) {
-    return static_cast<CommunityConnection*>(self)->cancel->closeSocket(socket);
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    if (connection->dataOpen && socket == connection->dataSocket) {
+        connection->dataOpen = false;
+        connection->dataClosed = true;
+        connection->dataClosedAt = Clock::now();
+    }
+    return connection->cancel->closeSocket(socket);
 }
 
 CommunityConnection::Step CommunityConnection::failedStep() const {
@@ -479,14 +507,11 @@ CommunityConnection::Step CommunityConnection::failedStep() const {
 }
 
 bool CommunityConnection::failureIsReply() const {
-    if (!localError.empty() || lastReply.empty() || replyCode(lastReply) < 400) {
+    if (!localError.empty() || result == CURLE_OK) {
         return false;
     }
     switch (result) {
-        case CURLE_OK:
-        case CURLE_OPERATION_TIMEDOUT:
-        case CURLE_COULDNT_CONNECT:
-        case CURLE_COULDNT_RESOLVE_HOST:
+        // Ended here: by the cancel, by the sink, or for want of memory.
         case CURLE_ABORTED_BY_CALLBACK:
         case CURLE_WRITE_ERROR:
         case CURLE_READ_ERROR:
@@ -494,13 +519,58 @@ bool CommunityConnection::failureIsReply() const {
         case CURLE_FAILED_INIT:
             return false;
         default:
-            return true;
+            break;
     }
+    // The server's last reply said no, and it answered the last command (or
+    // was the greeting): nothing else was awaited when the transfer ended.
+    // libcurl ends a transfer on a 421 as if a limit had run out.
+    int code = replyCode(lastReply);
+    return code >= 400 && code == responseCode && !awaitingReply;
 }
 
 bool CommunityConnection::fileRefused() const {
     return (result == CURLE_REMOTE_FILE_NOT_FOUND || result == CURLE_FTP_COULDNT_RETR_FILE) &&
-           !started && failureIsReply();
+           !started && failureIsReply() && replyCode(lastReply) != kClosingReply;
+}
+
+std::string CommunityConnection::limitText() const {
+    int shorter = std::min(limits.connectSeconds, limits.replySeconds);
+    if (!openedSocket && !greeted) {
+        return formatted("the server's name could not be looked up within %d seconds",
+                         limits.connectSeconds) +
+               " (" + server + ")";
+    }
+    if (!greeted) {
+        return controlConnected
+                   ? formatted("the server did not answer within %d seconds", shorter)
+                   : formatted("the server did not accept the connection within %d seconds",
+                               limits.connectSeconds);
+    }
+    // libcurl closes the data connection as the transfer ends, whichever
+    // way: one closed long before the end had taken the data whole, and the
+    // server's verdict on it was awaited.
+    bool verdictAwaited =
+        dataClosed && ended - dataClosedAt >= std::chrono::milliseconds(limits.replySeconds * 500);
+    if (started && verdictAwaited) {
+        return formatted("the server did not confirm the transfer within %d seconds",
+                         limits.replySeconds);
+    }
+    if (started && (dataOpen || dataClosed)) {
+        // The transfer's data was under way: the low-speed limit.
+        bool movedLately =
+            movedAny && ended - lastMove < std::chrono::seconds(limits.quietSeconds);
+        return formatted(movedLately ? "the transfer moved less than a byte a second for %d seconds"
+                                     : "the transfer made no progress for %d seconds",
+                         limits.quietSeconds);
+    }
+    int code = replyCode(lastReply);
+    if (!awaitingReply && (code == 227 || code == 229)) {
+        return formatted("the data connection to %s was not accepted within %d seconds",
+                         dataAddress.empty() ? lastAddress : dataAddress, limits.connectSeconds);
+    }
+    // Until the session is set up, the connect limit runs too.
+    return formatted("the server did not answer within %d seconds",
+                     sessionReady ? limits.replySeconds : shorter);
 }
 
 std::string CommunityConnection::failureText() const {
@@ -510,36 +580,9 @@ std::string CommunityConnection::failureText() const {
     if (failureIsReply()) {
         return lastReply;
     }
-    int code = replyCode(lastReply);
-    int shorter = std::min(limits.connectSeconds, limits.replySeconds);
     switch (result) {
         case CURLE_OPERATION_TIMEDOUT:
-            if (strstr(errorBuffer, kTooSlow) != nullptr) {
-                bool movedLately = movedAny && ended - lastMove < std::chrono::seconds(
-                                                                      limits.quietSeconds);
-                return formatted(movedLately
-                                     ? "the transfer moved less than a byte a second for %d seconds"
-                                     : "the transfer made no progress for %d seconds",
-                                 limits.quietSeconds);
-            }
-            if (!openedSocket && strstr(errorBuffer, kResolving) != nullptr) {
-                return formatted("the server's name could not be looked up within %d seconds",
-                                 limits.connectSeconds) +
-                       " (" + server + ")";
-            }
-            if (!greeted) {
-                return controlConnected
-                           ? formatted("the server did not answer within %d seconds", shorter)
-                           : formatted("the server did not accept the connection within %d seconds",
-                                       limits.connectSeconds);
-            }
-            if (code == 227 || code == 229) {
-                return formatted("the data connection to %s was not accepted within %d seconds",
-                                 lastAddress, limits.connectSeconds);
-            }
-            // Until the session is set up, the connect limit runs too.
-            return formatted("the server did not answer within %d seconds",
-                             sessionReady ? limits.replySeconds : shorter);
+            return limitText();
         case CURLE_COULDNT_CONNECT:
             return std::string(greeted ? "the data connection to " : "the connection to ") +
                    lastAddress + " failed" +
@@ -554,8 +597,7 @@ std::string CommunityConnection::failureText() const {
         case CURLE_WEIRD_SERVER_REPLY:
             return "the server cut the connection off";
         default:
-            return std::string("the exchange failed: ") +
-                   (errorBuffer[0] != 0 ? errorBuffer : curl->easyStrerror(result));
+            return std::string("the exchange failed: ") + curl->easyStrerror(result);
     }
 }
 

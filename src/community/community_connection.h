@@ -67,7 +67,9 @@ public:
     // (a later connection of the same exchange counts as its first did).
     Step failedStep() const;
     // Why it failed, on one line with the password masked: the server's
-    // reply when it refused, otherwise what happened.
+    // reply when it refused, otherwise the limit that ran out or what
+    // happened. Told from libcurl's result code, the server's last reply and
+    // what the exchange was waiting for, never from libcurl's words.
     std::string failure() const;
     bool failureIsReply() const;
     // The server refused the file itself: a 4xx or 5xx reply to its RETR.
@@ -89,6 +91,8 @@ private:
     Outcome perform(const std::string& path, bool directory);
     std::string url(const std::string& path) const;
     std::string failureText() const;
+    // The limit that ran out, from what the exchange waited for.
+    std::string limitText() const;
     void close();
 
     static size_t onHeader(char* data, size_t size, size_t count, void* self);
@@ -107,7 +111,6 @@ private:
     std::string password;
     CURL* easy = nullptr;
     CURLM* multi = nullptr;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
 
     // The exchange's and the current control connection's state, from the
     // server's replies.
@@ -121,13 +124,24 @@ private:
     bool connectionKept = false;
     // The last transfer.
     CURLcode result = CURLE_OK;
+    // The code of the server's last reply, as libcurl read it.
+    long responseCode = 0;
     std::string pendingLine;
     std::string lastReply;
     bool repliedThisTransfer = false;
+    // A command went out and its final reply has not come.
+    bool awaitingReply = false;
     bool started = false;
     bool controlConnected = false;
     bool openedSocket = false;
     std::string lastAddress;
+    // The transfer's data connection: its socket while open, and that it
+    // was closed (its data went whole, the verdict still to come).
+    int dataSocket = -1;
+    bool dataOpen = false;
+    bool dataClosed = false;
+    Clock::time_point dataClosedAt;
+    std::string dataAddress;
     long socketError = 0;
     std::string localError;
     Sink sink;

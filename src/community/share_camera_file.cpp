@@ -42,11 +42,15 @@ std::unique_ptr<ShareJob> job;
 // not destroyed from inside its own callback).
 XPLMFlightLoopID watcher = nullptr;
 
-void reportFailure(const char* message, const char* reasonLine, const std::string& reason) {
+// The box, and the log lines saying why: the server's refusal with its
+// reply, otherwise what happened.
+void reportFailure(const char* message, const ShareOutcome& outcome) {
     msgBox("Error", message);
     logMsg(message);
-    if (!reason.empty()) {
-        sLogMsg(reasonLine, reason.c_str());
+    if (!outcome.reason.empty()) {
+        sLogMsg(outcome.reasonIsReply ? "The community server replied: %s"
+                                      : "The community server: %s",
+                outcome.reason.c_str());
     }
 }
 
@@ -55,17 +59,14 @@ void reportEnd(const ShareJob& ended) {
     const ShareOutcome& outcome = ended.outcome;
     switch (outcome.step) {
         case ShareOutcome::kNotConnected:
-            reportFailure(kConnectError, "The community server: %s", outcome.reason);
+            reportFailure(kConnectError, outcome);
             break;
         case ShareOutcome::kNotLoggedIn:
             msgBox("Error", kLoginError);
             sLogMsg("%s, error: %s", kLoginError, outcome.reason.c_str());
             break;
         case ShareOutcome::kNotSent:
-            reportFailure(kSendError,
-                          outcome.reasonIsReply ? "The community server replied: %s"
-                                                : "The community server: %s",
-                          outcome.reason);
+            reportFailure(kSendError, outcome);
             break;
         case ShareOutcome::kShared:
             if (!outcome.recordWritten) {

@@ -42,6 +42,11 @@ Modes, to misbehave on request:
                   control connection is served: every later one is accepted
                   and never answered (a server that allows one session per
                   address)
+  too-many-users  the first upload or download of a shared file is answered
+                  "421 There are too many connected users, please try
+                  later." and its control connection closed; every control
+                  connection after that is greeted with the same reply and
+                  closed (a server that filled up)
   blank-lines     a name listing puts one empty line after every other name
                   and two after the rest, and ends with a line holding only
                   a carriage return
@@ -95,6 +100,9 @@ ELSEWHERE = "127.0.0.2"
 _full_queue = []
 # The download refused in refuse-first-download, once refused.
 _refused = []
+# too-many-users: the server has filled up.
+_full = []
+TOO_MANY_USERS = "421 There are too many connected users, please try later."
 
 
 def full_queue_port():
@@ -196,7 +204,25 @@ class CommunityHandler(FTPHandler):
         self.push_dtp_data(data.encode("utf8", "surrogateescape"), cmd="NLST")
         return path
 
+    def handle(self):
+        if self.mode == "too-many-users" and _full:
+            self.respond(TOO_MANY_USERS)
+            self.close_when_done()
+            return
+        return FTPHandler.handle(self)
+
+    def _fills_up(self, file):
+        """too-many-users: the first transfer of a shared file fills the server."""
+        if self.mode != "too-many-users" or "CommunityFiles" not in file or _full:
+            return False
+        _full.append(file)
+        self.respond(TOO_MANY_USERS)
+        self.close_when_done()
+        return True
+
     def ftp_RETR(self, file):
+        if self._fills_up(file):
+            return
         if self.mode == "refuse-first-download" and "CommunityFiles" in file and not _refused:
             _refused.append(file)
             self.respond("550 No such file or directory.")
@@ -208,6 +234,8 @@ class CommunityHandler(FTPHandler):
         return FTPHandler.ftp_RETR(self, file)
 
     def ftp_STOR(self, file, mode="w"):
+        if self._fills_up(file):
+            return
         self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
         return FTPHandler.ftp_STOR(self, file, mode)
 
@@ -440,7 +468,8 @@ def main():
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
                  "full-queue", "pasv-elsewhere", "refuse-first-download",
-                 "withhold-completion", "drip-pwd", "one-connection", "blank-lines"],
+                 "withhold-completion", "drip-pwd", "one-connection", "too-many-users",
+                 "blank-lines"],
     )
     args = parser.parse_args()
 

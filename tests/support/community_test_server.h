@@ -13,7 +13,7 @@ public:
     // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
     // silent, drip, stall-downloads, drip-downloads, trickle-downloads,
     // full-queue, pasv-elsewhere, refuse-first-download, withhold-completion,
-    // drip-pwd, one-connection, blank-lines. The server goes away by itself after
+    // drip-pwd, one-connection, too-many-users, blank-lines. The server goes away by itself after
     // lifetimeSeconds: a test whose plug-in waits for a misbehaving server
     // to go away fails on alive() after that long.
     explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 60);

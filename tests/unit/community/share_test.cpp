@@ -372,6 +372,24 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
     setCommunityServer("", "");
 
+    // A server that fills up: its 421 to the upload, and then as the greeting
+    // of the next share's connection, is its refusal (libcurl reports it as a
+    // time limit), named with its reply and never as a limit.
+    {
+        const std::string full =
+            "Ovilux: The community server replied: 421 There are too many connected users, "
+            "please try later.\n";
+        CommunityTestServer filling("too-many-users");
+        ASSERT_TRUE(filling.running());
+        EXPECT_EQ(share(), std::string("Error|") + kSendError);
+        EXPECT_EQ(countInLog(full), 1);
+        EXPECT_EQ(share(), "Error|Unable to connect to the community file server");
+        EXPECT_EQ(countInLog(full), 2);
+        EXPECT_FALSE(logHas("within"));
+        EXPECT_TRUE(filling.sharedFiles().empty());
+        EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
+    }
+
     // A server that accepts and says nothing, or says it one byte a second:
     // the frames go on while the share waits, and it ends with its error
     // once the server's reply is overdue (long before the server goes away).

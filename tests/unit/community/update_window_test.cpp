@@ -343,6 +343,35 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
     EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
     UpdaterWidget::destroy();
 
+    // A server that fills up: its 421 to a download (libcurl reports it as a
+    // time limit) ends the update naming that reply, as the server has closed
+    // the connection, and the next window's connection gets it as its
+    // greeting.
+    {
+        const char* const full = "421 There are too many connected users, please try later.";
+        CommunityTestServer filling("too-many-users");
+        ASSERT_TRUE(filling.running());
+        serverFile(filling, "Mine.csv", cameraFile("Mine"));
+        serverFile(filling, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+        serverFile(filling, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+        open();
+        ASSERT_TRUE(shows("Server Files to be Downloaded: 2")) << allText(text());
+        click("Update Community Files");
+        settle();
+        EXPECT_TRUE(showsWrapped(std::string("Update Error: Unable to get aircraft file, "
+                                             "Ovilux_Alpha.csv, from the community server, "
+                                             "error: ") + full))
+            << allText(text());
+        EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+        UpdaterWidget::destroy();
+        open();
+        EXPECT_TRUE(showsWrapped(std::string("Update Error: Unable to connect to the community "
+                                             "file server: ") + full))
+            << allText(text());
+        EXPECT_FALSE(showsWrapped("within")) << allText(text());
+        UpdaterWidget::destroy();
+    }
+
     // A system without libcurl: the window says so and removes nothing, and
     // the log names each build tried; the next window reads the server again.
     setCommunityServer("127.0.0.1:" + std::to_string(server.port()), kTestServerPassword);
@@ -469,6 +498,25 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
         << allText(text());
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
     UpdaterWidget::destroy();
+
+    // A download the server sends whole but never confirms: given up once the
+    // reply limit has passed, and named as the verdict that did not come.
+    {
+        CommunityTestServer withholding("withhold-completion");
+        ASSERT_TRUE(withholding.running());
+        serverFile(withholding, "Ovilux_Alpha.csv", cameraFile("Alpha"));
+        serverFile(withholding, "Ovilux_Bravo.csv", cameraFile("Bravo"));
+        open();
+        click("Update Community Files");
+        settle();
+        EXPECT_TRUE(showsWrapped("Update Error: Unable to get aircraft file, Ovilux_Alpha.csv, "
+                                 "from the community server, error: the server did not confirm "
+                                 "the transfer within 2 seconds"))
+            << allText(text());
+        EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
+        UpdaterWidget::destroy();
+    }
+    setCommunityServer("127.0.0.1:" + std::to_string(stalling.port()), kTestServerPassword);
 
     setCommunityTimeLimits(CommunityTimeLimits());
     int threads = processThreadCount();
