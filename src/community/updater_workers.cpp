@@ -132,6 +132,14 @@ bool readListing(CommunityConnection* connection, CommunityListing* listing) {
     return whole;
 }
 
+// Why the update failed, for the log as the window shows it; the missing
+// libcurl was logged with its reasons when the worker started.
+void logFailure(const std::string& error, std::vector<std::string>* log) {
+    if (error != kNoCurlMessage) {
+        log->push_back(error);
+    }
+}
+
 // The message of a failed server step: the connection's and the login's
 // own, or the step's.
 std::string stepFailure(const CommunityConnection& connection, const char* stepError) {
@@ -219,6 +227,7 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
     int state = cancelled ? kUpdateCancelled : kUpdateListsReady;
     if (!widget->errorText.empty()) {
         state = kUpdateError;
+        logFailure(widget->errorText, &widget->workerLog);
     }
     widget->cancel.store(false, std::memory_order_release);
     widget->updateState.store(state, std::memory_order_release);
@@ -312,6 +321,9 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
         state = kUpdateError;
     }
     widget->errorText = state == kUpdateError ? error : std::string();
+    if (state == kUpdateError) {
+        logFailure(error, &widget->workerLog);
+    }
     widget->cancel.store(false, std::memory_order_release);
     widget->updateState.store(state, std::memory_order_release);
 }

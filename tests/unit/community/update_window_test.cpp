@@ -327,6 +327,11 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
                              "connection to 127.0.0.1 port " + std::to_string(closed) +
                              " failed: Connection refused"))
         << allText(text());
+    // The log says it too.
+    EXPECT_EQ(countInLog("Ovilux: Unable to connect to the community file server: the connection "
+                         "to 127.0.0.1 port " + std::to_string(closed) +
+                         " failed: Connection refused\n"),
+              1);
     EXPECT_FALSE(shows("Update Community Files"));
     UpdaterWidget::destroy();
     setCommunityServer("", "");
@@ -363,11 +368,17 @@ TEST_F(UpdateWindow, ServerDownOrLoginRefusedShowTheirErrors) {
                                              "error: ") + full))
             << allText(text());
         EXPECT_EQ(library(), std::vector<std::string>{"Mine.csv"});
+        EXPECT_EQ(countInLog(std::string("Ovilux: Unable to get aircraft file, Ovilux_Alpha.csv, "
+                                         "from the community server, error: ") + full + "\n"),
+                  1);
         UpdaterWidget::destroy();
         open();
         EXPECT_TRUE(showsWrapped(std::string("Update Error: Unable to connect to the community "
                                              "file server: ") + full))
             << allText(text());
+        EXPECT_EQ(countInLog(std::string("Ovilux: Unable to connect to the community file "
+                                         "server: ") + full + "\n"),
+                  1);
         EXPECT_FALSE(showsWrapped("within")) << allText(text());
         UpdaterWidget::destroy();
     }
