@@ -75,7 +75,7 @@ public:
     // The server refused the file itself: a 4xx or 5xx reply to its RETR.
     bool fileRefused() const;
     // The server had begun the transfer (a preliminary reply) before it failed.
-    bool transferStarted() const { return started; }
+    bool transferStarted() const { return transfer.started; }
     // A transfer of this exchange was cut off by the cancel.
     bool cutByCancel() const { return cut; }
     // The server answered the last transfer, so its control connection is
@@ -85,10 +85,59 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    // What the next transfer is: every request sets all four, so none
+    // One transfer: what it sends or takes, and what the server and libcurl
+    // did in it. Made afresh for each, so none inherits another's.
+    struct Transfer {
+        // What it takes or sends.
+        Sink sink;
+        FILE* upload = nullptr;
+        // A listing: its bytes go to the sink as they came (onDebug), or as
+        // converted from a libcurl that does not show them.
+        bool rawListing = false;
+        bool rawBytesSeen = false;
+        bool convertedBytesSeen = false;
+        bool sinkStopped = false;
+        // ASCII mode: a carriage return waiting to see what follows it.
+        bool pendingReturn = false;
+        std::string received;
+
+        CURLcode result = CURLE_OK;
+        // The code of the server's last reply, as libcurl read it, and the
+        // reply as the exchange read it.
+        long responseCode = 0;
+        std::string pendingLine;
+        std::string lastReply;
+        bool replied = false;
+        // A command went out and its final reply has not come.
+        bool awaitingReply = false;
+        // The server began the transfer (a preliminary reply).
+        bool started = false;
+        bool controlConnected = false;
+        bool openedSocket = false;
+        std::string lastAddress;
+        long socketError = 0;
+        std::string localError;
+        // The data connection: its socket while open, and when it was closed.
+        int dataSocket = -1;
+        bool dataOpen = false;
+        bool dataClosed = false;
+        Clock::time_point dataClosedAt;
+        std::string dataAddress;
+        // Bytes moved, and when they last did.
+        curl_off_t moved = 0;
+        bool movedAny = false;
+        Clock::time_point lastMove = Clock::now();
+        Clock::time_point ended;
+    };
+
+    // What the next request is: every request sets all four, so none
     // inherits another's.
     void setRequest(long upload, long noBody, long nameListOnly, curl_slist* quote);
-    Outcome perform(const std::string& path, bool directory);
+    // The transfer of the request set, under the given record.
+    Outcome perform(const std::string& path, bool directory, Transfer fresh);
+    // Runs the handle until libcurl is done with it or the cancel is due;
+    // the result libcurl gave, or finalResult when it gave none.
+    CURLcode runHandle(CURLcode finalResult);
     std::string url(const std::string& path) const;
     std::string failureText() const;
     // The limit that ran out, from what the exchange waited for.
@@ -122,41 +171,7 @@ private:
     // the connect limit no longer runs.
     bool sessionReady = false;
     bool connectionKept = false;
-    // The last transfer.
-    CURLcode result = CURLE_OK;
-    // The code of the server's last reply, as libcurl read it.
-    long responseCode = 0;
-    std::string pendingLine;
-    std::string lastReply;
-    bool repliedThisTransfer = false;
-    // A command went out and its final reply has not come.
-    bool awaitingReply = false;
-    bool started = false;
-    bool controlConnected = false;
-    bool openedSocket = false;
-    std::string lastAddress;
-    // The transfer's data connection: its socket while open, and that it
-    // was closed (its data went whole, the verdict still to come).
-    int dataSocket = -1;
-    bool dataOpen = false;
-    bool dataClosed = false;
-    Clock::time_point dataClosedAt;
-    std::string dataAddress;
-    long socketError = 0;
-    std::string localError;
-    Sink sink;
-    bool sinkStopped = false;
-    bool pendingReturn = false;
-    // A listing's transfer: its bytes go to the sink as they came, or (from
-    // a libcurl that does not show them) as converted.
-    bool rawListing = false;
-    bool rawBytesSeen = false;
-    bool convertedBytesSeen = false;
-    std::string received;
-    FILE* upload = nullptr;
-    curl_off_t moved = 0;
-    bool movedAny = false;
-    Clock::time_point lastMove;
-    Clock::time_point ended;
+    // A transfer of this exchange was cut off by the cancel.
     bool cut = false;
+    Transfer transfer;
 };

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "community/community_worker.h"
 #include "community/data_cache.h"
 #include "libwinkit/message_box.h"
 #include "panels/panels.h"
@@ -28,7 +29,6 @@ int orginalCinemaVeriteState = 0;
 int orginalHideYokeState = 0;
 CameraPosition lastPosition;
 int systemStatus[3] = {0, 0, 0};
-std::thread* refreshCommunityFilesCacheThread = nullptr;
 // Asked for by the update window's worker as well as the main thread.
 std::atomic<bool> updateCommunityFileCache{false};
 float timeSinceLastLoop = 0;
@@ -69,19 +69,10 @@ void resetSystemStatus() {
     }
 }
 
-void joinCommunityCacheWorker() {
-    if (refreshCommunityFilesCacheThread != nullptr) {
-        refreshCommunityFilesCacheThread->join();
-        delete refreshCommunityFilesCacheThread;
-        refreshCommunityFilesCacheThread = nullptr;
-    }
-}
-
 void startCommunityCacheWorker() {
-    // A worker still held from an earlier enable is finished first, so no
-    // thread is ever left unjoined.
-    joinCommunityCacheWorker();
-    refreshCommunityFilesCacheThread = DataCache::cacheCommunityCameraFiles();
+    // One still reading from an earlier enable reads on: the library is the
+    // same.
+    DataCache::cacheCommunityCameraFiles();
 }
 
 void enableOvilux() {
@@ -154,12 +145,12 @@ void disableOvilux(int keepHead) {
 float MyFlightLoopCallback(float elapsedSinceLastCall, float, int, void*) {
     SpeechManager::processSpeech();
 
-    if ((refreshCommunityFilesCacheThread != nullptr || updateCommunityFileCache) &&
-        !DataCache::isCommunityFileCacheBusy(nullptr, nullptr)) {
-        joinCommunityCacheWorker();
-        if (updateCommunityFileCache.exchange(false)) {
-            refreshCommunityFilesCacheThread = DataCache::cacheCommunityCameraFiles();
-        }
+    // The library's reading is joined here once it has finished.
+    serviceCommunityWorkers();
+    if (!DataCache::isCommunityFileCacheBusy(nullptr, nullptr) &&
+        updateCommunityFileCache.exchange(false) && !DataCache::cacheCommunityCameraFiles()) {
+        // Asked again on a later frame.
+        updateCommunityFileCache.store(true);
     }
 
     if (getJustEnabled()) {

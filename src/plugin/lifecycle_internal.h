@@ -4,6 +4,5 @@
 void findShellDataRefs();
 bool isVREnabled();
 void resetSystemStatus();
-// Starts the community-cache worker, first joining one still held.
+// Starts the community-cache worker unless one still reads.
 void startCommunityCacheWorker();
-void joinCommunityCacheWorker();

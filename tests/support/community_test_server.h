@@ -3,6 +3,8 @@
 // the server's lifetime, stopped (and the plug-in pointed back) at the end.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,15 @@ private:
     mutable int pid_ = -1;
     int port_ = 0;
 };
+
+// Frames, as X-Plane runs them (a disabled plug-in sees none), one at least,
+// until done() holds, for a minute at most: a test waits for what the pilot is shown or
+// for a worker's own flag, never for a count of frames. The seconds since
+// `since`.
+double framesUntil(const std::function<bool()>& done,
+                   std::chrono::steady_clock::time_point since = std::chrono::steady_clock::now());
+// The same until no community worker runs.
+double framesUntilCommunityWorkersFinish(std::chrono::steady_clock::time_point since);
 
 // A port on 127.0.0.1 where nothing listens (a server that is down).
 int closedLocalPort();

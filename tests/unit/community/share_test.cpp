@@ -259,8 +259,9 @@ TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
             std::vector<std::string> there = withholding.sharedFiles();
             shareCameraFile();
             ASSERT_TRUE(holdsWholeUpload(withholding, there.size() + 1)) << before;
+            auto disabled = std::chrono::steady_clock::now();
             xpsim::disablePlugin();
-            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++ended);
+            EXPECT_LT(framesUntilCommunityWorkersFinish(disabled), 1.5) << before;
             std::vector<std::string> now = withholding.sharedFiles();
             held.clear();
             for (const std::string& name : now) {
@@ -273,6 +274,10 @@ TEST_F(ShareCameraFile, SecondShareReplacesTheFirstUploadOnTheServer) {
                       (head.empty() ? before : head) + held + "\n")
                 << before;
             ASSERT_TRUE(xpsim::enablePlugin());
+            // Joined on a frame after the enable, and logged then.
+            framesUntil([] { return !isSharingCameraFile(); });
+            EXPECT_FALSE(isSharingCameraFile());
+            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++ended);
             ASSERT_EQ(readCameras(nullptr), 1);
         }
         record = lines(SimulatedXPlane::readFile(recordPath()));
@@ -407,19 +412,44 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
         EXPECT_EQ(processThreadCount(), threads) << mode;
     }
 
-    // Disabling the plug-in while a share waits ends it at once.
+    // Disabling or stopping the plug-in while a share waits: the call cuts
+    // the exchange off and returns (the stop joins the worker, which then
+    // ends at once), the share has ended within a second and a half, and it
+    // is logged as canceled once joined: at the stop, or on a frame after
+    // the next enable.
+    int canceled = 0;
+    int threads = processThreadCount();
+    auto endShareBy = [&](bool stop) {
+        ASSERT_TRUE(isSharingCameraFile()) << stop;
+        auto started = std::chrono::steady_clock::now();
+        if (stop) {
+            xpsim::stopPlugin();
+        } else {
+            xpsim::disablePlugin();
+        }
+        std::chrono::duration<double> call = std::chrono::steady_clock::now() - started;
+        EXPECT_LT(call.count(), 1.5) << stop;
+        EXPECT_LT(framesUntilCommunityWorkersFinish(started), 1.5) << stop;
+        if (stop) {
+            ASSERT_TRUE(xpsim::startPlugin());
+        }
+        ASSERT_TRUE(xpsim::enablePlugin());
+        framesUntil([] { return !isSharingCameraFile(); });
+        EXPECT_FALSE(isSharingCameraFile()) << stop;
+        EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++canceled) << stop;
+        EXPECT_LE(settledThreadCount(threads), threads) << stop;
+        ASSERT_EQ(readCameras(nullptr), 1);
+    };
     CommunityTestServer silent("silent");
     ASSERT_TRUE(silent.running());
-    int threads = processThreadCount();
+    setCommunityTimeLimits({30, 30, 30});
     size_t boxes = liveMsgBoxes().size();
     shareCameraFile();
     EXPECT_EQ(showMessageBoxes().size(), boxes);
-    xpsim::disablePlugin();
-    EXPECT_TRUE(logHas("Sharing the camera file was canceled"));
+    endShareBy(false);
+    EXPECT_EQ(showMessageBoxes().size(), boxes);
     EXPECT_TRUE(silent.alive());
-    EXPECT_EQ(processThreadCount(), threads);
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
-    ASSERT_TRUE(xpsim::enablePlugin());
 
     // A data connection that is never accepted (a full accept queue, as a
     // firewall that drops it): the share fails with why once the connect
@@ -435,24 +465,12 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
     EXPECT_FALSE(logHas("Ovilux: The community server replied: 2"));
     EXPECT_FALSE(logHas("Ovilux: The community server: 2"));
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
-    setCommunityTimeLimits(CommunityTimeLimits());
+    // Only these end it: the limits outlast the test.
+    setCommunityTimeLimits({30, 30, 30});
     for (bool stop : {false, true}) {
         shareCameraFile();
-        for (int i = 0; i < 20; ++i) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        if (stop) {
-            xpsim::stopPlugin();
-            ASSERT_TRUE(xpsim::startPlugin());
-        } else {
-            xpsim::disablePlugin();
-        }
-        EXPECT_EQ(countInLog("Sharing the camera file was canceled"), stop ? 3 : 2);
+        endShareBy(stop);
         EXPECT_TRUE(fullQueue.alive());
-        EXPECT_EQ(processThreadCount(), threads);
-        ASSERT_TRUE(xpsim::enablePlugin());
-        ASSERT_EQ(readCameras(nullptr), 1);
     }
     EXPECT_FALSE(SimulatedXPlane::exists(recordPath()));
     EXPECT_TRUE(fullQueue.sharedFiles().empty());
@@ -487,22 +505,8 @@ TEST_F(ShareCameraFile, ServerDownOrLoginRefusedEachGetTheirError) {
             setVersion(stop ? "4.1" : "4.0");
             shareCameraFile();
             ASSERT_TRUE(holdsWholeUpload(withholding, ++held)) << stop;
-            auto started = std::chrono::steady_clock::now();
-            if (stop) {
-                xpsim::stopPlugin();
-            } else {
-                xpsim::disablePlugin();
-            }
-            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-            EXPECT_LT(took.count(), 1.5) << stop;
-            EXPECT_EQ(countInLog("Sharing the camera file was canceled"), stop ? 5 : 4);
+            endShareBy(stop);
             EXPECT_TRUE(withholding.alive());
-            EXPECT_EQ(processThreadCount(), threads);
-            if (stop) {
-                ASSERT_TRUE(xpsim::startPlugin());
-            }
-            ASSERT_TRUE(xpsim::enablePlugin());
-            ASSERT_EQ(readCameras(nullptr), 1);
         }
     }
 

@@ -97,6 +97,25 @@ protected:
     static std::string cameraFile(const std::string& aircraft) {
         return headerLine() + communityRow("Cockpit", "Pilot", 1, aircraft);
     }
+    // A download's temporary file is in the library.
+    bool downloadBegun() const {
+        for (const std::string& name : library()) {
+            if (name.rfind(".download_", 0) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // A download's temporary file in the library holds the whole text.
+    bool downloadArrivedWhole(const std::string& whole) const {
+        for (const std::string& name : library()) {
+            if (name.rfind(".download_", 0) == 0 &&
+                SimulatedXPlane::readFile(libraryPath(name)) == whole) {
+                return true;
+            }
+        }
+        return false;
+    }
 };
 
 TEST_F(UpdateWindow, ShowsTheVersionListAndCountsThenUpdatesTheLibrary) {
@@ -234,44 +253,47 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
     click("Update Community Files");
     xpsim::runFrames(5);
     ASSERT_EQ(window()->state(), kUpdateUpdating);
+    auto pressed = std::chrono::steady_clock::now();
     click("Cancel");
     settle();
     ASSERT_EQ(window()->state(), kUpdateCancelled);
     EXPECT_TRUE(shows("Update Canceled")) << allText(text());
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - pressed;
+    EXPECT_LT(took.count(), 1.5);
     EXPECT_TRUE(library().empty());
-    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_LE(settledThreadCount(threads), threads);
     UpdaterWidget::destroy();
 
     open();
     click("Update Community Files");
     xpsim::runFrames(5);
     ASSERT_EQ(window()->state(), kUpdateUpdating);
+    auto disabled = std::chrono::steady_clock::now();
     xpsim::disablePlugin();
     EXPECT_EQ(window(), nullptr);
+    EXPECT_LT(framesUntilCommunityWorkersFinish(disabled), 1.5);
     EXPECT_TRUE(library().empty());
-    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_LE(settledThreadCount(threads), threads);
     EXPECT_TRUE(dripping.alive());
     ASSERT_TRUE(xpsim::enablePlugin());
 
     // A server that sends the download whole but never its completion reply,
     // and never answers QUIT (a hung server, or a NAT that dropped the control
-    // connection during the transfer): 3 s into the update, the close box,
-    // disabling and stopping each hold X-Plane less than a second and a half,
-    // "Cancel" brings "Update Canceled" within 3 seconds, and nothing of the
-    // download stays. The limits outlast the server, so only these end it.
+    // connection during the transfer): once the download has arrived whole
+    // in its temporary file, the close box, "Cancel", disabling and stopping
+    // each hold X-Plane less than a second, the update has ended within a
+    // second and a half ("Cancel" showing "Update Canceled"), and nothing of
+    // the download stays. The limits outlast the test, so only these end it.
     for (const std::string end : {"close box", "Cancel", "disable", "stop"}) {
-        CommunityTestServer withholding("withhold-completion", kMisbehavingLifetime);
+        CommunityTestServer withholding("withhold-completion");
         ASSERT_TRUE(withholding.running());
         setCommunityTimeLimits({30, 30, 30});
         serverFile(withholding, "Ovilux_Held.csv", cameraFile("H"));
         open();
         ASSERT_TRUE(shows("Server Files to be Downloaded: 1")) << end << "\n" << allText(text());
         click("Update Community Files");
-        auto begun = std::chrono::steady_clock::now();
-        while (std::chrono::steady_clock::now() - begun < std::chrono::seconds(3)) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        framesUntil([this] { return downloadArrivedWhole(cameraFile("H")); });
+        ASSERT_TRUE(downloadArrivedWhole(cameraFile("H"))) << end;
         ASSERT_EQ(window()->state(), kUpdateUpdating) << end;
         // The longest call of X-Plane's into the plug-in that ends it.
         double held = 0.0;
@@ -281,27 +303,30 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
             std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
             held = std::max(held, took.count());
         };
+        auto started = std::chrono::steady_clock::now();
         if (end == "close box") {
             timed([] { ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates")); });
             timed([] { xpsim::runFrames(1); });
         } else if (end == "Cancel") {
-            auto pressed = std::chrono::steady_clock::now();
             click("Cancel");
-            for (int i = 0; i < 3000 && !shows("Update Canceled"); ++i) {
+            started = std::chrono::steady_clock::now();
+            for (int i = 0; i < 12000 && !shows("Update Canceled"); ++i) {
                 timed([] { xpsim::runFrames(1); });
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
-            std::chrono::duration<double> took = std::chrono::steady_clock::now() - pressed;
+            std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
             EXPECT_TRUE(shows("Update Canceled")) << allText(text());
-            EXPECT_LT(took.count(), 3.0);
+            EXPECT_LT(took.count(), 1.5);
             UpdaterWidget::destroy();
         } else if (end == "disable") {
             timed([] { xpsim::disablePlugin(); });
         } else {
             timed([] { xpsim::stopPlugin(); });
         }
-        EXPECT_LT(held, 1.5) << end;
+        EXPECT_LT(held, 1.0) << end;
         EXPECT_EQ(window(), nullptr) << end;
+        EXPECT_LT(framesUntilCommunityWorkersFinish(started), 1.5) << end;
+        EXPECT_TRUE(library().empty()) << end;
         if (end == "stop") {
             ASSERT_TRUE(xpsim::startPlugin());
         }
@@ -309,7 +334,6 @@ TEST_F(UpdateWindow, CancelStopsBetweenFilesAndLeavesNoPartialFile) {
             ASSERT_TRUE(xpsim::enablePlugin());
             ASSERT_TRUE(waitUntilCached());
         }
-        EXPECT_TRUE(library().empty()) << end;
         // The cache's worker, started again by the enable, has just finished.
         EXPECT_LE(settledThreadCount(threads), threads) << end;
         EXPECT_TRUE(withholding.alive()) << end;
@@ -529,17 +553,20 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
     }
     setCommunityServer("127.0.0.1:" + std::to_string(stalling.port()), kTestServerPassword);
 
-    setCommunityTimeLimits(CommunityTimeLimits());
+    // Only the close box ends it: the limits outlast the test.
+    setCommunityTimeLimits({30, 30, 30});
     int threads = processThreadCount();
     open();
     click("Update Community Files");
-    xpsim::runFrames(5);
+    framesUntil([this] { return downloadBegun(); });
     ASSERT_EQ(window()->state(), kUpdateUpdating);
+    auto closed = std::chrono::steady_clock::now();
     ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
     xpsim::runFrames(1);
     EXPECT_EQ(window(), nullptr);
+    EXPECT_LT(framesUntilCommunityWorkersFinish(closed), 1.5);
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
-    EXPECT_LE(processThreadCount(), threads);
+    EXPECT_LE(settledThreadCount(threads), threads);
     EXPECT_TRUE(stalling.alive());
 
     // A download that moves, one byte every 2 seconds, but slower than a
@@ -560,15 +587,13 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
         << allText(text());
     EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
     UpdaterWidget::destroy();
-    setCommunityTimeLimits(CommunityTimeLimits());
+    setCommunityTimeLimits({30, 30, 30});
     for (bool closeBox : {false, true}) {
         open();
         click("Update Community Files");
-        for (int i = 0; i < 20; ++i) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        framesUntil([this] { return downloadBegun(); });
         ASSERT_EQ(window()->state(), kUpdateUpdating);
+        auto ended = std::chrono::steady_clock::now();
         if (closeBox) {
             ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
             xpsim::runFrames(1);
@@ -579,8 +604,9 @@ TEST_F(UpdateWindow, AnAbortedDownloadKeepsTheLibraryAsItWas) {
             EXPECT_TRUE(shows("Update Canceled")) << allText(text());
             UpdaterWidget::destroy();
         }
+        EXPECT_LT(framesUntilCommunityWorkersFinish(ended), 1.5) << closeBox;
         EXPECT_EQ(library(), std::vector<std::string>{"Ovilux_Bravo.csv"});
-        EXPECT_LE(processThreadCount(), threads);
+        EXPECT_LE(settledThreadCount(threads), threads);
         EXPECT_TRUE(trickling.alive());
     }
 
@@ -750,9 +776,9 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
     // A server that accepts and says nothing, or says it one byte a second,
     // and one whose data connection is never accepted (a full accept queue,
     // as a firewall that drops it): the window reads it while the frames go
-    // on, its close box, the disable and the stop return at once, and left
-    // alone it ends with what happened once a limit is overdue (long before
-    // the server goes away).
+    // on; its close box, the disable and the stop return at once and the
+    // reading has ended within a second and a half; and left alone it ends
+    // with what happened once a limit is overdue.
     const char* const dataNeverAccepted[] = {
         "Update Error: Unable to retrieve the Ovilux version list: the data connection to "
         "127.0.0.1 port ",
@@ -762,41 +788,47 @@ TEST_F(UpdateWindow, ClosingOrDisablingWhileTheServerIsReadJoinsTheWorker) {
         "answer within 2 seconds",
         ""};
     for (const char* mode : {"silent", "drip", "full-queue"}) {
-        CommunityTestServer misbehaving(mode, kMisbehavingLifetime);
+        CommunityTestServer misbehaving(mode);
         ASSERT_TRUE(misbehaving.running());
+        // Only the pilot ends it: the limits outlast the test.
+        setCommunityTimeLimits({30, 30, 30});
         int threads = processThreadCount();
         ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error)) << error;
-        for (int i = 0; i < 10; ++i) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        xpsim::runFrames(1);
         ASSERT_NE(window(), nullptr);
         EXPECT_EQ(window()->state(), kUpdateReadingLists) << mode;
         EXPECT_TRUE(shows("Community Aircraft Files Server Count: 0")) << mode;
+        auto closed = std::chrono::steady_clock::now();
         ASSERT_TRUE(xpsim::closeWindow("Ovilux Updates"));
         xpsim::runFrames(1);
         EXPECT_EQ(window(), nullptr) << mode;
-        EXPECT_LE(processThreadCount(), threads) << mode;
+        EXPECT_LT(framesUntilCommunityWorkersFinish(closed), 1.5) << mode;
+        EXPECT_LE(settledThreadCount(threads), threads) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
 
         for (bool stop : {false, true}) {
             ASSERT_TRUE(xpsim::chooseMenuItem("Plugins/Ovilux/Check for Updates", &error))
                 << error;
-            for (int i = 0; i < 10; ++i) {
-                xpsim::runFrames(1);
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
+            xpsim::runFrames(1);
+            ASSERT_NE(window(), nullptr);
+            ASSERT_EQ(window()->state(), kUpdateReadingLists) << mode;
+            auto ended = std::chrono::steady_clock::now();
             if (stop) {
                 xpsim::stopPlugin();
-                ASSERT_TRUE(xpsim::startPlugin());
             } else {
                 xpsim::disablePlugin();
             }
+            std::chrono::duration<double> call = std::chrono::steady_clock::now() - ended;
+            EXPECT_LT(call.count(), 1.0) << mode << stop;
             EXPECT_EQ(window(), nullptr) << mode;
-            EXPECT_LE(processThreadCount(), threads) << mode;
+            EXPECT_LT(framesUntilCommunityWorkersFinish(ended), 1.5) << mode << stop;
             EXPECT_TRUE(misbehaving.alive()) << mode;
+            if (stop) {
+                ASSERT_TRUE(xpsim::startPlugin());
+            }
             ASSERT_TRUE(xpsim::enablePlugin());
             ASSERT_TRUE(waitUntilCached());
+            EXPECT_LE(settledThreadCount(threads), threads) << mode;
         }
         setCommunityTimeLimits({2, 2, 2});
         open();
