@@ -4,7 +4,8 @@
 It serves a root folder holding the server's layout ("Ovilux/Versions.txt" and
 the folder "Ovilux/CommunityFiles"), accepts the shared account "QFNUpdates"
 with the password given, prints "port N" on its first line once it listens and
-stops by itself after its lifetime. A name listing (NLST) of a folder answers
+serves until its user ends it (SIGTERM); its lifetime is only a safety net
+against a server left behind. A name listing (NLST) of a folder answers
 one "Ovilux/CommunityFiles/<name>" line per file, the folder's path as the
 client named it in front of each name, as the community server does.
 
@@ -461,7 +462,7 @@ def main():
     parser.add_argument("--password", required=True)
     parser.add_argument("--root")
     parser.add_argument("--port", type=int, default=0)
-    parser.add_argument("--lifetime", type=float, default=60)
+    parser.add_argument("--lifetime", type=float, default=900)
     parser.add_argument(
         "--mode",
         default="normal",

@@ -15,17 +15,18 @@ public:
     // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
     // silent, drip, stall-downloads, drip-downloads, trickle-downloads,
     // full-queue, pasv-elsewhere, refuse-first-download, withhold-completion,
-    // drip-pwd, one-connection, too-many-users, blank-lines. The server goes away by itself after
-    // lifetimeSeconds: a test whose plug-in waits for a misbehaving server
-    // to go away fails on alive() after that long.
-    explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 60);
+    // drip-pwd, one-connection, too-many-users, blank-lines. The server lives
+    // until the test ends it (its destructor); lifetimeSeconds is only a
+    // safety net far beyond any test's own waits, against a server left
+    // behind by a test that crashed.
+    explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 900);
     ~CommunityTestServer();
     CommunityTestServer(const CommunityTestServer&) = delete;
     CommunityTestServer& operator=(const CommunityTestServer&) = delete;
 
     bool running() const { return port_ > 0; }
-    // Still serving (or misbehaving): the plug-in did not just wait until the
-    // server went away by itself.
+    // Still serving (or misbehaving): nothing the plug-in did brought it
+    // down.
     bool alive() const;
     int port() const { return port_; }
     // The server's folder of shared files, ending in "/".

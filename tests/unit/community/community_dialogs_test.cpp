@@ -57,10 +57,7 @@ protected:
     // Frames, as X-Plane runs them, until the box shows (bounded).
     static bool boxShows(const std::string& title) {
         MsgBoxView box;
-        for (int i = 0; i < 3000 && !findMessageBox(title, &box); ++i) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        framesUntil([&] { return findMessageBox(title, &box); });
         if (!findMessageBox(title, &box)) {
             return false;
         }
@@ -156,9 +153,8 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         const char* sharing = "Sharing your camera file with the community server, please wait...";
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
         // Against the last, until the server holds the whole file.
-        for (int i = 0; received && i < 6000 && !holdsWholeFile(misbehaving); ++i) {
-            frames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (received) {
+            framesUntil([&] { return holdsWholeFile(misbehaving); });
         }
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
         ASSERT_TRUE(isSharingCameraFile()) << mode;
@@ -178,13 +174,9 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         EXPECT_TRUE(isSharingCameraFile()) << mode;
         EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
         // The frames cut it off once its grace has gone by, and join it.
-        for (int i = 0; i < 6000 && isSharingCameraFile(); ++i) {
-            frames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        std::chrono::duration<double> ended = std::chrono::steady_clock::now() - pressed;
+        EXPECT_LT(framesUntilCommunityWorkersFinish(pressed), 1.5) << mode;
+        framesUntil([] { return !isSharingCameraFile(); });
         EXPECT_FALSE(isSharingCameraFile()) << mode;
-        EXPECT_LT(ended.count(), 1.5) << mode;
         // No box: the pilot ended it.
         EXPECT_EQ(showMessageBoxes().size(), boxes) << mode;
         EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
@@ -291,18 +283,13 @@ TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
     click("Check for Updates");
     UpdaterWidget* updates = UpdaterWidget::instance();
     ASSERT_NE(updates, nullptr);
-    for (int i = 0; i < 3000 && updates->state() != kUpdateListsReady; ++i) {
-        frames(1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    framesUntil([updates] { return updates->state() != kUpdateReadingLists; });
+    ASSERT_EQ(updates->state(), kUpdateListsReady);
     frames(2);
     ASSERT_TRUE(clickText(updates->getWindowID(), updates->getImguiContext(),
                           "Update Community Files"));
     frames(2);
-    for (int i = 0; i < 3000 && updates->state() == kUpdateUpdating; ++i) {
-        frames(1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    framesUntil([updates] { return updates->state() != kUpdateUpdating; });
     ASSERT_EQ(updates->state(), kUpdateComplete);
     UpdaterWidget::destroy();
     frames(2);
