@@ -8,11 +8,12 @@
 // address the control connection reached, whatever address the server names
 // for it (a server behind a NAT names its private one), and every wait is a
 // poll(), whatever the numbers of the descriptors. A cancel ends a transfer
-// once its grace has gone by. A transfer that ended without the server's
-// answer (cancelled, cut off, a limit run out) leaves nothing to wait for:
-// its connections are shut, so neither libcurl's goodbye nor its connection
-// cache waits on the server. The name lookup itself is left to the system's
-// resolver, bounded by the connect limit. One worker thread uses it.
+// once its grace has gone by, or at once when the exchange is cut off. A
+// transfer that ended without the server's answer (cancelled, cut off, a
+// limit run out) leaves nothing to wait for: its connections are shut, so
+// neither libcurl's goodbye nor its connection cache waits on the server. The
+// name lookup itself is left to the system's resolver, bounded by the connect
+// limit. One worker thread uses it.
 #pragma once
 
 #include <curl/curl.h>

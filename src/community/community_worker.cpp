@@ -115,8 +115,6 @@ void joinCommunityWorkersForUnload() {
     }
 }
 
-int pendingCommunityWorkers() { return static_cast<int>(workers.size()); }
-
 int runningCommunityWorkers() {
     int running = 0;
     for (const std::shared_ptr<CommunityWorker>& worker : workers) {

@@ -83,6 +83,5 @@ void cutOffCommunityWorkers();
 // each worker waited for and joined. The cut ends every wait on the server,
 // so only the library's reading (local files) can take longer.
 void joinCommunityWorkersForUnload();
-// Workers started and not yet joined, and those of them not yet finished.
-int pendingCommunityWorkers();
+// Workers started and not yet finished.
 int runningCommunityWorkers();
