@@ -1,10 +1,13 @@
 // Any bytes as the server's name listing of the community folder, handed over
 // in reads of any size: every accepted name is a plain file name that stays in
-// the library folder and fits its paths and file names, stands on a whole line of the input,
-// and the result does not depend on how the data was cut into reads.
+// the library folder and fits its paths and file names, stands on a whole line
+// of the input, and the result does not depend on how the data was cut into
+// reads; every name it keeps in the library is as safe; and empty lines or
+// lines of carriage returns only, put after any line, change nothing.
 //
 // Input: the first byte picks the read size, the second the length of the
-// library folder's path (in steps of 8); the rest is the listing.
+// library folder's path (in steps of 8), the third the blank line put after
+// every line; the rest is the listing.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -33,8 +36,7 @@ bool staysInFolder(const std::string& name) {
     return joined.parent_path() == folder && joined.filename() == name;
 }
 
-void expectSafe(const std::string& key, const std::string& name, size_t folderLength,
-                const std::string& listing) {
+void expectSafe(const std::string& key, const std::string& name, size_t folderLength) {
     if (name.empty() || name == "." || name == ".." || name.size() > kMaxName ||
         name.size() > kFolderNameMax) {
         fail("accepted a name that is no file name", name);
@@ -58,6 +60,9 @@ void expectSafe(const std::string& key, const std::string& name, size_t folderLe
     if (key != upper) {
         fail("keyed a name by something else than its upper-case form", name);
     }
+}
+
+void expectOnAWholeLine(const std::string& name, const std::string& listing) {
     std::string line = kListedFolder + name;
     if (listing.find(line + "\n") == std::string::npos &&
         listing.find(line + "\r\n") == std::string::npos) {
@@ -67,12 +72,14 @@ void expectSafe(const std::string& key, const std::string& name, size_t folderLe
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 2) {
+    if (size < 3) {
         return 0;
     }
     size_t readSize = 1 + data[0];
     size_t folderLength = static_cast<size_t>(data[1]) * 8;
-    std::string listing(reinterpret_cast<const char*>(data) + 2, size - 2);
+    const char* const kBlankLines[] = {"\n", "\r\n", "\r\r\n", "\r\r\r\n"};
+    std::string blank = kBlankLines[data[2] % 4];
+    std::string listing(reinterpret_cast<const char*>(data) + 3, size - 3);
 
     CommunityListing inReads(folderLength, kFolderNameMax);
     for (size_t at = 0; at < listing.size(); at += readSize) {
@@ -84,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     whole.addRead(listing.data(), listing.size());
     whole.finish();
 
-    if (inReads.names() != whole.names() || inReads.acceptedLines() != whole.acceptedLines() ||
+    if (inReads.names() != whole.names() || inReads.keptKeys() != whole.keptKeys() ||
+        inReads.acceptedLines() != whole.acceptedLines() ||
         inReads.skippedLines() != whole.skippedLines()) {
         fprintf(stderr, "the listing read in pieces of %zu differs from the whole\n", readSize);
         abort();
@@ -101,7 +109,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         abort();
     }
     for (const auto& [key, name] : inReads.names()) {
-        expectSafe(key, name, folderLength, listing);
+        expectSafe(key, name, folderLength);
+        expectOnAWholeLine(name, listing);
+    }
+    for (const std::string& key : inReads.keptKeys()) {
+        expectSafe(key, key, folderLength);
+    }
+
+    std::string spaced;
+    for (char c : listing) {
+        spaced += c;
+        if (c == '\n') {
+            spaced += blank;
+        }
+    }
+    CommunityListing withBlanks(folderLength, kFolderNameMax);
+    withBlanks.addRead(spaced.data(), spaced.size());
+    withBlanks.finish();
+    if (withBlanks.names() != whole.names() || withBlanks.keptKeys() != whole.keptKeys() ||
+        withBlanks.acceptedLines() != whole.acceptedLines() ||
+        withBlanks.skippedLines() != whole.skippedLines()) {
+        fprintf(stderr, "blank lines changed what the listing names\n");
+        abort();
     }
     return 0;
 }

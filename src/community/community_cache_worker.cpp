@@ -4,10 +4,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
-#include <exception>
+#include <memory>
 
 #include "community/community_file_names.h"
 #include "community/community_file_properties.h"
+#include "community/community_worker.h"
 #include "community/data_cache.h"
 #include "shell/log.h"
 #include "xplane/sdk.h"
@@ -69,24 +70,28 @@ void makeSearchKey(CameraFileProperty& properties) {
 }
 }  // namespace
 
-std::thread* DataCache::cacheCommunityCameraFiles() {
+bool DataCache::cacheCommunityCameraFiles() {
     if (communityCacheBusy.load(std::memory_order_acquire)) {
-        return nullptr;
+        return false;
     }
     communityCacheBusy.store(true, std::memory_order_release);
     communityReadCount.store(0, std::memory_order_release);
     communityTotalCount.store(0, std::memory_order_release);
-    std::unique_ptr<char[]> names(new char[kNameBufferSize]);
+    auto names = std::make_shared<std::unique_ptr<char[]>>(new char[kNameBufferSize]);
     std::string folder = getCommunityAircraftCameraDirectoryName();
-    communityTotalCount.store(listCommunityFolder(folder, names.get()), std::memory_order_release);
-    try {
-        return new std::thread(loadCommunityCameraFiles, folder, std::move(names));
-    } catch (const std::exception& error) {
+    communityTotalCount.store(listCommunityFolder(folder, names->get()), std::memory_order_release);
+    std::string error;
+    // Nothing stops it early: it reads its whole list, and the stop waits.
+    std::shared_ptr<CommunityWorker> worker = CommunityWorker::start(
+        [folder, names](CommunityWorker&) { loadCommunityCameraFiles(folder, std::move(*names)); },
+        nullptr, &error);
+    if (worker == nullptr) {
         // No worker will clear the flag: the next request tries again.
-        sLogMsg("Unable to start reading the community files: %s", error.what());
+        sLogMsg("Unable to start reading the community files: %s", error.c_str());
         communityCacheBusy.store(false, std::memory_order_release);
-        return nullptr;
+        return false;
     }
+    return true;
 }
 
 void DataCache::loadCommunityCameraFiles(std::string folder, std::unique_ptr<char[]> names) {

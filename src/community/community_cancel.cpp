@@ -4,44 +4,25 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <thread>
-
-namespace {
-// How often the main thread looks whether the worker has finished within
-// the grace.
-const int kEndPollMilliseconds = 2;
-}  // namespace
-
-void CommunityCancel::reset() {
-    std::lock_guard<std::mutex> hold(lock);
-    requestedAt.store(0, std::memory_order_release);
-    cut = false;
-}
-
-void CommunityCancel::end(const std::function<bool()>& finished) {
-    request();
-    while (!finished() && !due()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(kEndPollMilliseconds));
-    }
-    std::lock_guard<std::mutex> hold(lock);
-    cut = true;
-    shutOpenSockets();
-}
 
 void CommunityCancel::cutOffWhenDue() {
-    if (!due()) {
-        return;
+    if (!cut.load(std::memory_order_acquire) && requested() && due()) {
+        cutOff();
     }
+}
+
+void CommunityCancel::cutOff() {
+    request();
     std::lock_guard<std::mutex> hold(lock);
-    if (!cut) {
-        cut = true;
+    if (!cut.load(std::memory_order_acquire)) {
+        cut.store(true, std::memory_order_release);
         shutOpenSockets();
     }
 }
 
 int CommunityCancel::openSocket(int family, int type, int protocol) {
     std::lock_guard<std::mutex> hold(lock);
-    if (cut) {
+    if (cut.load(std::memory_order_acquire)) {
         return -1;
     }
     int descriptor = socket(family, type, protocol);

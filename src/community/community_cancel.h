@@ -1,7 +1,8 @@
 // A request to end an exchange with the community server, from the main
-// thread (Cancel, the close box, disable, stop) to the worker running it.
-// The step under way gets a short grace to finish (a small file's download,
-// the server's verdict on it) before the exchange is cut off.
+// thread (Cancel, the close box, disable, stop) to the worker running it
+// (community_worker.h). The step under way gets a short grace to finish (a
+// small file's download, the server's verdict on it) before the exchange is
+// cut off.
 //
 // It also holds the sockets the exchange has open (libcurl opens and closes
 // them through the exchange's callbacks), so that the exchange can be cut off
@@ -12,7 +13,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <vector>
 
@@ -20,26 +20,28 @@ class CommunityCancel {
 public:
     static constexpr int kGraceMilliseconds = 500;
 
-    // Main thread, before the worker starts.
-    void reset();
     // Any thread; a second request keeps the first one's time.
     void request() {
         int64_t expected = 0;
         requestedAt.compare_exchange_strong(expected, now(), std::memory_order_acq_rel);
     }
     bool requested() const { return requestedAt.load(std::memory_order_acquire) != 0; }
-    // Requested, and the grace has gone by: the exchange ends now.
+    // Requested and the grace has gone by, or cut off: the exchange ends now.
     bool due() const {
+        if (cut.load(std::memory_order_acquire)) {
+            return true;
+        }
         int64_t at = requestedAt.load(std::memory_order_acquire);
         return at != 0 && now() - at >= int64_t(kGraceMilliseconds) * 1000000;
     }
 
-    // Main thread: requests the end, waits until finished() or the grace has
-    // gone by, then cuts the exchange off. The worker then ends at once.
-    void end(const std::function<bool()>& finished);
-    // Main thread, every frame after a request that is not waited for: cuts
-    // the exchange off once the grace has gone by.
+    // Main thread, every frame: cuts the exchange off once the grace after a
+    // request has gone by.
     void cutOffWhenDue();
+    // Main thread: requests the end and cuts the exchange off now (a disabled
+    // or stopping plug-in has no later frame to wait for). The worker then
+    // ends at once.
+    void cutOff();
 
     // The worker, from libcurl's socket callbacks: a new socket of the
     // exchange (-1 once it is cut off), and the end of one.
@@ -64,5 +66,6 @@ private:
     // never another file's while it is shut.
     std::mutex lock;
     std::vector<int> sockets;
-    bool cut = false;
+    // Set with the lock held; once set, no socket is opened.
+    std::atomic<bool> cut{false};
 };

@@ -13,10 +13,9 @@
 namespace {
 // How long a wait for the server lasts before the cancel is looked at again.
 const int kPollMilliseconds = 100;
-// libcurl's own words when its low-speed limit ends a transfer, and when the
-// connect limit ends a name lookup.
-const char* const kTooSlow = "too slow";
-const char* const kResolving = "Resolving";
+// "Service not available, closing control connection": libcurl ends the
+// transfer as if a limit had run out.
+const int kClosingReply = 421;
 
 std::string formatted(const char* format, int number) {
     char text[160];
@@ -65,7 +64,6 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel*
         return;
     }
     CURL* h = easy;
-    curl->easySetopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     // A worker thread: no signals, and no proxy or other setting from the
     // environment between the plug-in and its server.
     curl->easySetopt(h, CURLOPT_NOSIGNAL, 1L);
@@ -91,6 +89,11 @@ CommunityConnection::CommunityConnection(const CurlCalls* curl, CommunityCancel*
     curl->easySetopt(h, CURLOPT_WRITEDATA, this);
     curl->easySetopt(h, CURLOPT_READFUNCTION, &CommunityConnection::onSend);
     curl->easySetopt(h, CURLOPT_READDATA, this);
+    // The debug callback shows each command sent (what the exchange then
+    // waits for) and a listing's bytes as they came.
+    curl->easySetopt(h, CURLOPT_VERBOSE, 1L);
+    curl->easySetopt(h, CURLOPT_DEBUGFUNCTION, &CommunityConnection::onDebug);
+    curl->easySetopt(h, CURLOPT_DEBUGDATA, this);
     curl->easySetopt(h, CURLOPT_OPENSOCKETFUNCTION, &CommunityConnection::onOpenSocket);
     curl->easySetopt(h, CURLOPT_OPENSOCKETDATA, this);
     curl->easySetopt(h, CURLOPT_CLOSESOCKETFUNCTION, &CommunityConnection::onCloseSocket);
@@ -130,25 +133,8 @@ void CommunityConnection::close() {
     curl->easySetopt(easy, CURLOPT_FORBID_REUSE, 1L);
     setRequest(0L, 1L, 0L, nullptr);
     curl->easySetopt(easy, CURLOPT_URL, url("").c_str());
-    if (curl->multiAddHandle(multi, easy) != CURLM_OK) {
-        return;
-    }
-    for (;;) {
-        bool finished = false;
-        int running = 0;
-        if (curl->multiPerform(multi, &running) != CURLM_OK) {
-            break;
-        }
-        int queued = 0;
-        while (CURLMsg* message = curl->multiInfoRead(multi, &queued)) {
-            finished = finished || message->msg == CURLMSG_DONE;
-        }
-        if (finished || running == 0 || cancel->due()) {
-            break;
-        }
-        curl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
-    }
-    curl->multiRemoveHandle(multi, easy);
+    transfer = Transfer();
+    runHandle(CURLE_OK);
 }
 
 void CommunityConnection::setRequest(long upload, long noBody, long nameListOnly,
@@ -163,42 +149,12 @@ std::string CommunityConnection::url(const std::string& path) const {
     return "ftp://" + server + "/" + escapedPath(path);
 }
 
-CommunityConnection::Outcome CommunityConnection::perform(const std::string& path,
-                                                          bool directory) {
-    result = CURLE_OK;
-    errorBuffer[0] = 0;
-    lastReply.clear();
-    pendingLine.clear();
-    repliedThisTransfer = false;
-    started = false;
-    controlConnected = false;
-    openedSocket = false;
-    socketError = 0;
-    localError.clear();
-    sinkStopped = false;
-    pendingReturn = false;
-    moved = 0;
-    movedAny = false;
-    lastMove = Clock::now();
-    if (easy == nullptr || multi == nullptr) {
-        result = CURLE_FAILED_INIT;
-        return kFailed;
-    }
-    if (cancel->due()) {
-        cut = true;
-        return kCancelled;
-    }
-    std::string target = url(path);
-    if (directory && !target.empty() && target.back() != '/') {
-        target += '/';
-    }
-    curl->easySetopt(easy, CURLOPT_URL, target.c_str());
+CURLcode CommunityConnection::runHandle(CURLcode finalResult) {
     if (curl->multiAddHandle(multi, easy) != CURLM_OK) {
-        result = CURLE_FAILED_INIT;
-        return kFailed;
+        return CURLE_FAILED_INIT;
     }
-    bool finished = false;
-    while (!finished) {
+    CURLcode result = finalResult;
+    for (bool finished = false; !finished;) {
         int running = 0;
         if (curl->multiPerform(multi, &running) != CURLM_OK) {
             result = CURLE_FAILED_INIT;
@@ -215,8 +171,7 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
             break;
         }
         if (running == 0) {
-            // Ended without saying how: taken as failed.
-            result = CURLE_FAILED_INIT;
+            // Ended without saying how.
             break;
         }
         if (cancel->due()) {
@@ -225,33 +180,58 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
         }
         curl->multiPoll(multi, nullptr, 0, kPollMilliseconds, nullptr);
     }
-    ended = Clock::now();
+    transfer.ended = Clock::now();
     double connectTime = 0.0;
     curl->easyGetinfo(easy, CURLINFO_CONNECT_TIME, &connectTime);
-    controlConnected = connectTime > 0.0 || repliedThisTransfer;
-    curl->easyGetinfo(easy, CURLINFO_OS_ERRNO, &socketError);
+    transfer.controlConnected = connectTime > 0.0 || transfer.replied;
+    curl->easyGetinfo(easy, CURLINFO_OS_ERRNO, &transfer.socketError);
+    curl->easyGetinfo(easy, CURLINFO_RESPONSE_CODE, &transfer.responseCode);
     // Taken off before it can be used again; a transfer cut off here closes
     // its connections without waiting for the server.
     curl->multiRemoveHandle(multi, easy);
-    // Only a connection whose server answered is used again. libcurl keeps
-    // one whose verdict it gave up waiting for (on the cancel) as if it were
-    // good, and would say goodbye on it and wait; it is shut instead.
-    connectionKept = result == CURLE_OK || failureIsReply();
-    if (!connectionKept) {
-        cancel->abandonSockets();
+    return result;
+}
+
+CommunityConnection::Outcome CommunityConnection::perform(const std::string& path,
+                                                          bool directory, Transfer fresh) {
+    transfer = std::move(fresh);
+    if (easy == nullptr || multi == nullptr) {
+        transfer.result = CURLE_FAILED_INIT;
+        return kFailed;
     }
-    bool cancelled = result == CURLE_ABORTED_BY_CALLBACK ? cancel->requested() : cancel->due();
-    if (result != CURLE_OK && cancelled) {
+    if (cancel->due()) {
         cut = true;
         return kCancelled;
     }
-    if (result == CURLE_WRITE_ERROR && sinkStopped) {
+    std::string target = url(path);
+    if (directory && !target.empty() && target.back() != '/') {
+        target += '/';
+    }
+    curl->easySetopt(easy, CURLOPT_URL, target.c_str());
+    // Ended without saying how: taken as failed.
+    transfer.result = runHandle(CURLE_FAILED_INIT);
+    // Only a connection whose server answered is used again. libcurl keeps
+    // one whose verdict it gave up waiting for (on the cancel) as if it were
+    // good, and would say goodbye on it and wait; it is shut instead, as is
+    // one the server said it closes.
+    connectionKept = transfer.result == CURLE_OK ||
+                     (failureIsReply() && replyCode(transfer.lastReply) != kClosingReply);
+    if (!connectionKept) {
+        cancel->abandonSockets();
+    }
+    bool cancelled = transfer.result == CURLE_ABORTED_BY_CALLBACK ? cancel->requested()
+                                                                  : cancel->due();
+    if (transfer.result != CURLE_OK && cancelled) {
+        cut = true;
+        return kCancelled;
+    }
+    if (transfer.result == CURLE_WRITE_ERROR && transfer.sinkStopped) {
         return kStopped;
     }
-    if (result != CURLE_OK) {
+    if (transfer.result != CURLE_OK) {
         return kFailed;
     }
-    if (pendingReturn && sink && !sink("\r", 1)) {
+    if (transfer.pendingReturn && transfer.sink && !transfer.sink("\r", 1)) {
         return kStopped;
     }
     return kDone;
@@ -259,48 +239,48 @@ CommunityConnection::Outcome CommunityConnection::perform(const std::string& pat
 
 CommunityConnection::Outcome CommunityConnection::readFile(const std::string& remotePath,
                                                            const Sink& take) {
-    sink = take;
+    Transfer fresh;
+    fresh.sink = take;
     setRequest(0L, 0L, 0L, nullptr);
-    Outcome outcome = perform(remotePath, false);
-    sink = nullptr;
-    return outcome;
+    return perform(remotePath, false, std::move(fresh));
 }
 
 CommunityConnection::Outcome CommunityConnection::listFolder(const std::string& folder,
                                                              const Sink& take) {
-    sink = take;
+    Transfer fresh;
+    fresh.sink = take;
+    fresh.rawListing = true;
     setRequest(0L, 0L, 1L, nullptr);
-    Outcome outcome = perform(folder, true);
-    sink = nullptr;
-    return outcome;
+    return perform(folder, true, std::move(fresh));
 }
 
 CommunityConnection::Outcome CommunityConnection::sendFile(FILE* local,
                                                            const std::string& remotePath) {
-    upload = local;
+    Transfer fresh;
+    fresh.upload = local;
     setRequest(1L, 0L, 0L, nullptr);
-    Outcome outcome = perform(remotePath, false);
-    upload = nullptr;
-    return outcome;
+    return perform(remotePath, false, std::move(fresh));
 }
 
 CommunityConnection::Outcome CommunityConnection::deleteFile(const std::string& remotePath) {
     if (remotePath.find_first_of("\r\n") != std::string::npos) {
-        result = CURLE_BAD_FUNCTION_ARGUMENT;
-        localError = "the name cannot be sent to the server";
+        transfer = Transfer();
+        transfer.result = CURLE_BAD_FUNCTION_ARGUMENT;
+        transfer.localError = "the name cannot be sent to the server";
         return kFailed;
     }
     std::string command = "DELE " + remotePath;
     curl_slist* commands = curl->slistAppend(nullptr, command.c_str());
     if (commands == nullptr) {
-        result = CURLE_OUT_OF_MEMORY;
+        transfer = Transfer();
+        transfer.result = CURLE_OUT_OF_MEMORY;
         return kFailed;
     }
     // Only the command: the folder's URL with no transfer.
     size_t slash = remotePath.rfind('/');
     std::string folder = slash == std::string::npos ? "" : remotePath.substr(0, slash + 1);
     setRequest(0L, 1L, 0L, commands);
-    Outcome outcome = perform(folder, true);
+    Outcome outcome = perform(folder, true, Transfer());
     // The handle must not keep the list that is freed here.
     setRequest(0L, 0L, 0L, nullptr);
     curl->slistFreeAll(commands);
@@ -309,24 +289,27 @@ CommunityConnection::Outcome CommunityConnection::deleteFile(const std::string& 
 
 size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void* self) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    Transfer& transfer = connection->transfer;
     size_t length = size * count;
     for (size_t i = 0; i < length; ++i) {
         char c = data[i];
         if (c != '\n') {
-            if (c != '\r' && connection->pendingLine.size() < 1000) {
-                connection->pendingLine += c;
+            if (c != '\r' && transfer.pendingLine.size() < 1000) {
+                transfer.pendingLine += c;
             }
             continue;
         }
         std::string line;
-        line.swap(connection->pendingLine);
+        line.swap(transfer.pendingLine);
         int code = replyCode(line);
         // A reply's last line: its code and a blank (earlier ones have "-").
         if (code == 0 || (line.size() > 3 && line[3] != ' ')) {
             continue;
         }
-        connection->lastReply = line;
-        connection->repliedThisTransfer = true;
+        transfer.lastReply = line;
+        transfer.replied = true;
+        // A preliminary reply (1xx) leaves the command's verdict to come.
+        transfer.awaitingReply = code / 100 == 1;
         if (!connection->greeted && code / 100 == 2) {
             connection->greeted = true;
             connection->exchangeGreeted = true;
@@ -338,34 +321,70 @@ size_t CommunityConnection::onHeader(char* data, size_t size, size_t count, void
             connection->sessionReady = true;
         }
         if (code / 100 == 1) {
-            connection->started = true;
+            transfer.started = true;
         }
     }
     return length;
 }
 
+int CommunityConnection::onDebug(CURL*, curl_infotype type, char* data, size_t size,
+                                 void* self) {
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    Transfer& transfer = connection->transfer;
+    if (type == CURLINFO_HEADER_OUT) {
+        // A command went out: its reply is now awaited.
+        transfer.awaitingReply = true;
+        return 0;
+    }
+    // The listing's bytes as they came, before libcurl made every carriage
+    // return a line end (a listing always goes in ASCII type).
+    if (type != CURLINFO_DATA_IN || !transfer.rawListing ||
+        transfer.convertedBytesSeen || transfer.sinkStopped || size == 0) {
+        return 0;
+    }
+    transfer.rawBytesSeen = true;
+    if (transfer.sink && !transfer.sink(data, size)) {
+        transfer.sinkStopped = true;
+    }
+    return 0;
+}
+
 size_t CommunityConnection::onReceive(char* data, size_t size, size_t count, void* self) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    Transfer& transfer = connection->transfer;
     size_t length = size * count;
+    if (transfer.rawListing) {
+        // The bytes went to the sink from onDebug; a libcurl that hands its
+        // debug callback none gives the converted ones.
+        if (transfer.rawBytesSeen) {
+            return transfer.sinkStopped ? 0 : length;
+        }
+        transfer.convertedBytesSeen = true;
+        if (transfer.sink && !transfer.sink(data, length)) {
+            transfer.sinkStopped = true;
+            return 0;
+        }
+        return length;
+    }
     // ASCII mode: a line end arrives as CR LF (libcurl may have made it LF).
-    std::string& text = connection->received;
+    std::string& text = transfer.received;
     text.clear();
     for (size_t i = 0; i < length; ++i) {
         char c = data[i];
-        if (connection->pendingReturn) {
-            connection->pendingReturn = false;
+        if (transfer.pendingReturn) {
+            transfer.pendingReturn = false;
             if (c != '\n') {
                 text += '\r';
             }
         }
         if (c == '\r') {
-            connection->pendingReturn = true;
+            transfer.pendingReturn = true;
         } else {
             text += c;
         }
     }
-    if (!text.empty() && connection->sink && !connection->sink(text.data(), text.size())) {
-        connection->sinkStopped = true;
+    if (!text.empty() && transfer.sink && !transfer.sink(text.data(), text.size())) {
+        transfer.sinkStopped = true;
         return 0;
     }
     return length;
@@ -373,14 +392,15 @@ size_t CommunityConnection::onReceive(char* data, size_t size, size_t count, voi
 
 size_t CommunityConnection::onSend(char* buffer, size_t size, size_t count, void* self) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
-    FILE* file = connection->upload;
+    Transfer& transfer = connection->transfer;
+    FILE* file = transfer.upload;
     if (file == nullptr) {
         return 0;
     }
     // ASCII mode: libcurl sends each line end as CR LF.
     size_t length = fread(buffer, 1, size * count, file);
     if (length == 0 && ferror(file)) {
-        connection->localError = "the camera file could not be read";
+        transfer.localError = "the camera file could not be read";
         return CURL_READFUNC_ABORT;
     }
     return length;
@@ -389,11 +409,12 @@ size_t CommunityConnection::onSend(char* buffer, size_t size, size_t count, void
 int CommunityConnection::onProgress(void* self, curl_off_t, curl_off_t downloaded, curl_off_t,
                                     curl_off_t uploaded) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    Transfer& transfer = connection->transfer;
     curl_off_t now = downloaded + uploaded;
-    if (now != connection->moved) {
-        connection->moved = now;
-        connection->movedAny = true;
-        connection->lastMove = Clock::now();
+    if (now != transfer.moved) {
+        transfer.moved = now;
+        transfer.movedAny = true;
+        transfer.lastMove = Clock::now();
     }
     return connection->cancel->due() ? 1 : 0;
 }
@@ -401,9 +422,10 @@ int CommunityConnection::onProgress(void* self, curl_off_t, curl_off_t downloade
 curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
                                                 curl_sockaddr* address) {
     CommunityConnection* connection = static_cast<CommunityConnection*>(self);
-    connection->openedSocket = true;
+    Transfer& transfer = connection->transfer;
+    transfer.openedSocket = true;
     // Before a reply in this transfer, the socket is a new control connection.
-    if (!connection->repliedThisTransfer) {
+    if (!transfer.replied) {
         connection->greeted = false;
         connection->loggedIn = false;
         connection->sessionReady = false;
@@ -419,7 +441,8 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
         inet_ntop(AF_INET6, &in->sin6_addr, host, sizeof(host));
         port = ntohs(in->sin6_port);
     }
-    connection->lastAddress = std::string(host) + " port " + std::to_string(port);
+    std::string where = std::string(host) + " port " + std::to_string(port);
+    transfer.lastAddress = where;
     int type = address->socktype;
 #ifdef SOCK_CLOEXEC
     // Not handed on to programs X-Plane starts.
@@ -427,11 +450,25 @@ curl_socket_t CommunityConnection::onOpenSocket(void* self, curlsocktype,
 #endif
     // None once the exchange is cut off.
     int descriptor = connection->cancel->openSocket(address->family, type, address->protocol);
+    // Once the server has answered on this transfer's control connection, a
+    // new socket is the data connection.
+    if (descriptor >= 0 && transfer.replied && connection->greeted) {
+        transfer.dataSocket = descriptor;
+        transfer.dataOpen = true;
+        transfer.dataAddress = where;
+    }
     return descriptor >= 0 ? descriptor : CURL_SOCKET_BAD;
 }
 
 int CommunityConnection::onCloseSocket(void* self, curl_socket_t socket) {
-    return static_cast<CommunityConnection*>(self)->cancel->closeSocket(socket);
+    CommunityConnection* connection = static_cast<CommunityConnection*>(self);
+    Transfer& transfer = connection->transfer;
+    if (transfer.dataOpen && socket == transfer.dataSocket) {
+        transfer.dataOpen = false;
+        transfer.dataClosed = true;
+        transfer.dataClosedAt = Clock::now();
+    }
+    return connection->cancel->closeSocket(socket);
 }
 
 CommunityConnection::Step CommunityConnection::failedStep() const {
@@ -442,14 +479,11 @@ CommunityConnection::Step CommunityConnection::failedStep() const {
 }
 
 bool CommunityConnection::failureIsReply() const {
-    if (!localError.empty() || lastReply.empty() || replyCode(lastReply) < 400) {
+    if (!transfer.localError.empty() || transfer.result == CURLE_OK) {
         return false;
     }
-    switch (result) {
-        case CURLE_OK:
-        case CURLE_OPERATION_TIMEDOUT:
-        case CURLE_COULDNT_CONNECT:
-        case CURLE_COULDNT_RESOLVE_HOST:
+    switch (transfer.result) {
+        // Ended here: by the cancel, by the sink, or for want of memory.
         case CURLE_ABORTED_BY_CALLBACK:
         case CURLE_WRITE_ERROR:
         case CURLE_READ_ERROR:
@@ -457,56 +491,74 @@ bool CommunityConnection::failureIsReply() const {
         case CURLE_FAILED_INIT:
             return false;
         default:
-            return true;
+            break;
     }
+    // The server's last reply said no, and it answered the last command (or
+    // was the greeting): nothing else was awaited when the transfer ended.
+    // libcurl ends a transfer on a 421 as if a limit had run out.
+    int code = replyCode(transfer.lastReply);
+    return code >= 400 && code == transfer.responseCode && !transfer.awaitingReply;
 }
 
 bool CommunityConnection::fileRefused() const {
-    return (result == CURLE_REMOTE_FILE_NOT_FOUND || result == CURLE_FTP_COULDNT_RETR_FILE) &&
-           !started && failureIsReply();
+    return (transfer.result == CURLE_REMOTE_FILE_NOT_FOUND || transfer.result == CURLE_FTP_COULDNT_RETR_FILE) &&
+           !transfer.started && failureIsReply() && replyCode(transfer.lastReply) != kClosingReply;
+}
+
+std::string CommunityConnection::limitText() const {
+    int shorter = std::min(limits.connectSeconds, limits.replySeconds);
+    if (!transfer.openedSocket && !greeted) {
+        return formatted("the server's name could not be looked up within %d seconds",
+                         limits.connectSeconds) +
+               " (" + server + ")";
+    }
+    if (!greeted) {
+        return transfer.controlConnected
+                   ? formatted("the server did not answer within %d seconds", shorter)
+                   : formatted("the server did not accept the connection within %d seconds",
+                               limits.connectSeconds);
+    }
+    // libcurl closes the data connection as the transfer ends, whichever
+    // way: one closed long before the end had taken the data whole, and the
+    // server's verdict on it was awaited.
+    bool verdictAwaited =
+        transfer.dataClosed && transfer.ended - transfer.dataClosedAt >= std::chrono::milliseconds(limits.replySeconds * 500);
+    if (transfer.started && verdictAwaited) {
+        return formatted("the server did not confirm the transfer within %d seconds",
+                         limits.replySeconds);
+    }
+    if (transfer.started && (transfer.dataOpen || transfer.dataClosed)) {
+        // The transfer's data was under way: the low-speed limit.
+        bool movedLately =
+            transfer.movedAny && transfer.ended - transfer.lastMove < std::chrono::seconds(limits.quietSeconds);
+        return formatted(movedLately ? "the transfer moved less than a byte a second for %d seconds"
+                                     : "the transfer made no progress for %d seconds",
+                         limits.quietSeconds);
+    }
+    int code = replyCode(transfer.lastReply);
+    if (!transfer.awaitingReply && (code == 227 || code == 229)) {
+        return formatted("the data connection to %s was not accepted within %d seconds",
+                         transfer.dataAddress.empty() ? transfer.lastAddress : transfer.dataAddress, limits.connectSeconds);
+    }
+    // Until the session is set up, the connect limit runs too.
+    return formatted("the server did not answer within %d seconds",
+                     sessionReady ? limits.replySeconds : shorter);
 }
 
 std::string CommunityConnection::failureText() const {
-    if (!localError.empty()) {
-        return localError;
+    if (!transfer.localError.empty()) {
+        return transfer.localError;
     }
     if (failureIsReply()) {
-        return lastReply;
+        return transfer.lastReply;
     }
-    int code = replyCode(lastReply);
-    int shorter = std::min(limits.connectSeconds, limits.replySeconds);
-    switch (result) {
+    switch (transfer.result) {
         case CURLE_OPERATION_TIMEDOUT:
-            if (strstr(errorBuffer, kTooSlow) != nullptr) {
-                bool movedLately = movedAny && ended - lastMove < std::chrono::seconds(
-                                                                      limits.quietSeconds);
-                return formatted(movedLately
-                                     ? "the transfer moved less than a byte a second for %d seconds"
-                                     : "the transfer made no progress for %d seconds",
-                                 limits.quietSeconds);
-            }
-            if (!openedSocket && strstr(errorBuffer, kResolving) != nullptr) {
-                return formatted("the server's name could not be looked up within %d seconds",
-                                 limits.connectSeconds) +
-                       " (" + server + ")";
-            }
-            if (!greeted) {
-                return controlConnected
-                           ? formatted("the server did not answer within %d seconds", shorter)
-                           : formatted("the server did not accept the connection within %d seconds",
-                                       limits.connectSeconds);
-            }
-            if (code == 227 || code == 229) {
-                return formatted("the data connection to %s was not accepted within %d seconds",
-                                 lastAddress, limits.connectSeconds);
-            }
-            // Until the session is set up, the connect limit runs too.
-            return formatted("the server did not answer within %d seconds",
-                             sessionReady ? limits.replySeconds : shorter);
+            return limitText();
         case CURLE_COULDNT_CONNECT:
             return std::string(greeted ? "the data connection to " : "the connection to ") +
-                   lastAddress + " failed" +
-                   (socketError != 0 ? std::string(": ") + strerror(static_cast<int>(socketError))
+                   transfer.lastAddress + " failed" +
+                   (transfer.socketError != 0 ? std::string(": ") + strerror(static_cast<int>(transfer.socketError))
                                      : std::string());
         case CURLE_COULDNT_RESOLVE_HOST:
             return "the server's name could not be looked up (" + server + ")";
@@ -517,8 +569,7 @@ std::string CommunityConnection::failureText() const {
         case CURLE_WEIRD_SERVER_REPLY:
             return "the server cut the connection off";
         default:
-            return std::string("the exchange failed: ") +
-                   (errorBuffer[0] != 0 ? errorBuffer : curl->easyStrerror(result));
+            return std::string("the exchange failed: ") + curl->easyStrerror(transfer.result);
     }
 }
 

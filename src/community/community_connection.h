@@ -8,11 +8,12 @@
 // address the control connection reached, whatever address the server names
 // for it (a server behind a NAT names its private one), and every wait is a
 // poll(), whatever the numbers of the descriptors. A cancel ends a transfer
-// once its grace has gone by. A transfer that ended without the server's
-// answer (cancelled, cut off, a limit run out) leaves nothing to wait for:
-// its connections are shut, so neither libcurl's goodbye nor its connection
-// cache waits on the server. The name lookup itself is left to the system's
-// resolver, bounded by the connect limit. One worker thread uses it.
+// once its grace has gone by, or at once when the exchange is cut off. A
+// transfer that ended without the server's answer (cancelled, cut off, a
+// limit run out) leaves nothing to wait for: its connections are shut, so
+// neither libcurl's goodbye nor its connection cache waits on the server. The
+// name lookup itself is left to the system's resolver, bounded by the connect
+// limit. One worker thread uses it.
 #pragma once
 
 #include <curl/curl.h>
@@ -55,7 +56,7 @@ public:
     // Paths from the account's folder, as "Ovilux/Versions.txt".
     // The file, in ASCII mode.
     Outcome readFile(const std::string& remotePath, const Sink& sink);
-    // The folder's name listing (NLST), as the server words it.
+    // The folder's name listing (NLST), its bytes as the server sent them.
     Outcome listFolder(const std::string& folder, const Sink& sink);
     // The local file, in ASCII mode; done only once the server confirmed the
     // whole transfer with a completion reply.
@@ -67,13 +68,15 @@ public:
     // (a later connection of the same exchange counts as its first did).
     Step failedStep() const;
     // Why it failed, on one line with the password masked: the server's
-    // reply when it refused, otherwise what happened.
+    // reply when it refused, otherwise the limit that ran out or what
+    // happened. Told from libcurl's result code, the server's last reply and
+    // what the exchange was waiting for, never from libcurl's words.
     std::string failure() const;
     bool failureIsReply() const;
     // The server refused the file itself: a 4xx or 5xx reply to its RETR.
     bool fileRefused() const;
     // The server had begun the transfer (a preliminary reply) before it failed.
-    bool transferStarted() const { return started; }
+    bool transferStarted() const { return transfer.started; }
     // A transfer of this exchange was cut off by the cancel.
     bool cutByCancel() const { return cut; }
     // The server answered the last transfer, so its control connection is
@@ -83,15 +86,67 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
-    // What the next transfer is: every request sets all four, so none
+    // One transfer: what it sends or takes, and what the server and libcurl
+    // did in it. Made afresh for each, so none inherits another's.
+    struct Transfer {
+        // What it takes or sends.
+        Sink sink;
+        FILE* upload = nullptr;
+        // A listing: its bytes go to the sink as they came (onDebug), or as
+        // converted from a libcurl that does not show them.
+        bool rawListing = false;
+        bool rawBytesSeen = false;
+        bool convertedBytesSeen = false;
+        bool sinkStopped = false;
+        // ASCII mode: a carriage return waiting to see what follows it.
+        bool pendingReturn = false;
+        std::string received;
+
+        CURLcode result = CURLE_OK;
+        // The code of the server's last reply, as libcurl read it, and the
+        // reply as the exchange read it.
+        long responseCode = 0;
+        std::string pendingLine;
+        std::string lastReply;
+        bool replied = false;
+        // A command went out and its final reply has not come.
+        bool awaitingReply = false;
+        // The server began the transfer (a preliminary reply).
+        bool started = false;
+        bool controlConnected = false;
+        bool openedSocket = false;
+        std::string lastAddress;
+        long socketError = 0;
+        std::string localError;
+        // The data connection: its socket while open, and when it was closed.
+        int dataSocket = -1;
+        bool dataOpen = false;
+        bool dataClosed = false;
+        Clock::time_point dataClosedAt;
+        std::string dataAddress;
+        // Bytes moved, and when they last did.
+        curl_off_t moved = 0;
+        bool movedAny = false;
+        Clock::time_point lastMove = Clock::now();
+        Clock::time_point ended;
+    };
+
+    // What the next request is: every request sets all four, so none
     // inherits another's.
     void setRequest(long upload, long noBody, long nameListOnly, curl_slist* quote);
-    Outcome perform(const std::string& path, bool directory);
+    // The transfer of the request set, under the given record.
+    Outcome perform(const std::string& path, bool directory, Transfer fresh);
+    // Runs the handle until libcurl is done with it or the cancel is due;
+    // the result libcurl gave, or finalResult when it gave none.
+    CURLcode runHandle(CURLcode finalResult);
     std::string url(const std::string& path) const;
     std::string failureText() const;
+    // The limit that ran out, from what the exchange waited for.
+    std::string limitText() const;
     void close();
 
     static size_t onHeader(char* data, size_t size, size_t count, void* self);
+    static int onDebug(CURL* handle, curl_infotype type, char* data, size_t size, void* self);
     static size_t onReceive(char* data, size_t size, size_t count, void* self);
     static size_t onSend(char* buffer, size_t size, size_t count, void* self);
     static int onProgress(void* self, curl_off_t downloadTotal, curl_off_t downloaded,
@@ -106,7 +161,6 @@ private:
     std::string password;
     CURL* easy = nullptr;
     CURLM* multi = nullptr;
-    char errorBuffer[CURL_ERROR_SIZE] = {};
 
     // The exchange's and the current control connection's state, from the
     // server's replies.
@@ -118,25 +172,7 @@ private:
     // the connect limit no longer runs.
     bool sessionReady = false;
     bool connectionKept = false;
-    // The last transfer.
-    CURLcode result = CURLE_OK;
-    std::string pendingLine;
-    std::string lastReply;
-    bool repliedThisTransfer = false;
-    bool started = false;
-    bool controlConnected = false;
-    bool openedSocket = false;
-    std::string lastAddress;
-    long socketError = 0;
-    std::string localError;
-    Sink sink;
-    bool sinkStopped = false;
-    bool pendingReturn = false;
-    std::string received;
-    FILE* upload = nullptr;
-    curl_off_t moved = 0;
-    bool movedAny = false;
-    Clock::time_point lastMove;
-    Clock::time_point ended;
+    // A transfer of this exchange was cut off by the cancel.
     bool cut = false;
+    Transfer transfer;
 };

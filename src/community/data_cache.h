@@ -5,7 +5,6 @@
 #include <atomic>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cameras/files/camera_file_entry.h"
@@ -22,9 +21,10 @@ public:
 
     // The folders, taken at enable.
     static void initDataCache();
-    // Starts the worker unless one runs (then null); the caller owns and joins
-    // the thread. The folder is listed here, on the calling thread.
-    static std::thread* cacheCommunityCameraFiles();
+    // Starts the worker (community_worker.h) unless one runs (then false);
+    // the frames join it once it has finished, the stop waits for it. The
+    // folder is listed here, on the calling thread.
+    static bool cacheCommunityCameraFiles();
     // The worker's body: one entry per name of the packed listing (names ended
     // by a zero byte, an empty name last), then the busy flag cleared.
     static void loadCommunityCameraFiles(std::string folder, std::unique_ptr<char[]> names);

@@ -1,23 +1,19 @@
 #include "community/share_camera_file.h"
 
-#include <atomic>
 #include <cinttypes>
 #include <cstdio>
-#include <exception>
 #include <memory>
-#include <thread>
 
 #include "cameras/files/camera_file.h"
 #include "cameras/set/camera_set.h"
-#include "community/community_cancel.h"
 #include "community/community_curl.h"
 #include "community/community_server.h"
+#include "community/community_worker.h"
 #include "community/share_record.h"
 #include "community/share_worker.h"
 #include "libwinkit/message_box.h"
 #include "shell/log.h"
 #include "shell/strings.h"
-#include "xplane/sdk.h"
 
 namespace {
 const char* const kConnectError = "Unable to connect to the community file server";
@@ -27,26 +23,26 @@ const char* const kThanks =
     "Your camera file has been successfully submitted to the community server.\n\n"
     "\t\tThank you for your contribution.";
 
+// A share from its start until it is reported. Its worker writes the
+// outcome; the main thread reads it once the worker has been joined.
 struct ShareJob {
     const CurlCalls* curl = nullptr;
-    CommunityCancel cancel;
     ShareRequest request;
     ShareOutcome outcome;
-    // Set by the worker once the outcome is written.
-    std::atomic<bool> finished{false};
-    std::thread worker;
 };
 
-std::unique_ptr<ShareJob> job;
-// Looks each frame whether the share has ended; kept between shares (it is
-// not destroyed from inside its own callback).
-XPLMFlightLoopID watcher = nullptr;
+std::shared_ptr<ShareJob> job;
+std::shared_ptr<CommunityWorker> jobWorker;
 
-void reportFailure(const char* message, const char* reasonLine, const std::string& reason) {
+// The box, and the log lines saying why: the server's refusal with its
+// reply, otherwise what happened.
+void reportFailure(const char* message, const ShareOutcome& outcome) {
     msgBox("Error", message);
     logMsg(message);
-    if (!reason.empty()) {
-        sLogMsg(reasonLine, reason.c_str());
+    if (!outcome.reason.empty()) {
+        sLogMsg(outcome.reasonIsReply ? "The community server replied: %s"
+                                      : "The community server: %s",
+                outcome.reason.c_str());
     }
 }
 
@@ -55,17 +51,14 @@ void reportEnd(const ShareJob& ended) {
     const ShareOutcome& outcome = ended.outcome;
     switch (outcome.step) {
         case ShareOutcome::kNotConnected:
-            reportFailure(kConnectError, "The community server: %s", outcome.reason);
+            reportFailure(kConnectError, outcome);
             break;
         case ShareOutcome::kNotLoggedIn:
             msgBox("Error", kLoginError);
             sLogMsg("%s, error: %s", kLoginError, outcome.reason.c_str());
             break;
         case ShareOutcome::kNotSent:
-            reportFailure(kSendError,
-                          outcome.reasonIsReply ? "The community server replied: %s"
-                                                : "The community server: %s",
-                          outcome.reason);
+            reportFailure(kSendError, outcome);
             break;
         case ShareOutcome::kShared:
             if (!outcome.recordWritten) {
@@ -78,9 +71,9 @@ void reportEnd(const ShareJob& ended) {
 
 // How an ended share went, then what else its exchange did, on the main
 // thread.
-void report(const ShareJob& ended) {
+void report(const ShareJob& ended, bool cancelled) {
     const ShareOutcome& outcome = ended.outcome;
-    if (outcome.step != ShareOutcome::kShared && ended.cancel.requested()) {
+    if (outcome.step != ShareOutcome::kShared && cancelled) {
         logMsg("Sharing the camera file was canceled");
     } else {
         reportEnd(ended);
@@ -88,28 +81,6 @@ void report(const ShareJob& ended) {
     for (const std::string& note : outcome.notes) {
         logMsg(note.c_str());
     }
-}
-
-void finishShare() {
-    if (job == nullptr) {
-        return;
-    }
-    job->worker.join();
-    std::unique_ptr<ShareJob> ended = std::move(job);
-    report(*ended);
-}
-
-float watchShare(float, float, int, void*) {
-    if (job != nullptr && job->finished.load(std::memory_order_acquire)) {
-        finishShare();
-        return 0.0f;
-    }
-    return -1.0f;
-}
-
-void runShare(ShareJob* running) {
-    running->outcome = runShareExchange(running->request, running->curl, &running->cancel);
-    running->finished.store(true, std::memory_order_release);
 }
 }  // namespace
 
@@ -123,6 +94,10 @@ std::string communityRemoteName(time_t now, const std::string& localPath, const 
 }
 
 void shareCameraFile() {
+    // A share that has just ended is reported first.
+    if (jobWorker != nullptr && jobWorker->finished()) {
+        serviceCommunityWorkers();
+    }
     if (job != nullptr) {
         return;
     }
@@ -141,7 +116,7 @@ void shareCameraFile() {
         sLogMsg("libcurl: %s", why.c_str());
         return;
     }
-    std::unique_ptr<ShareJob> starting(new ShareJob());
+    std::shared_ptr<ShareJob> starting = std::make_shared<ShareJob>();
     starting->curl = curl;
     ShareRequest& request = starting->request;
     request.localPath = getAircraftCameraFilePath();
@@ -155,39 +130,37 @@ void shareCameraFile() {
     SharedCameraInfo* previous = getSharedCameraInfo();
     request.hadRecord = previous->valid != 0;
     request.previousName = previous->fileName;
-    request.previousDate = previous->date;
-    request.previousVersion = previous->version;
+    request.recordReadable = readSharedCameraRecordHead(request.recordPath, &request.recordHead);
     request.leftovers = readSharedCameraLeftovers(request.recordPath);
-    try {
-        starting->worker = std::thread(runShare, starting.get());
-    } catch (const std::exception& error) {
+    std::string error;
+    // The box comes when it ends, whatever window is open.
+    serviceCommunityWorkersEachFrame();
+    std::shared_ptr<CommunityWorker> worker = CommunityWorker::start(
+        [starting](CommunityWorker& self) {
+            starting->outcome =
+                runShareExchange(starting->request, starting->curl, self.exchange());
+        },
+        [starting](CommunityWorker& self) {
+            if (job == starting) {
+                job = nullptr;
+                jobWorker = nullptr;
+            }
+            report(*starting, self.cancelRequested());
+        },
+        &error);
+    if (worker == nullptr) {
         msgBox("Error", kSendError);
-        sLogMsg("%s: %s", kSendError, error.what());
+        sLogMsg("%s: %s", kSendError, error.c_str());
         return;
     }
-    job = std::move(starting);
-    if (watcher == nullptr) {
-        XPLMCreateFlightLoop_t params{};
-        params.structSize = sizeof(params);
-        params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
-        params.callbackFunc = watchShare;
-        watcher = XPLMCreateFlightLoop(&params);
-    }
-    XPLMScheduleFlightLoop(watcher, -1.0f, 1);
+    job = starting;
+    jobWorker = worker;
 }
 
 bool isSharingCameraFile() { return job != nullptr; }
 
 void cancelSharingCameraFile() {
-    if (job != nullptr) {
-        // Ends within the cancel's grace, so the join is bounded.
-        ShareJob* running = job.get();
-        running->cancel.end(
-            [running] { return running->finished.load(std::memory_order_acquire); });
-    }
-    finishShare();
-    if (watcher != nullptr) {
-        XPLMDestroyFlightLoop(watcher);
-        watcher = nullptr;
+    if (jobWorker != nullptr) {
+        jobWorker->requestCancel();
     }
 }

@@ -1,9 +1,9 @@
 // Giving the aircraft's camera file to the community: saved, uploaded under a
 // name of its own, the same user's previous upload of it removed, and the
 // upload remembered in the sharing record. The file is saved on the main
-// thread; the exchange with the server runs on a worker (share_worker.h), so
-// no frame waits for the server, and the user learns the outcome from a
-// message box when it ends.
+// thread; the exchange with the server runs on a worker (share_worker.h,
+// community_worker.h), so no frame waits for the server, and the user learns
+// the outcome from a message box once the worker has been joined.
 #pragma once
 
 #include <ctime>
@@ -11,10 +11,12 @@
 
 // Starts a share unless one runs.
 void shareCameraFile();
-// A share runs (the share dialog says so).
+// A share runs, or ends and is not reported yet (the share dialog says it is
+// sharing).
 bool isSharingCameraFile();
-// Ends a running share within about a second and joins its worker (the
-// dialog's Cancel, disable, stop). What it already did stays done.
+// Asks a running share to end and returns at once (the dialog's Cancel,
+// disable, stop): the frames cut it off once its grace has gone by, and join
+// it. What it already did stays done.
 void cancelSharingCameraFile();
 
 // The name an upload gets on the server: the time in seconds, the hashes of

@@ -1,5 +1,6 @@
 #include "community/share_record.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +14,8 @@
 
 namespace {
 const size_t kRecordPathRoom = 2000;
+// Far more than three lines and the uploads' names ever take.
+const size_t kMaxRecordBytes = 4 * 1024 * 1024;
 SharedCameraInfo sharedCameraInfo;
 
 // One line without its line end (a record edited on Windows keeps none of
@@ -46,34 +49,89 @@ char* getSharedCameraFilePath(char* out) {
     return out;
 }
 
+namespace {
+// The names after the three lines, the last kMaxSharedLeftovers of them.
+std::string leftoverLines(const std::vector<std::string>& leftovers) {
+    std::string lines;
+    size_t first = leftovers.size() > kMaxSharedLeftovers ? leftovers.size() - kMaxSharedLeftovers : 0;
+    for (size_t i = first; i < leftovers.size(); ++i) {
+        lines += leftovers[i] + "\n";
+    }
+    return lines;
+}
+
+// Where the record's fourth line begins (its size when it has fewer lines).
+size_t afterThirdLine(const std::string& bytes) {
+    size_t end = 0;
+    for (int line = 0; line < 3 && end < bytes.size(); ++line) {
+        size_t at = bytes.find('\n', end);
+        end = at == std::string::npos ? bytes.size() : at + 1;
+    }
+    return end;
+}
+
+// The record's bytes ("" when there is none); false when one is there but
+// cannot be read.
+bool readRecordBytes(const std::string& path, std::string* bytes) {
+    bytes->clear();
+    if (path.empty()) {
+        return true;
+    }
+    return readRegularFile(path, kMaxRecordBytes, bytes) || errno == ENOENT;
+}
+}  // namespace
+
 bool writeSharedCameraRecord(const std::string& path, const std::string& date,
                              const std::string& version, const std::string& remoteName,
                              const std::vector<std::string>& leftovers) {
     std::string contents = date + "\n" + version + "\n" + remoteName + "\n";
-    size_t first = leftovers.size() > kMaxSharedLeftovers ? leftovers.size() - kMaxSharedLeftovers : 0;
-    for (size_t i = first; i < leftovers.size(); ++i) {
-        contents += leftovers[i] + "\n";
+    return !path.empty() && replaceFileContents(path, contents + leftoverLines(leftovers));
+}
+
+bool readSharedCameraRecordHead(const std::string& path, std::string* head) {
+    if (!readRecordBytes(path, head)) {
+        return false;
     }
-    return !path.empty() && replaceFileContents(path, contents);
+    head->resize(afterThirdLine(*head));
+    return true;
+}
+
+bool writeSharedCameraRecordAfterHead(const std::string& path, const std::string& head,
+                                      const std::vector<std::string>& leftovers) {
+    std::string contents = head.substr(0, afterThirdLine(head));
+    if (!contents.empty() && contents.back() != '\n') {
+        contents += '\n';
+    }
+    for (size_t lines = std::count(contents.begin(), contents.end(), '\n'); lines < 3; ++lines) {
+        contents += '\n';
+    }
+    return !path.empty() && replaceFileContents(path, contents + leftoverLines(leftovers));
 }
 
 std::vector<std::string> readSharedCameraLeftovers(const std::string& path) {
     std::vector<std::string> leftovers;
-    FILE* file = path.empty() ? nullptr : openRegularFileStream(path);
-    if (file == nullptr) {
+    std::string bytes;
+    if (!readRecordBytes(path, &bytes)) {
         return leftovers;
     }
-    char line[sizeof(SharedCameraInfo::fileName)];
-    for (int skipped = 0; skipped < 3 && readRecordLine(file, line); ++skipped) {
-    }
-    while (leftovers.size() < kMaxSharedLeftovers && readRecordLine(file, line)) {
-        // Only a name that stays inside the community folder is ever deleted:
-        // the record is a file anyone can edit.
-        if (isPlainCommunityFileName(line)) {
-            leftovers.push_back(line);
+    size_t start = afterThirdLine(bytes);
+    while (start < bytes.size() && leftovers.size() < kMaxSharedLeftovers) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) {
+            end = bytes.size();
         }
+        std::string name = bytes.substr(start, end - start);
+        if (!name.empty() && name.back() == '\r') {
+            name.pop_back();
+        }
+        // Only a name that stays inside the community folder is ever deleted:
+        // the record is a file anyone can edit, and a zero byte would cut the
+        // name to another's.
+        if (name.find('\0') == std::string::npos && isPlainCommunityFileName(name.c_str())) {
+            leftovers.push_back(name);
+        }
+        start = end + 1;
     }
-    fclose(file);
     return leftovers;
 }
 

@@ -34,5 +34,14 @@ bool writeSharedCameraRecord(const std::string& path, const std::string& date,
 // The uploads left on the server that the record at path names: the plain
 // file names after its third line.
 std::vector<std::string> readSharedCameraLeftovers(const std::string& path);
+// The record's first three lines as they stand in the file, line ends
+// included, into *head ("" when there is no record); false when a record is
+// there but cannot be read.
+bool readSharedCameraRecordHead(const std::string& path, std::string* head);
+// Names the uploads left on the server after head, which stays byte for
+// byte; a head of fewer than three lines gets the line ends the names need
+// to start on the fourth.
+bool writeSharedCameraRecordAfterHead(const std::string& path, const std::string& head,
+                                      const std::vector<std::string>& leftovers);
 // Reads the record into the one static instance and returns it.
 SharedCameraInfo* getSharedCameraInfo();

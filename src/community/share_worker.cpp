@@ -44,8 +44,9 @@ void keepUploadAway(const ShareRequest& request, CommunityConnection* connection
     }
     std::vector<std::string> leftovers = request.leftovers;
     leftovers.push_back(request.remoteName);
-    if (writeSharedCameraRecord(request.recordPath, request.previousDate, request.previousVersion,
-                                request.previousName, leftovers)) {
+    // The record's lines stay as they are; only the names after them change.
+    if (request.recordReadable &&
+        writeSharedCameraRecordAfterHead(request.recordPath, request.recordHead, leftovers)) {
         outcome->notes.push_back("The upload " + request.remoteName +
                                  " may be on the community server; the next share removes it");
     } else {

@@ -17,12 +17,13 @@ struct ShareRequest {
     std::string version;
     std::string recordPath;
     std::string recordDate;
-    // The sharing record as it is: the previous upload ("" when none) with
-    // its date and version, and the uploads earlier shares left on the server.
+    // The sharing record as it is: the previous upload ("" when none), its
+    // three lines as they stand in the file (recordReadable false when they
+    // could not be read), and the uploads earlier shares left on the server.
     bool hadRecord = false;
     std::string previousName;
-    std::string previousDate;
-    std::string previousVersion;
+    std::string recordHead;
+    bool recordReadable = true;
     std::vector<std::string> leftovers;
 };
 

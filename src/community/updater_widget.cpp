@@ -3,7 +3,6 @@
 #include <imgui.h>
 
 #include <cstdio>
-#include <exception>
 
 #include "community/data_cache.h"
 #include "libwinkit/font_file.h"
@@ -37,63 +36,58 @@ void UpdaterWidget::create() {
 void UpdaterWidget::destroy() { delete m_instance; }
 
 UpdaterWidget::UpdaterWidget(int left, int top, int right, int bottom, int decoration)
-    : QfnImWindow(left, top, right, bottom, decoration) {
+    : QfnImWindow(left, top, right, bottom, decoration), job(std::make_shared<UpdateJob>()) {
     SetWindowTitle("Ovilux Updates");
-    localDir = getCommunityAircraftCameraDirectoryName();
-    startWorker(getServerFileNames);
+    job->localDir = getCommunityAircraftCameraDirectoryName();
+    startWorker(getServerFileNames, kUpdateReadingLists);
 }
 
 UpdaterWidget::~UpdaterWidget() {
-    cancel.store(true, std::memory_order_release);
-    // The worker's exchange ends within the cancel's grace, so this join is
-    // bounded whatever the server does.
+    // The worker ends by itself once asked; the frames join it.
     if (worker != nullptr) {
-        exchangeCancel.end([this] {
-            int running = state();
-            return running != kUpdateReadingLists && running != kUpdateUpdating;
-        });
+        worker->requestCancel();
     }
-    joinWorker();
-    flushWorkerLog();
-    filesToRemove.clear();
-    filesToDownload.clear();
-    versionLines.clear();
     if (m_instance == this) {
         m_instance = nullptr;
     }
 }
 
-void UpdaterWidget::startWorker(void (*body)(UpdaterWidget*)) {
-    // Published before the worker runs: no frame reads the lists it fills.
-    updateState.store(body == getServerFileNames ? kUpdateReadingLists : kUpdateUpdating,
-                      std::memory_order_release);
-    exchangeCancel.reset();
+int UpdaterWidget::state() const {
+    if (worker != nullptr && !worker->finished()) {
+        return runningState;
+    }
+    return job->updateState.load(std::memory_order_acquire);
+}
+
+void UpdaterWidget::startWorker(Body body, int running) {
+    runningState = running;
     std::string why;
-    curl = loadCommunityCurl(&why);
-    if (curl == nullptr) {
+    job->curl = loadCommunityCurl(&why);
+    if (job->curl == nullptr) {
         logMsg(kNoCurlMessage);
         sLogMsg("libcurl: %s", why.c_str());
     }
-    try {
-        worker = new std::thread(body, this);
-    } catch (const std::exception& error) {
-        errorText = std::string("Unable to start the update: ") + error.what();
-        updateState.store(kUpdateError, std::memory_order_release);
-    }
-}
-
-void UpdaterWidget::joinWorker() {
-    if (worker != nullptr) {
-        worker->join();
-        delete worker;
+    std::shared_ptr<UpdateJob> shared = job;
+    std::shared_ptr<std::vector<std::string>> log = std::make_shared<std::vector<std::string>>();
+    std::string error;
+    // Its end is joined and logged whether or not the window is still open.
+    serviceCommunityWorkersEachFrame();
+    std::shared_ptr<CommunityWorker> started = CommunityWorker::start(
+        [shared, log, body](CommunityWorker& self) { body(shared.get(), &self, log.get()); },
+        [log](CommunityWorker&) {
+            for (const std::string& line : *log) {
+                logMsg(line.c_str());
+            }
+        },
+        &error);
+    if (started == nullptr) {
+        job->errorText = "Unable to start the update: " + error;
+        sLogMsg("%s", job->errorText.c_str());
+        job->updateState.store(kUpdateError, std::memory_order_release);
         worker = nullptr;
+        return;
     }
-}
-
-void UpdaterWidget::flushWorkerLog() {
-    for (; loggedLines < workerLog.size(); ++loggedLines) {
-        logMsg(workerLog[loggedLines].c_str());
-    }
+    worker = started;
 }
 
 void UpdaterWidget::configureImguiContext() {
@@ -106,14 +100,14 @@ void UpdaterWidget::onHide() {
     delete this;
 }
 
-void UpdaterWidget::drawVersionLines() {
+void UpdaterWidget::drawVersionLines(int shown) {
     ImGui::Text("Your are currently running Ovilux %s", getVersionString());
     ImGui::TextUnformatted("");
-    // Filled by the worker; read only once it has published its end.
-    int shown = state();
+    // Filled by the worker; read only once it has finished.
     if (shown == kUpdateNew || shown == kUpdateReadingLists) {
         return;
     }
+    const std::vector<std::string>& versionLines = job->versionLines;
     for (size_t i = 0; i < versionLines.size(); ++i) {
         const std::string& line = versionLines[i];
         bool hasAddress = line.find("https://") != std::string::npos;
@@ -142,29 +136,22 @@ void UpdaterWidget::drawVersionLines() {
 
 void UpdaterWidget::buildInterface() {
     int shown = state();
-    if (shown != kUpdateReadingLists && shown != kUpdateUpdating) {
-        // The worker has published its end: it goes now.
-        joinWorker();
-        flushWorkerLog();
-    } else {
-        // After "Cancel", the exchange is cut off once its grace is over.
-        exchangeCancel.cutOffWhenDue();
-    }
     if (shown <= kUpdateListsReady) {
-        drawVersionLines();
+        drawVersionLines(shown);
         ImGui::Text("Community Aircraft Files Server Count: %d",
-                    serverCount.load(std::memory_order_acquire));
+                    job->serverCount.load(std::memory_order_acquire));
         ImGui::Text("Community Aircraft Files Local Count: %d",
-                    localCount.load(std::memory_order_acquire));
+                    job->localCount.load(std::memory_order_acquire));
         if (shown == kUpdateListsReady) {
             ImGui::TextUnformatted("");
-            ImGui::Text("Local Files to be Removed: %d", static_cast<int>(filesToRemove.size()));
+            ImGui::Text("Local Files to be Removed: %d",
+                        static_cast<int>(job->filesToRemove.size()));
             ImGui::Text("Server Files to be Downloaded: %d",
-                        static_cast<int>(filesToDownload.size()));
+                        static_cast<int>(job->filesToDownload.size()));
         }
     } else if (shown == kUpdateUpdating) {
-        int total = static_cast<int>(filesToRemove.size() + filesToDownload.size());
-        int done = doneCount.load(std::memory_order_acquire);
+        int total = static_cast<int>(job->filesToRemove.size() + job->filesToDownload.size());
+        int done = worker != nullptr ? worker->progressDone() : 0;
         char overlay[32];
         snprintf(overlay, sizeof(overlay), "%d/%d", done, total);
         ImGui::TextUnformatted("Updating Local Community Aircraft Files...");
@@ -172,7 +159,7 @@ void UpdaterWidget::buildInterface() {
                            overlay);
     } else if (shown == kUpdateComplete) {
         ImGui::TextUnformatted("Update Complete");
-        int notFetched = notFetchedCount.load(std::memory_order_acquire);
+        int notFetched = job->notFetchedCount.load(std::memory_order_acquire);
         if (notFetched > 0) {
             // The log names each and says why.
             ImGui::Text("Server Files not Downloaded: %d", notFetched);
@@ -180,7 +167,7 @@ void UpdaterWidget::buildInterface() {
     } else if (shown == kUpdateCancelled) {
         ImGui::TextUnformatted("Update Canceled");
     } else {
-        ImGui::TextWrapped("Update Error: %s", errorText.c_str());
+        ImGui::TextWrapped("Update Error: %s", job->errorText.c_str());
     }
     drawButtons(shown);
 }
@@ -190,19 +177,19 @@ void UpdaterWidget::drawButtons(int shown) {
         return;
     }
     ImVec2 size = ImGui::GetWindowSize();
-    if (shown == kUpdateListsReady && !(filesToRemove.empty() && filesToDownload.empty())) {
+    if (shown == kUpdateListsReady &&
+        !(job->filesToRemove.empty() && job->filesToDownload.empty())) {
         ImGui::SetCursorPos(ImVec2(size.x - 250, size.y - 40));
         if (ImGui::Button("Update Community Files")) {
-            startWorker(getServerFiles);
+            startWorker(getServerFiles, kUpdateUpdating);
             return;
         }
     }
     ImGui::SetCursorPos(ImVec2(size.x - 70, size.y - 40));
     if (shown == kUpdateUpdating) {
-        if (ImGui::Button("Cancel")) {
+        if (ImGui::Button("Cancel") && worker != nullptr) {
             // The file under way may finish within the cancel's grace.
-            cancel.store(true, std::memory_order_release);
-            exchangeCancel.request();
+            worker->requestCancel();
         }
     } else if (ImGui::Button("Close")) {
         SafeDelete();

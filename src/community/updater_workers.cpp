@@ -1,6 +1,6 @@
 // The update window's two workers. Neither calls X-Plane: what they have to
-// log waits in the window's workerLog, which the main thread writes. Each
-// fills the window's lists and texts first and publishes its final state
+// log waits in their log, which the main thread writes once they are joined.
+// Each fills the job's lists and texts first and publishes its final state
 // last, once, so a frame never sees a state before its results.
 #include <dirent.h>
 #include <sys/stat.h>
@@ -132,6 +132,14 @@ bool readListing(CommunityConnection* connection, CommunityListing* listing) {
     return whole;
 }
 
+// Why the update failed, for the log as the window shows it; the missing
+// libcurl was logged with its reasons when the worker started.
+void logFailure(const std::string& error, std::vector<std::string>* log) {
+    if (error != kNoCurlMessage) {
+        log->push_back(error);
+    }
+}
+
 // The message of a failed server step: the connection's and the login's
 // own, or the step's.
 std::string stepFailure(const CommunityConnection& connection, const char* stepError) {
@@ -146,22 +154,23 @@ std::string stepFailure(const CommunityConnection& connection, const char* stepE
 }
 }  // namespace
 
-void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
+void UpdaterWidget::getServerFileNames(UpdateJob* job, CommunityWorker* worker,
+                                       std::vector<std::string>* log) {
     BrokenPipeGuard brokenPipeGuard;
     std::vector<std::string> versions;
     std::vector<std::string> toRemove;
     std::vector<std::string> toDownload;
     std::string error;
-    CommunityListing listing(widget->localDir.size(), libraryNameMax(widget->localDir));
+    CommunityListing listing(job->localDir.size(), libraryNameMax(job->localDir));
     bool listed = false;
     bool versionsCut = false;
     std::string versionsCutOff;
 
-    if (widget->curl == nullptr) {
+    if (job->curl == nullptr) {
         error = kNoCurlMessage;
     } else {
         // Connecting and logging in are the version list's first steps.
-        CommunityConnection connection(widget->curl, &widget->exchangeCancel);
+        CommunityConnection connection(job->curl, worker->exchange());
         if (!readVersionLines(&connection, &versions, &versionsCut, &versionsCutOff)) {
             error = stepFailure(connection, kVersionsError);
         } else {
@@ -172,25 +181,25 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
         }
     }
     // The files the library would keep: names that differ only in case are one.
-    widget->serverCount.store(static_cast<int>(listing.names().size()),
+    job->serverCount.store(static_cast<int>(listing.names().size()),
                               std::memory_order_release);
     if (!versionsCutOff.empty()) {
-        widget->workerLog.push_back("The Ovilux version list was cut off: " + versionsCutOff);
+        log->push_back("The Ovilux version list was cut off: " + versionsCutOff);
     }
     if (versionsCut) {
-        widget->workerLog.push_back("Only the first " + std::to_string(kMaxVersionLines) +
+        log->push_back("Only the first " + std::to_string(kMaxVersionLines) +
                                     " lines of the Ovilux version list, each cut at " +
                                     std::to_string(kMaxVersionLineLength) +
                                     " characters, are shown");
     }
     if (listing.skippedLines() > 0) {
-        widget->workerLog.push_back("Skipped " + std::to_string(listing.skippedLines()) +
+        log->push_back("Skipped " + std::to_string(listing.skippedLines()) +
                                     " names in the community server's listing that are not "
                                     "plain file names the library folder can hold");
     }
 
-    std::map<std::string, std::string> local = localFiles(widget->localDir);
-    widget->localCount.store(static_cast<int>(local.size()), std::memory_order_release);
+    std::map<std::string, std::string> local = localFiles(job->localDir);
+    job->localCount.store(static_cast<int>(local.size()), std::memory_order_release);
     // An empty listing is no reason to empty the library.
     if (listed && listing.names().empty() && !local.empty()) {
         listed = false;
@@ -204,57 +213,60 @@ void UpdaterWidget::getServerFileNames(UpdaterWidget* widget) {
             }
         }
         for (const auto& entry : local) {
-            if (server.find(entry.first) == server.end()) {
+            if (server.find(entry.first) == server.end() &&
+                listing.keptKeys().count(entry.first) == 0) {
                 toRemove.push_back(entry.second);
             }
         }
     }
-    widget->versionLines = versions;
-    widget->filesToRemove = toRemove;
-    widget->filesToDownload = toDownload;
+    job->versionLines = versions;
+    job->filesToRemove = toRemove;
+    job->filesToDownload = toDownload;
     // Closing the window cancels the reading; what failed then is no error.
-    bool cancelled = widget->cancel.load(std::memory_order_acquire);
-    widget->errorText = cancelled ? std::string() : error;
+    bool cancelled = worker->cancelRequested();
+    job->errorText = cancelled ? std::string() : error;
     int state = cancelled ? kUpdateCancelled : kUpdateListsReady;
-    if (!widget->errorText.empty()) {
+    if (!job->errorText.empty()) {
         state = kUpdateError;
+        logFailure(job->errorText, log);
     }
-    widget->cancel.store(false, std::memory_order_release);
-    widget->updateState.store(state, std::memory_order_release);
+    job->updateState.store(state, std::memory_order_release);
 }
 
-void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
+void UpdaterWidget::getServerFiles(UpdateJob* job, CommunityWorker* worker,
+                                   std::vector<std::string>* log) {
     BrokenPipeGuard brokenPipeGuard;
     std::string error;
     // Why each file that was skipped was.
     std::vector<std::string> skipped;
     bool cutByCancel = false;
-    widget->doneCount.store(0, std::memory_order_release);
-    const std::string& folder = widget->localDir;
+    int done = 0;
+    worker->setProgress(done);
+    const std::string& folder = job->localDir;
 
-    for (const std::string& name : widget->filesToRemove) {
-        if (widget->cancel.load(std::memory_order_acquire)) {
+    for (const std::string& name : job->filesToRemove) {
+        if (worker->cancelRequested()) {
             break;
         }
-        std::string path = folder + widget->separator + name;
+        std::string path = folder + job->separator + name;
         // Only a file the comparison found, and still a regular file.
         if (path.size() <= 1999 && isRegularFile(path)) {
             unlink(path.c_str());
         }
-        widget->doneCount.fetch_add(1, std::memory_order_release);
+        worker->setProgress(++done);
     }
 
-    if (!widget->cancel.load(std::memory_order_acquire) && !widget->filesToDownload.empty()) {
-        if (widget->curl == nullptr) {
+    if (!worker->cancelRequested() && !job->filesToDownload.empty()) {
+        if (job->curl == nullptr) {
             error = kNoCurlMessage;
         } else if (folder.empty()) {
             error = "Unable to create the community file folder";
         } else if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) {
             error = "Unable to create the community file folder " + folder;
         } else {
-            CommunityConnection connection(widget->curl, &widget->exchangeCancel);
-            for (const std::string& name : widget->filesToDownload) {
-                if (widget->cancel.load(std::memory_order_acquire)) {
+            CommunityConnection connection(job->curl, worker->exchange());
+            for (const std::string& name : job->filesToDownload) {
+                if (worker->cancelRequested()) {
                     break;
                 }
                 std::string remote = std::string(kCommunityFolder) + name;
@@ -262,7 +274,7 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
                 DownloadOutcome outcome =
                     downloadCommunityFile(&connection, remote, folder, name, &localError);
                 if (outcome == DownloadOutcome::kStored) {
-                    widget->doneCount.fetch_add(1, std::memory_order_release);
+                    worker->setProgress(++done);
                 } else if (outcome == DownloadOutcome::kNotStored) {
                     // The next file may well fit where this one did not.
                     skipped.push_back("Unable to store aircraft file, " + name +
@@ -292,16 +304,16 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     }
 
     for (size_t i = 0; i < skipped.size() && i < kMaxSkipLogLines; ++i) {
-        widget->workerLog.push_back(skipped[i]);
+        log->push_back(skipped[i]);
     }
     if (skipped.size() > kMaxSkipLogLines) {
-        widget->workerLog.push_back(std::to_string(skipped.size() - kMaxSkipLogLines) +
+        log->push_back(std::to_string(skipped.size() - kMaxSkipLogLines) +
                                     " more community files could not be fetched");
     }
-    widget->notFetchedCount.store(static_cast<int>(skipped.size()), std::memory_order_release);
+    job->notFetchedCount.store(static_cast<int>(skipped.size()), std::memory_order_release);
 
     int state = kUpdateCancelled;
-    bool cancelled = widget->cancel.load(std::memory_order_acquire);
+    bool cancelled = worker->cancelRequested();
     if (!cancelled) {
         state = kUpdateComplete;
         requestCommunityFileCacheUpdate();
@@ -310,7 +322,9 @@ void UpdaterWidget::getServerFiles(UpdaterWidget* widget) {
     if (!error.empty() && !(cancelled && cutByCancel)) {
         state = kUpdateError;
     }
-    widget->errorText = state == kUpdateError ? error : std::string();
-    widget->cancel.store(false, std::memory_order_release);
-    widget->updateState.store(state, std::memory_order_release);
+    job->errorText = state == kUpdateError ? error : std::string();
+    if (state == kUpdateError) {
+        logFailure(error, log);
+    }
+    job->updateState.store(state, std::memory_order_release);
 }

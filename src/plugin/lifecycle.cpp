@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "community/community_worker.h"
 #include "community/data_cache.h"
 #include "panels/panels.h"
 #include "plugin/lifecycle_internal.h"
@@ -14,7 +15,6 @@
 #include "xplane/sdk.h"
 
 namespace {
-std::thread* refreshCommunityFilesCacheThread = nullptr;
 // Asked for by the update window's worker as well as the main thread.
 std::atomic<bool> updateCommunityFileCache{false};
 float timeSinceLastLoop = 0;
@@ -51,30 +51,21 @@ void findShellDataRefs() {
     findVRDataRef();
 }
 
-void joinCommunityCacheWorker() {
-    if (refreshCommunityFilesCacheThread != nullptr) {
-        refreshCommunityFilesCacheThread->join();
-        delete refreshCommunityFilesCacheThread;
-        refreshCommunityFilesCacheThread = nullptr;
-    }
-}
-
 void startCommunityCacheWorker() {
-    // A worker still held from an earlier enable is finished first, so no
-    // thread is ever left unjoined.
-    joinCommunityCacheWorker();
-    refreshCommunityFilesCacheThread = DataCache::cacheCommunityCameraFiles();
+    // One still reading from an earlier enable reads on: the library is the
+    // same.
+    DataCache::cacheCommunityCameraFiles();
 }
 
 float MyFlightLoopCallback(float elapsedSinceLastCall, float, int, void*) {
     SpeechManager::processSpeech();
 
-    if ((refreshCommunityFilesCacheThread != nullptr || updateCommunityFileCache) &&
-        !DataCache::isCommunityFileCacheBusy(nullptr, nullptr)) {
-        joinCommunityCacheWorker();
-        if (updateCommunityFileCache.exchange(false)) {
-            refreshCommunityFilesCacheThread = DataCache::cacheCommunityCameraFiles();
-        }
+    // The library's reading is joined here once it has finished.
+    serviceCommunityWorkers();
+    if (!DataCache::isCommunityFileCacheBusy(nullptr, nullptr) &&
+        updateCommunityFileCache.exchange(false) && !DataCache::cacheCommunityCameraFiles()) {
+        // Asked again on a later frame.
+        updateCommunityFileCache.store(true);
     }
 
     if (getJustEnabled()) {

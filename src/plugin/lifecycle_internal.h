@@ -6,6 +6,5 @@ void findShellDataRefs();
 // control on and off.
 void listenToEngine();
 void stopListeningToEngine();
-// Starts the community-cache worker, first joining one still held.
+// Starts the community-cache worker unless one still reads.
 void startCommunityCacheWorker();
-void joinCommunityCacheWorker();

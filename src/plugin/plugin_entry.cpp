@@ -10,6 +10,7 @@
 #include "cameras/targets/target_grid.h"
 #include "cameras/targets/targets.h"
 #include "community/community_curl.h"
+#include "community/community_worker.h"
 #include "community/data_cache.h"
 #include "libwinkit/imgui_window.h"
 #include "libwinkit/message_box.h"
@@ -151,6 +152,9 @@ PLUGIN_API void XPluginDisable(void) {
     removeMsgBoxManager();
     // A calibration in progress is cancelled before the settings are written.
     hidePanelsAtDisable();
+    // The community exchanges the panels asked to end are cut off now: a
+    // disabled plug-in runs no frame to do it on later.
+    cutOffCommunityWorkers();
     // Only the panel positions held in memory survive; other unsaved changes
     // are dropped by re-reading the file.
     Settings* settings = getSettings();
@@ -168,7 +172,9 @@ PLUGIN_API void XPluginStop(void) {
     if (isEnabled()) {
         disableOvilux(0);
     }
-    joinCommunityCacheWorker();
+    // The module is about to go: every community worker ends (an exchange
+    // cut off at once) and is joined here.
+    joinCommunityWorkersForUnload();
     removeGlobalCameras(nullptr);
     // The stored targets go with the plug-in; the next start reads them again
     // and places the free target afresh.
@@ -191,7 +197,7 @@ PLUGIN_API void XPluginStop(void) {
     removeMsgBoxManager();
     deletePanelsAtStop();
     ImgWindow::destroyAllWindows();
-    // Every exchange with the community server has ended with its window.
+    // Every exchange with the community server has ended and been joined.
     unloadCommunityCurl();
     disconnectPanels();
     stopListeningToEngine();

@@ -4,7 +4,8 @@
 It serves a root folder holding the server's layout ("Ovilux/Versions.txt" and
 the folder "Ovilux/CommunityFiles"), accepts the shared account "QFNUpdates"
 with the password given, prints "port N" on its first line once it listens and
-stops by itself after its lifetime. A name listing (NLST) of a folder answers
+serves until its user ends it (SIGTERM); its lifetime is only a safety net
+against a server left behind. A name listing (NLST) of a folder answers
 one "Ovilux/CommunityFiles/<name>" line per file, the folder's path as the
 client named it in front of each name, as the community server does.
 
@@ -42,6 +43,14 @@ Modes, to misbehave on request:
                   control connection is served: every later one is accepted
                   and never answered (a server that allows one session per
                   address)
+  too-many-users  the first upload or download of a shared file is answered
+                  "421 There are too many connected users, please try
+                  later." and its control connection closed; every control
+                  connection after that is greeted with the same reply and
+                  closed (a server that filled up)
+  blank-lines     a name listing puts one empty line after every other name
+                  and two after the rest, and ends with a line holding only
+                  a carriage return
 
   ftp_server.py --password PASS [--root DIR] [--port N] [--lifetime S] [--mode M]
 """
@@ -92,6 +101,9 @@ ELSEWHERE = "127.0.0.2"
 _full_queue = []
 # The download refused in refuse-first-download, once refused.
 _refused = []
+# too-many-users: the server has filled up.
+_full = []
+TOO_MANY_USERS = "421 There are too many connected users, please try later."
 
 
 def full_queue_port():
@@ -187,11 +199,31 @@ class CommunityHandler(FTPHandler):
             return
         if self.mode == "die-listing":
             lines = lines[: max(1, len(lines) // 2)]
+        if self.mode == "blank-lines":
+            lines = [line + "\r\n" * (i % 2 + 1) for i, line in enumerate(lines)] + ["\r"]
         data = "".join(line + "\r\n" for line in lines)
         self.push_dtp_data(data.encode("utf8", "surrogateescape"), cmd="NLST")
         return path
 
+    def handle(self):
+        if self.mode == "too-many-users" and _full:
+            self.respond(TOO_MANY_USERS)
+            self.close_when_done()
+            return
+        return FTPHandler.handle(self)
+
+    def _fills_up(self, file):
+        """too-many-users: the first transfer of a shared file fills the server."""
+        if self.mode != "too-many-users" or "CommunityFiles" not in file or _full:
+            return False
+        _full.append(file)
+        self.respond(TOO_MANY_USERS)
+        self.close_when_done()
+        return True
+
     def ftp_RETR(self, file):
+        if self._fills_up(file):
+            return
         if self.mode == "refuse-first-download" and "CommunityFiles" in file and not _refused:
             _refused.append(file)
             self.respond("550 No such file or directory.")
@@ -203,6 +235,8 @@ class CommunityHandler(FTPHandler):
         return FTPHandler.ftp_RETR(self, file)
 
     def ftp_STOR(self, file, mode="w"):
+        if self._fills_up(file):
+            return
         self.withhold_completion = self.mode in WITHHOLD_MODES and "CommunityFiles" in file
         return FTPHandler.ftp_STOR(self, file, mode)
 
@@ -428,14 +462,15 @@ def main():
     parser.add_argument("--password", required=True)
     parser.add_argument("--root")
     parser.add_argument("--port", type=int, default=0)
-    parser.add_argument("--lifetime", type=float, default=60)
+    parser.add_argument("--lifetime", type=float, default=900)
     parser.add_argument(
         "--mode",
         default="normal",
         choices=["normal", "refuse-writes", "abort-transfer", "die-listing", "hostile-names",
                  "silent", "drip", "stall-downloads", "drip-downloads", "trickle-downloads",
                  "full-queue", "pasv-elsewhere", "refuse-first-download",
-                 "withhold-completion", "drip-pwd", "one-connection"],
+                 "withhold-completion", "drip-pwd", "one-connection", "too-many-users",
+                 "blank-lines"],
     )
     args = parser.parse_args()
 

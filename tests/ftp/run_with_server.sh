@@ -14,7 +14,7 @@ rm -rf "$server_root"
 mkdir -p "$server_root"
 
 exec 3< <(exec /usr/bin/python3 "$here/ftp_server.py" --password "$password" \
-  --root "$server_root" --port 21021 --lifetime 120)
+  --root "$server_root" --port 21021 --lifetime 600)
 server=$!
 trap 'kill "$server" 2>/dev/null || true' EXIT
 if ! read -r -t 15 line <&3 || [ "${line%% *}" != "port" ]; then

@@ -14,9 +14,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "community/community_server.h"
+#include "community/community_worker.h"
+#include "xpsim.h"
 
 extern char** environ;
 
@@ -125,6 +128,22 @@ int settledThreadCount(int most) {
         threads = processThreadCount();
     }
     return threads;
+}
+
+double framesUntil(const std::function<bool()>& done,
+                   std::chrono::steady_clock::time_point since) {
+    auto bound = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    // At least one: what a window shows is what its last frame drew.
+    do {
+        xpsim::runFrames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    } while (!done() && std::chrono::steady_clock::now() < bound);
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - since;
+    return took.count();
+}
+
+double framesUntilCommunityWorkersFinish(std::chrono::steady_clock::time_point since) {
+    return framesUntil([] { return runningCommunityWorkers() == 0; }, since);
 }
 
 int closedLocalPort() {

@@ -3,6 +3,8 @@
 // the server's lifetime, stopped (and the plug-in pointed back) at the end.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,17 +15,18 @@ public:
     // mode: normal, refuse-writes, abort-transfer, die-listing, hostile-names,
     // silent, drip, stall-downloads, drip-downloads, trickle-downloads,
     // full-queue, pasv-elsewhere, refuse-first-download, withhold-completion,
-    // drip-pwd, one-connection. The server goes away by itself after
-    // lifetimeSeconds: a test whose plug-in waits for a misbehaving server
-    // to go away fails on alive() after that long.
-    explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 60);
+    // drip-pwd, one-connection, too-many-users, blank-lines. The server lives
+    // until the test ends it (its destructor); lifetimeSeconds is only a
+    // safety net far beyond any test's own waits, against a server left
+    // behind by a test that crashed.
+    explicit CommunityTestServer(const std::string& mode = "normal", int lifetimeSeconds = 900);
     ~CommunityTestServer();
     CommunityTestServer(const CommunityTestServer&) = delete;
     CommunityTestServer& operator=(const CommunityTestServer&) = delete;
 
     bool running() const { return port_ > 0; }
-    // Still serving (or misbehaving): the plug-in did not just wait until the
-    // server went away by itself.
+    // Still serving (or misbehaving): nothing the plug-in did brought it
+    // down.
     bool alive() const;
     int port() const { return port_; }
     // The server's folder of shared files, ending in "/".
@@ -37,6 +40,15 @@ private:
     mutable int pid_ = -1;
     int port_ = 0;
 };
+
+// Frames, as X-Plane runs them (a disabled plug-in sees none), one at least,
+// until done() holds, for a minute at most: a test waits for what the pilot is shown or
+// for a worker's own flag, never for a count of frames. The seconds since
+// `since`.
+double framesUntil(const std::function<bool()>& done,
+                   std::chrono::steady_clock::time_point since = std::chrono::steady_clock::now());
+// The same until no community worker runs.
+double framesUntilCommunityWorkersFinish(std::chrono::steady_clock::time_point since);
 
 // A port on 127.0.0.1 where nothing listens (a server that is down).
 int closedLocalPort();

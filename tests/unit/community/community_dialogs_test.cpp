@@ -12,7 +12,9 @@
 #include <thread>
 
 #include "cameras/files/camera_file_list.h"
+#include "community/community_cancel.h"
 #include "community/community_server.h"
+#include "community/share_camera_file.h"
 #include "community/updater_widget.h"
 #include "community_fixture.h"
 #include "panels/control_panel/panel_fields.h"
@@ -55,10 +57,7 @@ protected:
     // Frames, as X-Plane runs them, until the box shows (bounded).
     static bool boxShows(const std::string& title) {
         MsgBoxView box;
-        for (int i = 0; i < 3000 && !findMessageBox(title, &box); ++i) {
-            xpsim::runFrames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        framesUntil([&] { return findMessageBox(title, &box); });
         if (!findMessageBox(title, &box)) {
             return false;
         }
@@ -135,13 +134,14 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
     // A server that accepts and then says nothing, one whose data connection
     // is never accepted (a full accept queue), and one that takes the upload
     // whole but never confirms it nor answers QUIT: the dialog says it is
-    // sharing while the frames go on, and its Cancel ends the share within a
-    // second and a half. The limits outlast the servers, so only the Cancel
-    // can end the share.
+    // sharing while the frames go on. Its Cancel asks the share to end and
+    // the frame that sees it returns at once, the share still ending after
+    // it; the share ends within a second and a half of the press. The limits
+    // outlast the servers, so only the Cancel can end the share.
     int cancelled = 0;
     for (const std::string mode : {"silent", "full-queue", "withhold-completion"}) {
         bool received = mode == "withhold-completion";
-        CommunityTestServer misbehaving(mode, 20);
+        CommunityTestServer misbehaving(mode);
         ASSERT_TRUE(misbehaving.running());
         setCommunityTimeLimits({30, 30, 30});
         openDialog(kDialogShareCommunityFile);
@@ -154,28 +154,35 @@ TEST_F(CommunityDialogs, ShareShowsTheAircraftsCountAndUploadsTheFile) {
         const char* sharing = "Sharing your camera file with the community server, please wait...";
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
         // Against the last, until the server holds the whole file.
-        for (int i = 0; i < 10 || (received && i < 2000 && !holdsWholeFile(misbehaving)); ++i) {
-            frames(1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(received ? 5 : 20));
+        if (received) {
+            framesUntil([&] { return holdsWholeFile(misbehaving); });
         }
         EXPECT_TRUE(shows(sharing)) << mode << "\n" << allText(text());
-        // The frame that sees the press ends the share: the longest of them.
+        ASSERT_TRUE(isSharingCameraFile()) << mode;
         press(runsOf("Cancel").back());
+        auto pressed = std::chrono::steady_clock::now();
+        // The frame that sees the press closes the dialog: the longest of
+        // the frames up to it.
         double held = 0.0;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 5 && shows(sharing); ++i) {
             auto started = std::chrono::steady_clock::now();
             frames(1);
             std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
             held = std::max(held, took.count());
         }
-        EXPECT_LT(held, 1.5) << mode;
         EXPECT_FALSE(shows(sharing)) << mode << "\n" << allText(text());
+        EXPECT_LT(held, CommunityCancel::kGraceMilliseconds / 1000.0) << mode;
+        EXPECT_TRUE(isSharingCameraFile()) << mode;
         EXPECT_FALSE(shows("Press Ok to share your camera file, press Cancel to return."));
+        // The frames cut it off once its grace has gone by, and join it.
+        EXPECT_LT(framesUntilCommunityWorkersFinish(pressed), 1.5) << mode;
+        framesUntil([] { return !isSharingCameraFile(); });
+        EXPECT_FALSE(isSharingCameraFile()) << mode;
         // No box: the pilot ended it.
         EXPECT_EQ(showMessageBoxes().size(), boxes) << mode;
         EXPECT_EQ(countInLog("Sharing the camera file was canceled"), ++cancelled) << mode;
         EXPECT_TRUE(misbehaving.alive()) << mode;
-        EXPECT_EQ(processThreadCount(), threads) << mode;
+        EXPECT_LE(settledThreadCount(threads), threads) << mode;
         // The last keeps the upload it took (the sharing record names it for
         // the next share to remove).
         EXPECT_EQ(misbehaving.sharedFiles().size(), received ? 1u : 0u) << mode;
@@ -278,18 +285,13 @@ TEST_F(CommunityDialogs, ABrokenCommunityFileLeavesTheSetAsItWas) {
     click("Check for Updates");
     UpdaterWidget* updates = UpdaterWidget::instance();
     ASSERT_NE(updates, nullptr);
-    for (int i = 0; i < 3000 && updates->state() != kUpdateListsReady; ++i) {
-        frames(1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    framesUntil([updates] { return updates->state() != kUpdateReadingLists; });
+    ASSERT_EQ(updates->state(), kUpdateListsReady);
     frames(2);
     ASSERT_TRUE(clickText(updates->getWindowID(), updates->getImguiContext(),
                           "Update Community Files"));
     frames(2);
-    for (int i = 0; i < 3000 && updates->state() == kUpdateUpdating; ++i) {
-        frames(1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    framesUntil([updates] { return updates->state() != kUpdateUpdating; });
     ASSERT_EQ(updates->state(), kUpdateComplete);
     UpdaterWidget::destroy();
     frames(2);
