@@ -32,6 +32,7 @@
 #include "shell/log.h"
 #include "shell/plugin_state.h"
 #include "shell/settings.h"
+#include "shell/speech.h"
 #include "world/ai_traffic.h"
 #include "xplane/plugin_entry_points.h"
 #include "xplane/sdk.h"
@@ -192,8 +193,9 @@ PLUGIN_API void XPluginStop(void) {
     simInitialized = 0;
     // And the other plug-ins it links to.
     resetPluginLinks();
-    // Boxes asked for while disabled or stopping, and any window still open,
-    // go with the plug-in.
+    // What waits to be said, boxes asked for while disabled or stopping, and
+    // any window still open, go with the plug-in.
+    SpeechManager::clear();
     removeMsgBoxManager();
     deletePanelsAtStop();
     ImgWindow::destroyAllWindows();

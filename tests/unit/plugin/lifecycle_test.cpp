@@ -235,6 +235,16 @@ TEST_F(Lifecycle, SpeechWaitsForCameraControlAndRespectsTheSetting) {
     EXPECT_EQ(xpsim::spokenTexts()[0], "Camera 1");
     EXPECT_EQ(xpsim::spokenTexts()[1], "Camera 2");
 
+    // What waits to be said goes with the plug-in when it stops; a plug-in
+    // loaded again never says it.
+    disableOvilux(0);
+    sXPLMSpeakString("Camera %d", 3);
+    xplane.disableAndStop();
+    xplane.startAndEnable();
+    enableOvilux();
+    xpsim::runFrames(2);
+    for (const std::string& said : xpsim::spokenTexts()) EXPECT_NE(said, "Camera 3");
+
     getSettings()->DISABLE_VOICE_PROMPTS = true;
     sXPLMSpeakString("silent");
     xpsim::runFrames(1);
