@@ -12,6 +12,9 @@ client named it in front of each name, as the community server does.
 Modes, to misbehave on request:
   normal          serves as a good server does
   refuse-writes   every store, delete and rename is refused (550)
+  refuse-first-download
+                  the first download of a shared file is refused (550), as
+                  for a file deleted since the listing
   abort-transfer  every transfer (store or retrieve) is cut off half-way and
                   answered "426 Transfer aborted."
   die-listing     a name listing sends half its lines, then the server dies
