@@ -1,9 +1,8 @@
 // libcurl, the FTP client of the community exchanges. It is loaded when the
-// first exchange starts, not linked: the module then needs nothing beyond
-// what it always needed to load, whatever build of libcurl (flavour, symbol
-// versions) a system has, and a system without one loses only the community
-// files. Its functions are looked up by name; its headers come from the
-// build machine.
+// first exchange starts, not linked: the module then loads without it,
+// whatever build of libcurl (flavour, symbol versions) a system has, and a
+// system without one loses only the community files. Its functions are
+// looked up by name; its headers come from the build machine.
 #pragma once
 
 #include <curl/curl.h>

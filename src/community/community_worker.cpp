@@ -3,12 +3,12 @@
 #include <exception>
 #include <vector>
 
-#include "xplane/sdk.h"
+#include "shell/flight_loop.h"
 
 namespace {
 // Every worker not yet joined, in the order they started.
 std::vector<std::shared_ptr<CommunityWorker>> workers;
-XPLMFlightLoopID serviceLoop = nullptr;
+std::unique_ptr<FlightLoop> serviceLoop;
 
 float serviceEachFrame(float, float, int, void*) {
     serviceCommunityWorkers();
@@ -19,21 +19,18 @@ float serviceEachFrame(float, float, int, void*) {
 // The loop is made once and kept until the stop: X-Plane does not let it be
 // destroyed from inside its own callback.
 void scheduleService() {
-    if (serviceLoop != nullptr) {
-        XPLMScheduleFlightLoop(serviceLoop, -1.0f, 1);
+    if (serviceLoop) {
+        serviceLoop->scheduleNextFrame();
     }
 }
 }  // namespace
 
 void serviceCommunityWorkersEachFrame() {
-    if (serviceLoop == nullptr) {
-        XPLMCreateFlightLoop_t params{};
-        params.structSize = sizeof(params);
-        params.phase = xplm_FlightLoop_Phase_AfterFlightModel;
-        params.callbackFunc = serviceEachFrame;
-        serviceLoop = XPLMCreateFlightLoop(&params);
+    if (!serviceLoop) {
+        serviceLoop = std::make_unique<FlightLoop>(serviceEachFrame, nullptr);
+    } else {
+        scheduleService();
     }
-    scheduleService();
 }
 
 std::shared_ptr<CommunityWorker> CommunityWorker::start(Body body, WhenJoined whenJoined,
@@ -109,10 +106,7 @@ void joinCommunityWorkersForUnload() {
             worker->join();
         }
     }
-    if (serviceLoop != nullptr) {
-        XPLMDestroyFlightLoop(serviceLoop);
-        serviceLoop = nullptr;
-    }
+    serviceLoop.reset();
 }
 
 int runningCommunityWorkers() {

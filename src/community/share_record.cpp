@@ -135,16 +135,6 @@ std::vector<std::string> readSharedCameraLeftovers(const std::string& path) {
     return leftovers;
 }
 
-bool saveSharedCameraInfo(const char* version, const char* remoteName) {
-    char path[kRecordPathRoom];
-    getSharedCameraFilePath(path);
-    if (!writeSharedCameraRecord(path, getDateTime(), version, remoteName)) {
-        sLogMsg("Unable to create shared data file %s", path);
-        return false;
-    }
-    return true;
-}
-
 SharedCameraInfo* getSharedCameraInfo() {
     SharedCameraInfo* info = &sharedCameraInfo;
     info->valid = 0;

@@ -3,8 +3,9 @@
 // it has on the community server, one line each. Uploads that may still be
 // on the server although no share finished with them (one cancelled or cut
 // off once the server had begun to take it) follow, one name a line, until a
-// share removes them; a record without any is the three lines alone, as it
-// always was, and a reader of three lines passes over the rest.
+// share removes them. A record without any is the three lines alone, the
+// whole file a reader of three lines knows; such a reader passes over the
+// names after them.
 #pragma once
 
 #include <string>
@@ -23,11 +24,10 @@ struct SharedCameraInfo {
 // The record's path into out (room for 2000); empty when there is no user
 // aircraft. Returns out.
 char* getSharedCameraFilePath(char* out);
-// Replaces the record through a temporary file and a rename; false (and a log
-// line) when it could not be written, the old record then stays as it was.
-bool saveSharedCameraInfo(const char* version, const char* remoteName);
-// The same from any thread, with the path and the date given and no log line,
-// and the uploads left on the server (the last kMaxSharedLeftovers of them).
+// Any thread: replaces the record through a temporary file and a rename,
+// naming the uploads left on the server (the last kMaxSharedLeftovers of
+// them); false, the old record then left as it was, when it could not be
+// written.
 bool writeSharedCameraRecord(const std::string& path, const std::string& date,
                              const std::string& version, const std::string& remoteName,
                              const std::vector<std::string>& leftovers = {});

@@ -16,7 +16,8 @@ void hidePanelsAtDisable() {
     deleteControlPanel();
     hideSettingsPanel();
     hideSaveTargetPanel();
-    // Their workers are cancelled and joined: no thread outlives the plug-in.
+    // Their exchanges are asked to end; the disable then cuts them off, and a
+    // frame after the next enable, or the stop, joins their workers.
     UpdaterWidget::destroy();
     cancelSharingCameraFile();
     showTargetInfoPanel(true);
