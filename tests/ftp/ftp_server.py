@@ -109,17 +109,41 @@ _full = []
 TOO_MANY_USERS = "421 There are too many connected users, please try later."
 
 
+def accept_queue_length(port):
+    """The connections waiting in the accept queue of the 127.0.0.1 listener
+    on port, as Linux counts them (/proc/net/tcp's rx_queue of a LISTEN row)."""
+    with open("/proc/net/tcp") as table:
+        for row in table.readlines()[1:]:
+            fields = row.split()
+            local, state, queues = fields[1], fields[3], fields[4]
+            if state == "0A" and int(local.split(":")[1], 16) == port:
+                return int(queues.split(":")[1], 16)
+    return 0
+
+
 def full_queue_port():
     """A 127.0.0.1 port whose accept queue is full: the listener never
     accepts, and connections to it wait until the queue is, so a new one
-    gets no answer at all (its SYN is dropped)."""
+    gets no answer at all (its SYN is dropped).
+
+    The queue counts as full only once the kernel holds the first filler in
+    it: a connection begun before that would be let in halfway (with SYN
+    cookies, its handshake's last step meets a full queue and is reset), and
+    on a busy machine the kernel may finish a loopback handshake late."""
     if not _full_queue:
         listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
         listener.bind(("127.0.0.1", 0))
         listener.listen(0)
         _full_queue.append(listener)
         address = listener.getsockname()
-        for _ in range(16):
+        first = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        first.setblocking(False)
+        first.connect_ex(address)
+        _full_queue.append(first)
+        deadline = time.monotonic() + 60
+        while accept_queue_length(address[1]) < 1 and time.monotonic() < deadline:
+            time.sleep(0.01)
+        for _ in range(15):
             filler = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
             filler.setblocking(False)
             filler.connect_ex(address)
