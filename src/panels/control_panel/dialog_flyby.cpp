@@ -9,28 +9,28 @@ const GeneratorDialogForm kFlyByForm = {"Create FlyBy", "Name##FlyByName",
                                         "The fly-by needs a name."};
 
 struct FlyByDialog {
-    FlyBySpec spec;
+    FlyBySpec plan;
     const char* refusal = nullptr;
 };
 FlyByDialog flyBy;
 
 void drawFlyByFields() {
-    FlyBySpec& spec = flyBy.spec;
-    dragHeading("Camera Attack Heading", &spec.attackHeading, 1.0f);
-    dragInRange("Initial Height in Meters", &spec.initialHeight, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("Distance in Meters", &spec.distance, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA X in Meters", &spec.cpaX, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA Z in Meters", &spec.cpaZ, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("CPA Y in Meters", &spec.cpaY, 1.0f, ValueKind::Offset, "%.2f");
-    dragClamped("Duration in Seconds", &spec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+    FlyBySpec& plan = flyBy.plan;
+    dragHeading("Camera Attack Heading", &plan.attackHeading, 1.0f);
+    dragInRange("Initial Height in Meters", &plan.initialHeight, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("Distance in Meters", &plan.distance, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA X in Meters", &plan.cpaX, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Z in Meters", &plan.cpaZ, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("CPA Y in Meters", &plan.cpaY, 1.0f, ValueKind::Offset, "%.2f");
+    dragClamped("Duration in Seconds", &plan.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
 }
 }  // namespace
 
 void ControlPanelWidget::processCreateFlyBy() {
     drawGeneratorDialog(
-        kFlyByForm, {flyBy.spec.name, sizeof(flyBy.spec.name), &flyBy.refusal},
+        kFlyByForm, {flyBy.plan.name, sizeof(flyBy.plan.name), &flyBy.refusal},
         dialogRequest == kDialogCreateFlyBy, drawFlyByFields,
-        [] { return flyByFitsTheCameraFile(flyBy.spec); }, [] { createFlyBy(flyBy.spec); });
+        [] { return flyByFitsTheCameraFile(flyBy.plan); }, [] { createFlyBy(flyBy.plan); });
 }
 
 void resetFlyByDialog() { flyBy = FlyByDialog(); }

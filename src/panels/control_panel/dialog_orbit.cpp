@@ -11,29 +11,29 @@ const GeneratorDialogForm kOrbitForm = {"Create Orbit", "Name##OrbitName",
                                         "The orbit needs a name."};
 
 struct OrbitDialog {
-    OrbitSpec spec;
+    OrbitSpec plan;
     const char* refusal = nullptr;
 };
 OrbitDialog orbit;
 
 void drawOrbitFields() {
-    OrbitSpec& spec = orbit.spec;
-    dragHeading("Initial Camera Heading", &spec.initialHeading, 1.0f);
-    dragInRange("Radius in Meters", &spec.radius, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("Min Height in Meters", &spec.minHeight, 1.0f, ValueKind::Offset, "%.2f");
-    dragInRange("Max Height in Meters", &spec.maxHeight, 1.0f, ValueKind::Offset, "%.2f");
-    dragClamped("Duration in Seconds", &spec.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
-    ImGui::Checkbox("Reverse Rotation", &spec.reverseRotation);
-    ImGui::Checkbox("Continuous", &spec.continuous);
-    ImGui::Checkbox("Use Level Camera", &spec.useLevelCamera);
+    OrbitSpec& plan = orbit.plan;
+    dragHeading("Initial Camera Heading", &plan.initialHeading, 1.0f);
+    dragInRange("Radius in Meters", &plan.radius, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("Min Height in Meters", &plan.minHeight, 1.0f, ValueKind::Offset, "%.2f");
+    dragInRange("Max Height in Meters", &plan.maxHeight, 1.0f, ValueKind::Offset, "%.2f");
+    dragClamped("Duration in Seconds", &plan.duration, 0.5f, 1.0f, 1000.0f, "%.2f");
+    ImGui::Checkbox("Reverse Rotation", &plan.reverseRotation);
+    ImGui::Checkbox("Continuous", &plan.continuous);
+    ImGui::Checkbox("Use Level Camera", &plan.useLevelCamera);
 }
 }  // namespace
 
 void ControlPanelWidget::processCreateOrbit() {
     drawGeneratorDialog(
-        kOrbitForm, {orbit.spec.name, sizeof(orbit.spec.name), &orbit.refusal},
+        kOrbitForm, {orbit.plan.name, sizeof(orbit.plan.name), &orbit.refusal},
         dialogRequest == kDialogCreateOrbit, drawOrbitFields,
-        [] { return orbitFitsTheCameraFile(orbit.spec); }, [] { createOrbit(orbit.spec); });
+        [] { return orbitFitsTheCameraFile(orbit.plan); }, [] { createOrbit(orbit.plan); });
 }
 
 void resetOrbitDialog() { orbit = OrbitDialog(); }

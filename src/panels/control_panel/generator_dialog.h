@@ -1,5 +1,5 @@
-// The form the fly-by and orbit dialogs share: a name, the spec's own fields,
-// why the last "Create" made nothing, then "Cancel" and "Create".
+// The form the fly-by and orbit dialogs share: a name, the generator's own
+// fields, why the last "Create" made nothing, then "Cancel" and "Create".
 #pragma once
 
 #include <cstddef>
@@ -21,7 +21,7 @@ struct GeneratorDialogValues {
 };
 
 // Draws the form while its popup is open. requested: the panel asks for the
-// dialog this frame. fields draws the spec's own fields below the name;
+// dialog this frame. fields draws the generator's own fields below the name;
 // camerasFit tells whether the cameras would fit the camera file; create
 // makes them, after which the dialog closes.
 void drawGeneratorDialog(const GeneratorDialogForm& form, const GeneratorDialogValues& values,
