@@ -324,8 +324,6 @@ bool showNewControlPanel(int state) {
             deletePanelNow();
             return wasVisible ? showNewControlPanel(kControlPanelToggle) : false;
         }
-        case kControlPanelQueryAutoAdvance:
-            return panelPtr == nullptr || panelPtr->allowAutoAdvance();
         case kControlPanelQueryVisible:
             return panelPtr != nullptr && panelPtr->GetVisible();
         case kControlPanelDestroy:

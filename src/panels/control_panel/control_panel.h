@@ -19,7 +19,6 @@ enum ControlPanelState {
     kControlPanelHide = 3,
     kControlPanelDestroy = 4,
     kControlPanelQueryVisible = 5,
-    kControlPanelQueryAutoAdvance = 6,
     kControlPanelRebuildCheck = 7,
 };
 

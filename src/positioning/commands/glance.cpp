@@ -32,3 +32,5 @@ void addGlanceOffset(CameraPosition* pose) {
         pose->heading = fixAngle(pose->heading + glance.degrees);
     }
 }
+
+float glanceDegrees() { return glance.held ? glance.degrees : 0.0f; }

@@ -15,3 +15,5 @@ void releaseGlance(int index);
 void cancelGlance();
 // Turns the pose about to be shown by the glance held, if any.
 void addGlanceOffset(CameraPosition* pose);
+// The degrees addGlanceOffset turns the heading by; 0 without a glance.
+float glanceDegrees();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cameras/set/camera.h"
+#include "positioning/commands/glance.h"
 #include "scene/engine_datarefs.h"
 #include "scene/pose_angles.h"
 #include "shell/angles.h"
@@ -34,11 +35,11 @@ void levelCamera(CameraPosition* p, Camera* camera) {
     double sr = std::sin(deg2rad(phi)), cr = std::cos(deg2rad(phi));
     double upX = -sr * ct, upY = cr * ct, upZ = -st;
     // X-Plane turns the head by its heading, then pitch, then roll, inside the
-    // aircraft's turn. At the head's own heading, the pitch that puts the line
-    // of sight (sin h cos p, sin p, -cos h cos p) on the horizon, on the
-    // heading's side; then the roll that takes the right-hand axis level and
-    // keeps the up axis up.
-    double h = deg2rad(p->heading);
+    // aircraft's turn. At the heading the head will show (a glance turns it
+    // later), the pitch that puts the line of sight (sin h cos p, sin p,
+    // -cos h cos p) on the horizon, on the heading's side; then the roll that
+    // takes the right-hand axis level and keeps the up axis up.
+    double h = deg2rad(p->heading + glanceDegrees());
     double sh = std::sin(h), ch = std::cos(h);
     double across = upZ * ch - upX * sh;
     double pitch = std::atan2(upY < 0 ? -across : across, std::fabs(upY));

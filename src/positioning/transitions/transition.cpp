@@ -6,6 +6,7 @@
 #include "scene/engine_datarefs.h"
 #include "positioning/transitions/frames.h"
 #include "cameras/set/free_camera.h"
+#include "positioning/commands/glance.h"
 #include "positioning/transitions/auto_advance.h"
 #include "positioning/transitions/transition_limits.h"
 #include "positioning/transitions/transition_values.h"
@@ -36,10 +37,14 @@ bool usesViewOffsets(const Camera* camera) {
 }
 
 // Where the move starts. A cockpit camera whose view carries offsets starts
-// from where X-Plane's view really is, offsets included.
+// from where X-Plane's view really is, offsets included. Otherwise a glance
+// held now, which the change of camera ends, is where the view looks from.
 CameraPosition startPose(Camera* from, bool outermost) {
     CameraPosition start;
     fillPosition(&start, from);
+    if (outermost && from != nullptr && (from->external || !usesViewOffsets(from))) {
+        addGlanceOffset(&start);
+    }
     if (outermost && from != nullptr && !from->external && usesViewOffsets(from)) {
         const EngineDataRefs& refs = engineDataRefs();
         if (refs.pilotsHeadX != nullptr) {

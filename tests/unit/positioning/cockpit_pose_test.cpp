@@ -54,6 +54,18 @@ TEST_F(CockpitPose, LevelCameraCancelsTheAircraftsAttitude) {
     frames(1);
     EXPECT_NEAR(head("the"), 10.0, 1e-3);
     EXPECT_NEAR(head("phi"), 0.0, 1e-3);
+    // So it is for a glance to the right: the view it turns to is level too.
+    select(0, 0);
+    frames(1);
+    xpsim::commandBegin("sim/view/glance_right");
+    frames(1);
+    EXPECT_NEAR(head("psi"), 90.0, 1e-4);
+    EXPECT_NEAR(head("the"), 10.0, 1e-3);
+    EXPECT_NEAR(head("phi"), 0.0, 1e-3);
+    xpsim::commandEnd("sim/view/glance_right");
+    frames(1);
+    EXPECT_NEAR(head("psi"), 0.0, 1e-4);
+    EXPECT_NEAR(head("phi"), -10.0, 1e-4);
 
     // In steep banks, pitched or not, the head turned 30 degrees right or
     // looking ahead: X-Plane turns the head's view with the aircraft, and the

@@ -100,6 +100,25 @@ TEST_F(Transitions, LinearAndSmoothFramesFromOneCameraToTheNext) {
     }
     EXPECT_FALSE(isCurrentlyAnimating());
 
+    // A move begun while a glance is held starts from the view the pilot
+    // had, glance and all, and turns from there to the camera's own heading.
+    select(0, 0);
+    frames(1);
+    xpsim::commandBegin("sim/view/glance_left");
+    frames(1);
+    ASSERT_NEAR(head("psi"), 260, 1e-4);
+    select(0, 1);
+    psi.clear();
+    for (int i = 0; i < 5; ++i) {
+        frames(1);
+        psi.push_back(head("psi"));
+    }
+    xpsim::commandEnd("sim/view/glance_left");
+    const std::vector<double> glancedPsi = {260, 287.5, 315, 342.5, 10};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(psi[i], glancedPsi[i], 1e-4) << i;
+    }
+
     // Smooth: the steps follow a half sine wave.
     std::vector<Frame> smooth = build(&cameraAt(0, 0), &cameraAt(0, 2));
     ASSERT_EQ(smooth.size(), 5u);
