@@ -116,3 +116,5 @@ int runningCommunityWorkers() {
     }
     return running;
 }
+
+int heldCommunityWorkers() { return static_cast<int>(workers.size()); }

@@ -85,3 +85,5 @@ void cutOffCommunityWorkers();
 void joinCommunityWorkersForUnload();
 // Workers started and not yet finished.
 int runningCommunityWorkers();
+// Workers started and not yet joined.
+int heldCommunityWorkers();

@@ -53,7 +53,8 @@ void findShellDataRefs() {
 
 void startCommunityCacheWorker() {
     // One still reading from an earlier enable reads on: the library is the
-    // same.
+    // same. One finished while no frame ran (camera control off) is joined.
+    serviceCommunityWorkers();
     DataCache::cacheCommunityCameraFiles();
 }
 

@@ -10,6 +10,7 @@
 #include "cameras/files/camera_file_list.h"
 #include "cameras/set/camera_set.h"
 #include "community/community_file_names.h"
+#include "community/community_worker.h"
 #include "community_fixture.h"
 #include "scene/fov.h"
 #include "xpsim.h"
@@ -253,6 +254,17 @@ TEST_F(CommunityCache, TheStopWaitsForARunningWorker) {
     EXPECT_EQ(read, files);
     EXPECT_EQ(total, files);
     EXPECT_EQ(DataCache::getCommunityFileList().size(), static_cast<size_t>(files));
+
+    // Disabled and enabled again without camera control, whose frames would
+    // join them: each enable joins the reading the last one left finished.
+    xplane.startAndEnable();
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(waitUntilCached());
+        xpsim::disablePlugin();
+        ASSERT_TRUE(xpsim::enablePlugin());
+    }
+    ASSERT_TRUE(waitUntilCached());
+    EXPECT_EQ(heldCommunityWorkers(), 1);
 }
 
 TEST_F(CommunityCache, CountsAndCopiesTheListForTheDialogs) {
