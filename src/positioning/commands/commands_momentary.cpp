@@ -71,7 +71,9 @@ int momentaryViewSelectHandler(XPLMCommandRef, XPLMCommandPhase phase, void* ref
         return 1;
     }
     stopAnimationRequest();
-    // A second press without a release counts once, as the latest.
+    // A second press without a release counts once, as the latest; the
+    // camera from before the first press stays the one to come back to.
+    bool first = held.empty();
     auto again = findHeld(viewId);
     if (again != held.end()) {
         held.erase(again);
@@ -81,7 +83,7 @@ int momentaryViewSelectHandler(XPLMCommandRef, XPLMCommandPhase phase, void* ref
     if (selectCameraByViewID(viewId)) {
         restoreTemporaryCamera(current);
         setResetViewModes();
-        if (held.empty()) {
+        if (first) {
             before = place;
         }
         held.push_back({viewId, rememberCameraPlace(getCurrentCamera())});

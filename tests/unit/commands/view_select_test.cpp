@@ -127,6 +127,15 @@ TEST_F(ViewSelect, AMomentaryViewLastsWhileItsKeyIsHeld) {
     xpsim::commandEnd(id2);
     EXPECT_EQ(currentName(), "Pilot View");
 
+    // A press and release of the key held, as another plug-in may send
+    // them, comes back to the camera from before the first press.
+    xpsim::commandBegin(id2);
+    frames(1);
+    xpsim::commandOnce(id2);
+    EXPECT_EQ(currentName(), "Pilot View");
+    xpsim::commandEnd(id2);
+    EXPECT_EQ(currentName(), "Pilot View");
+
     // Keys held when camera control goes off are forgotten with it: their
     // releases change nothing, and the next press starts afresh.
     xpsim::commandBegin(id2);
