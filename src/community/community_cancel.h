@@ -8,6 +8,12 @@
 // them through the exchange's callbacks), so that the exchange can be cut off
 // from outside: shutting them ends every wait on the server at once, libcurl's
 // own blocking ones included, and leaves no goodbye to wait for.
+//
+// libcurl does not always say when it closes one (7.88 closes a data
+// connection it gave up on directly), and the number goes to whatever the
+// process opens next: X-Plane's sockets, another plug-in's, the next
+// exchange's. So each socket is held by a duplicate of its own, which is what
+// gets shut: it can only ever name this exchange's socket.
 #pragma once
 
 #include <atomic>
@@ -43,12 +49,20 @@ public:
     // ends at once.
     void cutOff();
 
+    CommunityCancel() = default;
+    CommunityCancel(const CommunityCancel&) = delete;
+    CommunityCancel& operator=(const CommunityCancel&) = delete;
+    ~CommunityCancel();
+
     // The worker, from libcurl's socket callbacks: a new socket of the
     // exchange (-1 once it is cut off), and the end of one.
     int openSocket(int family, int type, int protocol);
     int closeSocket(int socket);
     // The worker: shuts the sockets open now; the exchange may open new ones.
     void abandonSockets();
+    // The worker, as libcurl runs: lets go of the sockets libcurl closed
+    // without saying so, which the duplicates would otherwise keep open.
+    void releaseClosedSockets();
 
 private:
     // Nanoseconds of the steady clock, never 0.
@@ -58,14 +72,19 @@ private:
                             .count();
         return ticks != 0 ? ticks : 1;
     }
-    // Shuts every socket open now; with lock held.
+    // libcurl's number for a socket, and the exchange's own duplicate.
+    struct HeldSocket {
+        int number;
+        int duplicate;
+    };
+
+    // Each with the lock held.
     void shutOpenSockets();
+    void releaseClosed();
 
     std::atomic<int64_t> requestedAt{0};
-    // A socket is closed only with the lock held, so a number in the list is
-    // never another file's while it is shut.
     std::mutex lock;
-    std::vector<int> sockets;
+    std::vector<HeldSocket> sockets;
     // Set with the lock held; once set, no socket is opened.
     std::atomic<bool> cut{false};
 };

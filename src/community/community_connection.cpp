@@ -160,6 +160,9 @@ CURLcode CommunityConnection::runHandle(CURLcode finalResult) {
             result = CURLE_FAILED_INIT;
             break;
         }
+        // A socket libcurl dropped without a word closes now, not when the
+        // transfer ends (an upload's end is the server seeing it close).
+        cancel->releaseClosedSockets();
         int queued = 0;
         while (CURLMsg* message = curl->multiInfoRead(multi, &queued)) {
             if (message->msg == CURLMSG_DONE) {
@@ -189,6 +192,7 @@ CURLcode CommunityConnection::runHandle(CURLcode finalResult) {
     // Taken off before it can be used again; a transfer cut off here closes
     // its connections without waiting for the server.
     curl->multiRemoveHandle(multi, easy);
+    cancel->releaseClosedSockets();
     return result;
 }
 
