@@ -74,7 +74,7 @@ void leaveCamera(Camera* left, bool leftIsAirportCamera, Camera* camera) {
         setTransitionFrame(createTransition(left, camera));
     }
     if (camera->bezierTransition && sameSet) {
-        setTransitionFrame(createBezierTransition(left, camera));
+        setTransitionFrame(createBezierTransition(left, camera, glanceDegrees()));
     }
     // A glance looks aside from the camera it began on: the next camera is
     // shown looking its own way.

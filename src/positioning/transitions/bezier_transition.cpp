@@ -10,6 +10,7 @@
 #include "positioning/transitions/transition.h"
 #include "positioning/transitions/transition_limits.h"
 #include "positioning/transitions/transition_values.h"
+#include "shell/angles.h"
 
 namespace {
 const int kMaxControls = 32;
@@ -57,7 +58,8 @@ Camera* collectControls(Camera* from, BezierParameters* bp) {
     return nullptr;
 }
 
-Frame* buildFrames(const BezierParameters& bp, Camera* last, const double* samples) {
+Frame* buildFrames(const BezierParameters& bp, Camera* last, const double* samples,
+                   float startTurn) {
     Frame* head = nullptr;
     Frame* tail = nullptr;
     int sample = 0;
@@ -69,6 +71,9 @@ Frame* buildFrames(const BezierParameters& bp, Camera* last, const double* sampl
         CameraPosition end;
         fillPosition(&start, c);
         fillPosition(&end, next);
+        if (i == 0) {
+            start.heading = fixAngle(start.heading + startTurn);
+        }
         PoseValues d = poseDeltas(start, end);
         // The last leg ends on the closing camera's own angles, zoom and field
         // of view, which the view shows once the list has played.
@@ -104,7 +109,7 @@ Frame* buildFrames(const BezierParameters& bp, Camera* last, const double* sampl
 }
 }  // namespace
 
-Frame* createBezierTransition(Camera* from, Camera* to) {
+Frame* createBezierTransition(Camera* from, Camera* to, float startTurn) {
     if (!allowAutoAdvance() || from == nullptr) {
         return nullptr;
     }
@@ -127,5 +132,5 @@ Frame* createBezierTransition(Camera* from, Camera* to) {
         points[3 * i + 2] = bp.controls[i]->z;
     }
     Bezier3D(points.get(), 3 * bp.controlCount, bp.totalFrames, samples.get());
-    return buildFrames(bp, last, samples.get());
+    return buildFrames(bp, last, samples.get(), startTurn);
 }

@@ -13,8 +13,10 @@ struct Frame;
 // be built.
 Frame* createTransition(Camera* from, Camera* to);
 // One Bezier list through the chain that starts at `from`; null when no chain
-// of at least three cameras can be built or auto-advance is held back.
-Frame* createBezierTransition(Camera* from, Camera* to);
+// of at least three cameras can be built or auto-advance is held back. The
+// first leg turns from `from`'s heading plus startTurn (a glance held as the
+// move begins: the view the pilot had).
+Frame* createBezierTransition(Camera* from, Camera* to, float startTurn = 0.0f);
 // Replaces the frames around each join of chained legs by a curve; returns the head.
 Frame* newSmoothTransitions(Frame* head);
 // Sum of sin(a) for the n angles 180/n, 2 x 180/n, ..., 180 degrees.

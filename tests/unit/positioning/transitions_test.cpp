@@ -275,6 +275,22 @@ TEST_F(Transitions, BezierChainFollowsItsControlPointsAndEndsOnTheLastCamera) {
     EXPECT_NEAR(head("z"), 100.0, 1e-3);
     EXPECT_NEAR(head("psi"), 180.0, 1e-4);
 
+    // Begun while a glance is held, the curve turns from the view the pilot
+    // had, as a linear move does.
+    select(0, 0);
+    frames(1);
+    xpsim::commandBegin("sim/view/glance_right");
+    frames(1);
+    ASSERT_NEAR(head("psi"), 90.0, 1e-4);
+    select(0, 1);
+    for (int i = 0; i < 3; ++i) {
+        frames(1);
+        EXPECT_NEAR(head("psi"), 90.0, 1e-4) << i;
+    }
+    xpsim::commandEnd("sim/view/glance_right");
+    frames(20);
+    EXPECT_NEAR(head("psi"), 180.0, 1e-4);
+
     // Two controls build nothing.
     cameraAt(0, 1).autoAdvance = false;
     EXPECT_EQ(createBezierTransition(&cameraAt(0, 0), &cameraAt(0, 1)), nullptr);
