@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-
 void CommunityCancel::cutOffWhenDue() {
     if (!cut.load(std::memory_order_acquire) && requested() && due()) {
         cutOff();
