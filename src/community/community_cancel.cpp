@@ -61,6 +61,7 @@ int CommunityCancel::closeSocket(int descriptor) {
 
 void CommunityCancel::abandonSockets() {
     std::lock_guard<std::mutex> hold(lock);
+    releaseClosed();
     shutOpenSockets();
 }
 
@@ -71,16 +72,18 @@ void CommunityCancel::releaseClosedSockets() {
 
 void CommunityCancel::shutOpenSockets() {
     // Shut, not closed: libcurl still holds its numbers and closes them
-    // itself; a wait on them ends now, and a goodbye cannot be sent.
-    releaseClosed();
+    // itself; a wait on them ends now, and a goodbye cannot be sent. Only
+    // the duplicates are touched: this runs on the main thread too, while
+    // libcurl may be closing its numbers on the worker's.
     for (const HeldSocket& held : sockets) {
         shutdown(held.duplicate, SHUT_RDWR);
     }
 }
 
 void CommunityCancel::releaseClosed() {
-    // libcurl's number still names the socket while both name one inode
-    // (the duplicate keeps that inode from being given to another).
+    // Looks at libcurl's numbers, so only on the worker's thread, where
+    // libcurl closes them. A number still names the socket while both name
+    // one inode (the duplicate keeps that inode from being given to another).
     for (auto it = sockets.begin(); it != sockets.end();) {
         struct stat own;
         struct stat numbered;

@@ -546,6 +546,14 @@ def main():
     timer.daemon = True
     timer.start()
 
+    def end_with_parent(parent):
+        # A test that died leaves no server behind holding its output open.
+        while os.getppid() == parent:
+            time.sleep(0.5)
+        finish()
+
+    threading.Thread(target=end_with_parent, args=(os.getppid(),), daemon=True).start()
+
     print("port %d" % server.address[1], flush=True)
     server.serve_forever(handle_exit=False)
 
