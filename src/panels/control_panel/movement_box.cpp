@@ -2,6 +2,9 @@
 // buttons repeat while held) and the camera's angle and position fields.
 #include <imgui.h>
 
+#include <cstdio>
+#include <cstring>
+
 #include "cameras/set/camera_set.h"
 #include "cameras/set/free_camera.h"
 #include "panels/control_panel/control_panel.h"
@@ -50,9 +53,16 @@ void movementMenu(Camera* camera) {
     ImGui::EndMenuBar();
 }
 
-// Pitch is kept 0..360 and shown folded into -180..180.
+// Pitch is kept 0..360 and shown folded into -180..180. A pitch a hair
+// below level is shown as level: "-0.0" would read as a sign that is not
+// there. The stored pitch changes only when the field does.
 void pitchField(Camera* camera) {
     float shown = fixPitchRollAngle(camera->pitch);
+    char text[32];
+    snprintf(text, sizeof(text), "%.1f", shown);
+    if (strcmp(text, "-0.0") == 0) {
+        shown = 0.0f;
+    }
     if (dragClamped("Pitch", &shown, kAngleSpeed, -180.0f, 180.0f, "%.1f")) {
         camera->pitch = fixAngle(shown);
     }

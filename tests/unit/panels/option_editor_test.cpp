@@ -205,6 +205,10 @@ TEST_F(OptionEditor, YawWrapsAroundNorthAndPitchShowsFoldedAngles) {
     typeInto("Pitch", "-30");
     EXPECT_FLOAT_EQ(camera().pitch, 330.0f);
     EXPECT_EQ(valueBeside("Pitch"), "-30.0");
+    // A hair below level shows as level, without a sign.
+    typeInto("Pitch", "-0.04");
+    EXPECT_FLOAT_EQ(camera().pitch, 359.96f);
+    EXPECT_EQ(valueBeside("Pitch"), "0.0");
     typeInto("Roll", "500");
     EXPECT_FLOAT_EQ(camera().roll, 180.0f);
 }
