@@ -26,6 +26,12 @@ class CommunityCancel {
 public:
     static constexpr int kGraceMilliseconds = 500;
 
+    CommunityCancel() = default;
+    CommunityCancel(const CommunityCancel&) = delete;
+    CommunityCancel& operator=(const CommunityCancel&) = delete;
+    // Closes the duplicates still held.
+    ~CommunityCancel();
+
     // Any thread; a second request keeps the first one's time.
     void request() {
         int64_t expected = 0;
@@ -48,11 +54,6 @@ public:
     // or stopping plug-in has no later frame to wait for). The worker then
     // ends at once.
     void cutOff();
-
-    CommunityCancel() = default;
-    CommunityCancel(const CommunityCancel&) = delete;
-    CommunityCancel& operator=(const CommunityCancel&) = delete;
-    ~CommunityCancel();
 
     // The worker, from libcurl's socket callbacks: a new socket of the
     // exchange (-1 once it is cut off), and the end of one.
